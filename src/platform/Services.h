@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace platform {
+
+// The services that block or reach outside the program. Tests install a
+// recorder in place of the real ones.
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual void Beep();
+    virtual void MsgBox(const std::string& text);  // modal, one OK button
+    virtual bool ShowURL(const std::string& url);
+};
+
+// Replaces the services (nullptr restores the real ones); returns the previous ones.
+std::shared_ptr<Services> SetServices(std::shared_ptr<Services> services);
+
+void Beep();
+void MsgBox(const std::string& text);
+bool ShowURL(const std::string& url);
+
+}  // namespace platform

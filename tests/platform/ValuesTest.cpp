@@ -1,0 +1,135 @@
+#include "platform/Dictionary.h"
+#include "platform/Exceptions.h"
+#include "platform/FourCC.h"
+#include "platform/Text.h"
+#include "platform/Variant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace platform;
+
+namespace {
+struct Thing : Object {
+    static std::shared_ptr<Thing> Create() { return std::shared_ptr<Thing>(new Thing()); }
+};
+}  // namespace
+
+TEST(DoubleToInt32, TruncatesSaturatesAndMapsNaNToZero)
+{
+    EXPECT_EQ(DoubleToInt32(2.9), 2);
+    EXPECT_EQ(DoubleToInt32(-2.9), -2);
+    EXPECT_EQ(DoubleToInt32(1e12), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(DoubleToInt32(-1e12), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(DoubleToInt32(std::numeric_limits<double>::infinity()), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(DoubleToInt32(std::nan("")), 0);
+    EXPECT_EQ(WrapAdd(std::numeric_limits<int32_t>::max(), 1), std::numeric_limits<int32_t>::min());
+}
+
+TEST(Variant, ConvertsBetweenKinds)
+{
+    EXPECT_EQ(Variant("250").Int32Value(), 250);
+    EXPECT_EQ(Variant("").Int32Value(), 0);
+    EXPECT_EQ(Variant("12abc").Int32Value(), 12);
+    EXPECT_EQ(Variant(3.99).Int32Value(), 3);
+    EXPECT_EQ(Variant(true).Int32Value(), 1);
+    EXPECT_EQ(Variant().Int32Value(), 0);
+    EXPECT_EQ(Variant(int32_t{-7}).StringValue(), "-7");
+    EXPECT_EQ(Variant(true).StringValue(), "True");
+    EXPECT_EQ(Variant().StringValue(), "");
+    EXPECT_EQ(Variant(Color{0x00FF80}).StringValue(), "&h00FF80");
+    EXPECT_TRUE(Variant("true").BooleanValue());
+    EXPECT_TRUE(Variant("1").BooleanValue());
+    EXPECT_FALSE(Variant("no").BooleanValue());
+    EXPECT_FALSE(Variant().BooleanValue());
+    EXPECT_THROW(Variant(Thing::Create()).StringValue(), TypeMismatchException);
+    EXPECT_THROW(Variant(Thing::Create()).Int32Value(), TypeMismatchException);
+}
+
+TEST(Variant, EqualityAndHashFollowKindAndIdentity)
+{
+    auto a = Thing::Create();
+    auto b = Thing::Create();
+    EXPECT_EQ(Variant(a), Variant(a));
+    EXPECT_NE(Variant(a), Variant(b));
+    EXPECT_EQ(Variant(a).Hash(), Variant(a).Hash());
+    EXPECT_NE(Variant("1"), Variant(int32_t{1}));
+    EXPECT_EQ(Variant(int32_t{5}), Variant(int64_t{5}));
+    EXPECT_EQ(Variant(int32_t{5}).Hash(), Variant(int64_t{5}).Hash());
+    EXPECT_NE(Variant("Text"), Variant("text"));
+    EXPECT_EQ(Variant(), Variant(nullptr));
+    EXPECT_EQ(Variant(std::shared_ptr<Thing>()).Type(), VariantType::Nil);
+    EXPECT_EQ(Variant(Date::Create(2026, 1, 2)).Type(), VariantType::Date);
+    EXPECT_EQ(Variant(a).As<Thing>(), a);
+}
+
+TEST(Dictionary, KeepsKindsApartAndInsertionOrder)
+{
+    auto d = Dictionary::Create();
+    auto object = Thing::Create();
+    d->SetValue("valu", 1);
+    d->SetValue(FourCC("valu"), 2);
+    d->SetValue(Variant(), 3);
+    d->SetValue(object, 4);
+    d->SetValue("valu", 5);  // replaces, keeps its place
+    EXPECT_EQ(d->Count(), 4);
+    EXPECT_EQ(d->Value("valu").Int32Value(), 5);
+    EXPECT_EQ(d->Value(FourCC("valu")).Int32Value(), 2);
+    EXPECT_EQ(d->Value(Variant()).Int32Value(), 3);
+    EXPECT_EQ(d->Value(object).Int32Value(), 4);
+    EXPECT_FALSE(d->HasKey(Thing::Create()));
+    EXPECT_FALSE(d->HasKey("VALU"));
+    EXPECT_THROW(d->Value("missing"), KeyNotFoundException);
+    EXPECT_EQ(d->Lookup("missing", 9).Int32Value(), 9);
+
+    auto keys = d->Keys();
+    ASSERT_EQ(keys.size(), 4u);
+    EXPECT_EQ(keys[0], Variant("valu"));
+    EXPECT_EQ(keys[1], Variant(FourCC("valu")));
+    keys.clear();  // a copy: the dictionary keeps its keys
+    EXPECT_EQ(d->Keys().size(), 4u);
+
+    d->Remove(FourCC("valu"));
+    EXPECT_EQ(d->Keys().size(), 3u);
+    EXPECT_EQ(d->Key(1), Variant());
+}
+
+TEST(Text, ValIsLocaleFreeNumericPrefix)
+{
+    EXPECT_EQ(Val("  42abc"), 42);
+    EXPECT_EQ(Val("-3.5e2x"), -350);
+    EXPECT_EQ(Val("+7"), 7);
+    EXPECT_EQ(Val("abc"), 0);
+    EXPECT_EQ(Val(""), 0);
+    EXPECT_EQ(Val("&hFF"), 255);
+    EXPECT_EQ(Val("1,5"), 1);
+}
+
+TEST(Text, FormatMasks)
+{
+    EXPECT_EQ(Format(1633907822, "#"), "1633907822");
+    EXPECT_EQ(Format(0, "#"), "");
+    EXPECT_EQ(Format(-12, "#"), "-12");
+    EXPECT_EQ(Format(7, "#;- #;0"), "7");
+    EXPECT_EQ(Format(0, "#;- #;0"), "0");
+    EXPECT_EQ(Format(-7, "#;- #;0"), "- 7");
+    EXPECT_EQ(Format(1500.0 / 2000.0, "#%"), "75%");
+    EXPECT_EQ(Format(2.5, "#%"), "250%");
+}
+
+TEST(Text, SplitJoinAndCodePoints)
+{
+    EXPECT_TRUE(Split("", ",").empty());
+    EXPECT_EQ(Split("a,,b", ","), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(Join({"a", "b", "c"}, "."), "a.b.c");
+    EXPECT_EQ(Len("héllo"), 5);
+    EXPECT_EQ(Mid("héllo", 2, 2), "él");
+    EXPECT_EQ(Mid("héllo", 4), "lo");
+    EXPECT_EQ(Mid("abc", 5, 2), "");
+    EXPECT_EQ(Chr(13), "\r");
+    EXPECT_EQ(Chr(0xE9), "é");
+    EXPECT_EQ(FourCCText(FourCC("actn")), "actn");
+    EXPECT_EQ(FourCC("actn"), 1633907822);
+}
