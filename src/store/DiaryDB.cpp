@@ -1,0 +1,320 @@
+#include "store/DiaryDB.h"
+
+#include "platform/EventLoop.h"
+#include "platform/Files.h"
+#include "platform/Services.h"
+#include "platform/Text.h"
+
+using platform::Date;
+using platform::DatabaseRecord;
+using platform::REALSQLDatabase;
+using platform::RecordSet;
+
+namespace DiaryDB {
+
+namespace {
+
+constexpr int32_t kDefaultCalorieGoal = 2000;
+constexpr int32_t kDefaultStepsGoal = 10000;
+
+std::string IdText(int32_t id) { return platform::Format(id, "#;- #;0"); }
+
+platform::FolderItem::Ref DatabaseFolder()
+{
+    auto devuser = platform::GetFolderItem("")->Child("devuser");
+    return devuser->Directory() ? devuser : platform::DocumentsFolder();
+}
+
+bool CreateTables(REALSQLDatabase& db)
+{
+    const std::string daily = std::string("CREATE TABLE daily (") + "id Integer primary key autoincrement," +
+                              "cal_goal_reached Boolean," + "cal_goal integer," + "calorie_total integer," +
+                              "entry_date date," + "steps integer," + "step_goal integer," +
+                              "steps_goal_reached Boolean )";
+    const std::string food = std::string("CREATE TABLE food (") + "id integer primary key autoincrement," +
+                             "caloric_item string," + "cal_val integer," + "eaten_date date )";
+    return db.BeginTransaction() && db.SQLExecute(daily) && db.SQLExecute(food) && db.Commit();
+}
+
+// Runs `change` on a new connection inside one transaction, so that all of it
+// is in the file or none; dropping the connection rolls back what failed.
+template <typename Change>
+bool ChangeInTransaction(Change&& change)
+{
+    REALSQLDatabase::Ref db;
+    if (!Init(db) || !db->BeginTransaction())
+        return false;
+    return change(*db) && db->Commit();
+}
+
+
+bool InsertDay(REALSQLDatabase& db, const std::string& dateText, const char* column, int32_t value)
+{
+    auto record = DatabaseRecord::Create();
+    record->Column("entry_date", dateText);
+    record->IntegerColumn(column, value);
+    return db.InsertRecord("daily", record);
+}
+
+bool AddToCalorieTotal(REALSQLDatabase& db, const std::string& dateText, int32_t amount)
+{
+    auto rs = db.SQLSelect("SELECT cal_goal,calorie_total,cal_goal_reached FROM daily WHERE entry_date = '" +
+                           dateText + "'");
+    if (!rs)
+        return false;
+    if (rs->IsEOF())
+        return InsertDay(db, dateText, "calorie_total", amount);
+    const int32_t total = platform::WrapAdd(rs->Field("calorie_total").IntegerValue(), amount);
+    const int32_t goal = rs->Field("cal_goal").IntegerValue();
+    if (!rs->Edit())
+        return false;
+    rs->Field("cal_goal_reached").SetBooleanValue(total < goal);
+    rs->Field("calorie_total").SetIntegerValue(total);
+    return rs->Update();
+}
+
+// Sets one column of the day's row, creating the row when there is none.
+bool SetDayValue(const Date::Ref& day, const std::string& query, const char* column, int32_t value)
+{
+    if (!day)
+        return false;
+    const std::string dateText = day->SQLDate();
+    return ChangeInTransaction([&](REALSQLDatabase& db) {
+        auto rs = db.SQLSelect(query + dateText + "'");
+        if (!rs)
+            return false;
+        if (rs->IsEOF())
+            return InsertDay(db, dateText, column, value);
+        if (!rs->Edit())
+            return false;
+        rs->Field(column).SetIntegerValue(value);
+        return rs->Update();
+    });
+}
+
+}  // namespace
+
+bool Init(REALSQLDatabase::Ref& db)
+{
+    db = nullptr;
+    auto file = DatabaseFolder()->Child("Di Rizezoz Database");
+    auto database = REALSQLDatabase::Create();
+    database->SetDatabaseFile(file);
+    if (file->Exists()) {
+        if (!database->Connect())
+            return false;
+    } else {
+        if (!database->CreateDatabaseFile())
+            return false;
+        // A file left half made would open later with its tables missing.
+        if (!CreateTables(*database)) {
+            database->Close();
+            file->Delete();
+            return false;
+        }
+    }
+    db = std::move(database);
+    return true;
+}
+
+int32_t AddFood(const DPFoodRecord::Ref& item)
+{
+    if (!item || !item->EatenDate)
+        return -1;
+    const std::string dateText = item->EatenDate->SQLDate();
+    auto record = DatabaseRecord::Create();
+    record->Column("eaten_date", dateText);
+    record->Column("caloric_item", item->CaloricItem);
+    record->IntegerColumn("cal_val", item->CalVal);
+
+    int32_t id = -1;
+    const bool stored = ChangeInTransaction([&](REALSQLDatabase& db) {
+        if (!db.InsertRecord("food", record))
+            return false;
+        id = db.LastRowID();
+        return AddToCalorieTotal(db, dateText, item->CalVal);
+    });
+    if (!stored)
+        return -1;
+    item->id = id;
+    return id;
+}
+
+bool Remove_Food(int32_t id)
+{
+    return ChangeInTransaction([&](REALSQLDatabase& db) {
+        auto rs = db.SQLSelect("SELECT cal_val, eaten_date, id FROM food WHERE id = " + IdText(id) + " LIMIT 1");
+        if (!rs || rs->IsEOF() || !rs->Edit())
+            return false;
+        const int32_t calories = rs->Field("cal_val").IntegerValue();
+        const auto eatenDate = rs->Field("eaten_date").DateValue();
+        if (!eatenDate || !AddToCalorieTotal(db, eatenDate->SQLDate(), platform::WrapNeg(calories))) {
+            platform::Beep();
+            return false;
+        }
+        return rs->DeleteRecord() && rs->Update();
+    });
+}
+
+bool Update_Food(int32_t id, const std::string& name)
+{
+    return ChangeInTransaction([&](REALSQLDatabase& db) {
+        auto rs = db.SQLSelect("Select caloric_item,cal_val from food where id=" + IdText(id) + " limit 1");
+        if (!rs || rs->IsEOF() || !rs->Edit())
+            return false;
+        rs->Field("caloric_item").SetStringValue(name);
+        return rs->Update();
+    });
+}
+
+bool Update_Food(int32_t id, int32_t calories)
+{
+    return ChangeInTransaction([&](REALSQLDatabase& db) {
+        auto rs = db.SQLSelect("Select eaten_date, caloric_item,cal_val from food where id=" + IdText(id) +
+                               " limit 1");
+        if (!rs || rs->IsEOF() || !rs->Edit())
+            return false;
+        const int32_t old = rs->Field("cal_val").IntegerValue();
+        const auto eatenDate = rs->Field("eaten_date").DateValue();
+        rs->Field("cal_val").SetIntegerValue(calories);
+        return eatenDate && rs->Update() &&
+               AddToCalorieTotal(db, eatenDate->SQLDate(), platform::WrapSub(calories, old));
+    });
+}
+
+bool AddTo_Calorie_Total(const Date::Ref& day, int32_t amount)
+{
+    if (!day)
+        return false;
+    const std::string dateText = day->SQLDate();
+    return ChangeInTransaction([&](REALSQLDatabase& db) { return AddToCalorieTotal(db, dateText, amount); });
+}
+
+bool AddTo_Steps(const Date::Ref& day, int32_t amount)
+{
+    if (!day)
+        return false;
+    const std::string dateText = day->SQLDate();
+    return ChangeInTransaction([&](REALSQLDatabase& db) {
+        auto rs = db.SQLSelect("SELECT step_goal ,steps_goal_reached ,steps, entry_date FROM daily WHERE "
+                               "entry_date = '" +
+                               dateText + "'");
+        if (!rs)
+            return false;
+        if (rs->IsEOF())
+            return InsertDay(db, dateText, "steps", amount);
+        if (!rs->Edit())
+            return false;
+        const int32_t goal = rs->Field("step_goal").IntegerValue();
+        const int32_t steps = platform::WrapAdd(rs->Field("steps").IntegerValue(), amount);
+        rs->Field("steps").SetIntegerValue(steps);
+        rs->Field("steps_goal_reached").SetBooleanValue(goal <= steps);
+        return rs->Update();
+    });
+}
+
+bool Update_Goal_Food(const Date::Ref& day, int32_t goal)
+{
+    return SetDayValue(day, "SELECT cal_goal, entry_date FROM daily WHERE entry_date = '", "cal_goal", goal);
+}
+
+bool Update_Goal_Steps(const Date::Ref& day, int32_t goal)
+{
+    return SetDayValue(day, "SELECT step_goal, entry_date FROM daily WHERE entry_date = '", "step_goal", goal);
+}
+
+int32_t AddDaily(const DPDailyRecord::Ref& day)
+{
+    if (!day || !day->EntryDate)
+        return -1;
+    auto record = DatabaseRecord::Create();
+    record->Column("entry_date", day->EntryDate->SQLDate());
+    record->BooleanColumn("cal_goal_reached", day->CalGoalReached);
+    record->IntegerColumn("cal_goal", day->CalorieGoal);
+    record->IntegerColumn("steps", day->Steps);
+    record->IntegerColumn("step_goal", day->StepsGoal);
+    record->BooleanColumn("steps_goal_reached", day->StepsGoalReached);
+
+    REALSQLDatabase::Ref db;
+    if (!Init(db))
+        return -1;
+    day->id = db->InsertRecord("daily", record) ? db->LastRowID() : 0;
+    return day->id;
+}
+
+DPDailyRecord::Ref GetDaily(const Date::Ref& day)
+{
+    if (!day)
+        return nullptr;
+    auto record = DPDailyRecord::Create();
+    record->EntryDate = day->copy();
+    const std::string dateText = day->SQLDate();
+    {
+        REALSQLDatabase::Ref db;
+        if (!Init(db))
+            return nullptr;
+        auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date = '" + dateText + "' LIMIT 1");
+        if (!rs)
+            return nullptr;
+        if (!rs->IsEOF()) {
+            record->initWithRecord(rs);
+            return record;
+        }
+        auto latest = db->SQLSelect("SELECT * FROM daily ORDER BY entry_date DESC LIMIT 1");
+        if (!latest)
+            return nullptr;
+        if (latest->IsEOF()) {
+            record->CalorieGoal = kDefaultCalorieGoal;
+            record->StepsGoal = kDefaultStepsGoal;
+        } else {
+            auto carried = DPDailyRecord::Create();
+            carried->initWithRecord(latest);
+            record->CalorieGoal = carried->CalorieGoal;
+            record->StepsGoal = carried->StepsGoal;
+        }
+    }
+    if (AddDaily(record) < 1)
+        return nullptr;
+    return record;
+}
+
+RecordSet::Ref GetAllFood()
+{
+    REALSQLDatabase::Ref db;
+    return Init(db) ? db->SQLSelect("select * from food") : nullptr;
+}
+
+RecordSet::Ref GetAllDaily()
+{
+    REALSQLDatabase::Ref db;
+    return Init(db) ? db->SQLSelect("select * from daily ORDER BY entry_date DESC") : nullptr;
+}
+
+DPMonthyStats::Ref GetMonthlyStats(const Date::Ref& day)
+{
+    if (!day)
+        return nullptr;
+    const auto first = Date::Create(day->Year(), day->Month(), 1);
+    auto stats = DPMonthyStats::Create();
+    REALSQLDatabase::Ref db;
+    if (!Init(db))
+        return nullptr;
+    auto rs = db->SQLSelect(std::string("SELECT * FROM daily WHERE entry_date < '") + day->SQLDate() + "' and " +
+                            "entry_date" + " >= '" + first->SQLDate() + "'");
+    if (!rs || db->Error())
+        return nullptr;
+    if (rs->IsEOF())
+        return stats;
+    for (; !rs->IsEOF(); rs->MoveNext()) {
+        platform::YieldToEventLoop();
+        if (rs->Field("calorie_total").IntegerValue() != 0 && rs->Field("cal_goal_reached").BooleanValue())
+            ++stats->CalHit;
+        if (rs->Field("steps").IntegerValue() != 0 && rs->Field("steps_goal_reached").BooleanValue())
+            ++stats->StepHit;
+    }
+    stats->StepMissed = day->Day() - stats->StepHit - 1;
+    stats->CalMiss = day->Day() - stats->CalHit - 1;
+    return stats;
+}
+
+}  // namespace DiaryDB

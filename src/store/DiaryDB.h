@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Date.h"
+#include "platform/sql/REALSQLDatabase.h"
+#include "platform/sql/RecordSet.h"
+#include "store/DPDailyRecord.h"
+#include "store/DPFoodRecord.h"
+#include "store/DPMonthyStats.h"
+
+#include <cstdint>
+#include <string>
+
+// The diary's data store: one SQLite file with the tables daily and food.
+// Every operation opens its own connection and drops it before it returns,
+// with its changes in the file; failures show only in the result (-1, false
+// or nullptr), nothing throws. An operation that changes an item and its
+// day's total does both in one transaction: both or neither.
+namespace DiaryDB {
+
+// Opens a connection to the file, creating it with both tables when it is
+// missing ("devuser" beside the program when that folder exists, else the
+// Documents folder). False leaves db nil.
+bool Init(platform::REALSQLDatabase::Ref& db);
+
+// Stores the item and raises its day's total; the new id, also written into
+// item->id, or -1 with nothing written.
+int32_t AddFood(const DPFoodRecord::Ref& item);
+// Deletes the item and lowers its day's total; false leaves both as they were.
+bool Remove_Food(int32_t id);
+bool Update_Food(int32_t id, const std::string& name);
+// Sets the item's calories and moves its day's total by the difference.
+bool Update_Food(int32_t id, int32_t calories);
+
+// Each adds to (or sets) the day's value, creating the day's row with only
+// that value when there is none.
+bool AddTo_Calorie_Total(const platform::Date::Ref& day, int32_t amount);
+bool AddTo_Steps(const platform::Date::Ref& day, int32_t amount);
+bool Update_Goal_Food(const platform::Date::Ref& day, int32_t goal);
+bool Update_Goal_Steps(const platform::Date::Ref& day, int32_t goal);
+
+// Inserts the day; the new id, also written into day->id, 0 when the insert
+// failed and -1 when the file could not be opened.
+int32_t AddDaily(const DPDailyRecord::Ref& day);
+// The day's record; its row is created (goals carried over from the latest
+// day) when missing.
+DPDailyRecord::Ref GetDaily(const platform::Date::Ref& day);
+platform::RecordSet::Ref GetAllFood();
+platform::RecordSet::Ref GetAllDaily();  // newest entry_date first
+DPMonthyStats::Ref GetMonthlyStats(const platform::Date::Ref& day);
+
+}  // namespace DiaryDB

@@ -1,0 +1,170 @@
+#include "platform/sql/REALSQLDatabase.h"
+
+#include "platform/sql/PlainSQL.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using platform::DatabaseRecord;
+using platform::FolderItem;
+using platform::REALSQLDatabase;
+
+namespace {
+
+class REALSQLDatabaseTest : public testing::Test {
+protected:
+    REALSQLDatabase::Ref Database(const std::filesystem::path& file)
+    {
+        auto db = REALSQLDatabase::Create();
+        db->SetDatabaseFile(FolderItem::Create(file.string()));
+        return db;
+    }
+    // A new file holding the table t.
+    REALSQLDatabase::Ref CreateWithTable()
+    {
+        auto db = Database(mFile);
+        EXPECT_TRUE(db->CreateDatabaseFile()) << db->ErrorMessage();
+        EXPECT_TRUE(db->SQLExecute("CREATE TABLE t (id integer primary key autoincrement, name string, "
+                                   "n integer, flag Boolean, day date)"));
+        return db;
+    }
+    static DatabaseRecord::Ref Row(const std::string& name, int32_t n)
+    {
+        auto record = DatabaseRecord::Create();
+        record->Column("name", name);
+        record->IntegerColumn("n", n);
+        return record;
+    }
+
+    TemporaryFolder mFolder;
+    std::filesystem::path mFile = mFolder.Path() / "data base";
+};
+
+TEST_F(REALSQLDatabaseTest, OpensOnlyWhatIsADatabase)
+{
+    auto missing = Database(mFile);
+    EXPECT_FALSE(missing->Connect());
+    EXPECT_TRUE(missing->Error());
+    EXPECT_FALSE(missing->IsConnected());
+    EXPECT_FALSE(std::filesystem::exists(mFile)) << "Connect must not create the file";
+
+    auto created = Database(mFile);
+    ASSERT_TRUE(created->CreateDatabaseFile());
+    EXPECT_FALSE(created->Error());
+    EXPECT_TRUE(std::filesystem::exists(mFile));
+    EXPECT_FALSE(Database(mFile)->CreateDatabaseFile()) << "an existing file is never made anew";
+    EXPECT_TRUE(Database(mFile)->Connect()) << "an empty file is an empty database";
+
+    const auto text = mFolder.Path() / "notes.txt";
+    std::ofstream(text) << "Shopping list: apples, pears, and a great many other things to buy this week.\n";
+    const auto size = std::filesystem::file_size(text);
+    auto notADatabase = Database(text);
+    EXPECT_FALSE(notADatabase->Connect());
+    EXPECT_TRUE(notADatabase->Error());
+    EXPECT_FALSE(notADatabase->ErrorMessage().empty());
+    EXPECT_FALSE(notADatabase->IsConnected());
+    EXPECT_EQ(std::filesystem::file_size(text), size);
+
+    EXPECT_FALSE(Database(mFolder.Path())->Connect()) << "a folder is not a database";
+    EXPECT_FALSE(Database(mFolder.Path() / "no such folder" / "file")->CreateDatabaseFile());
+
+    auto nothing = REALSQLDatabase::Create();
+    EXPECT_FALSE(nothing->Connect());
+    EXPECT_FALSE(nothing->SQLExecute("SELECT 1"));
+    EXPECT_EQ(nothing->SQLSelect("SELECT 1"), nullptr);
+    EXPECT_FALSE(nothing->Commit());
+    EXPECT_TRUE(nothing->Error());
+}
+
+TEST_F(REALSQLDatabaseTest, InsertRecordWritesItsColumnsAtOnceAndLeavesTheRestNull)
+{
+    auto db = CreateWithTable();
+    EXPECT_EQ(db->LastRowID(), 0);
+    auto record = Row("apple", 95);
+    record->BooleanColumn("flag", true);
+    record->Column("day", "2026-12-06");
+    ASSERT_TRUE(db->InsertRecord("t", record)) << db->ErrorMessage();
+    EXPECT_EQ(db->LastRowID(), 1);
+    ASSERT_TRUE(db->InsertRecord("t", Row("pear", 60)));
+    EXPECT_EQ(db->LastRowID(), 2);
+
+    // Seen by another connection without any Commit: the insert is in the file.
+    PlainSQL plain(mFile);
+    EXPECT_EQ(plain.Rows("SELECT id, name, n, flag, day FROM t ORDER BY id"),
+              (std::vector<std::vector<std::string>>{{"1", "apple", "95", "1", "2026-12-06"},
+                                                     {"2", "pear", "60", PlainSQL::kNull, PlainSQL::kNull}}));
+
+    EXPECT_FALSE(db->InsertRecord("missing", Row("fig", 1)));
+    EXPECT_TRUE(db->Error());
+    EXPECT_NE(db->ErrorMessage().find("missing"), std::string::npos) << db->ErrorMessage();
+    EXPECT_FALSE(db->InsertRecord("t", nullptr));
+    EXPECT_EQ(plain.Count("t"), 2);
+
+    EXPECT_FALSE(db->SQLExecute("CREATE TABLE"));
+    EXPECT_TRUE(db->Error());
+    EXPECT_TRUE(db->SQLExecute("CREATE TABLE u (x); INSERT INTO u VALUES (1); INSERT INTO u VALUES (2)"));
+    EXPECT_FALSE(db->Error()) << "a success clears the last error";
+    EXPECT_EQ(plain.Count("u"), 2);
+}
+
+TEST_F(REALSQLDatabaseTest, TransactionIsInTheFileOnlyOnceCommitted)
+{
+    auto db = CreateWithTable();
+    PlainSQL plain(mFile);
+    EXPECT_TRUE(db->Commit()) << "nothing pending is no failure";
+    EXPECT_TRUE(db->Rollback());
+
+    ASSERT_TRUE(db->BeginTransaction());
+    ASSERT_TRUE(db->InsertRecord("t", Row("kept", 1)));
+    EXPECT_EQ(plain.Count("t"), 0);
+    ASSERT_TRUE(db->Commit());
+    EXPECT_EQ(plain.Count("t"), 1);
+
+    ASSERT_TRUE(db->BeginTransaction());
+    ASSERT_TRUE(db->InsertRecord("t", Row("undone", 2)));
+    ASSERT_TRUE(db->Rollback());
+    ASSERT_TRUE(db->BeginTransaction());
+    ASSERT_TRUE(db->InsertRecord("t", Row("dropped", 3)));
+    db.reset();  // dropped with its transaction open
+    EXPECT_EQ(plain.Rows("SELECT name FROM t"), (std::vector<std::vector<std::string>>{{"kept"}}));
+}
+
+TEST_F(REALSQLDatabaseTest, LockHeldElsewhereFailsCleanlyAfterTheBusyTimeout)
+{
+    const auto timeout = REALSQLDatabase::DefaultBusyTimeout();
+    REALSQLDatabase::SetDefaultBusyTimeout(20);
+    CreateWithTable()->InsertRecord("t", Row("first", 1));
+    PlainSQL other(mFile);
+    auto db = Database(mFile);
+    ASSERT_TRUE(db->Connect());
+
+    // Another connection is writing: reads go on, writes fail.
+    other.Exec("BEGIN IMMEDIATE; INSERT INTO t (name) VALUES ('theirs')");
+    EXPECT_FALSE(db->InsertRecord("t", Row("mine", 2)));
+    EXPECT_EQ(db->ErrorCode() & 0xFF, SQLITE_BUSY);
+    EXPECT_FALSE(db->BeginTransaction());
+    auto rs = db->SQLSelect("SELECT name FROM t");
+    ASSERT_NE(rs, nullptr);
+    EXPECT_EQ(rs->Field("name").StringValue(), "first");
+    other.Exec("ROLLBACK");
+
+    // Another connection is reading inside its transaction: a commit cannot
+    // finish, says so, and leaves nothing behind once the connection is dropped.
+    ASSERT_TRUE(db->BeginTransaction());
+    ASSERT_TRUE(db->InsertRecord("t", Row("pending", 3)));
+    other.Exec("BEGIN; SELECT count(*) FROM t");
+    EXPECT_FALSE(db->Commit());
+    EXPECT_TRUE(db->Error());
+    other.Exec("COMMIT");
+    db.reset();
+    EXPECT_EQ(other.Count("t"), 1);
+
+    // Another connection holds the file exclusively: not even Connect succeeds.
+    other.Exec("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(Database(mFile)->Connect());
+    other.Exec("COMMIT");
+    REALSQLDatabase::SetDefaultBusyTimeout(timeout);
+}
+
+}  // namespace

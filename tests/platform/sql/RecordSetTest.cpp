@@ -1,0 +1,188 @@
+#include "platform/sql/REALSQLDatabase.h"
+
+#include "platform/sql/PlainSQL.h"
+
+#include <gtest/gtest.h>
+
+using platform::FolderItem;
+using platform::REALSQLDatabase;
+using platform::RecordSet;
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class RecordSetTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        PlainSQL plain(mFile);
+        plain.Exec("CREATE TABLE t (id integer primary key autoincrement, name string, n integer, flag Boolean, "
+                   "day date);"
+                   "INSERT INTO t (name, n, flag, day) VALUES ('apple', 95, 1, '2026-12-06');"
+                   "INSERT INTO t (name, n, flag, day) VALUES ('007', 60, 0, '2026-12-07 08:30:00');"
+                   "INSERT INTO t (name, n) VALUES ('fig', 40);"
+                   "CREATE TABLE u (t_id integer, note text);"
+                   "INSERT INTO u VALUES (1, 'crisp')");
+        mDb = REALSQLDatabase::Create();
+        mDb->SetDatabaseFile(FolderItem::Create(mFile.string()));
+        ASSERT_TRUE(mDb->Connect()) << mDb->ErrorMessage();
+    }
+
+    TemporaryFolder mFolder;
+    std::filesystem::path mFile = mFolder.Path() / "rows";
+    REALSQLDatabase::Ref mDb;
+};
+
+TEST_F(RecordSetTest, ReadsEveryRowAndOutlivesItsConnection)
+{
+    auto rs = mDb->SQLSelect("SELECT * FROM t ORDER BY id");
+    ASSERT_NE(rs, nullptr);
+    mDb.reset();
+
+    ASSERT_FALSE(rs->IsEOF());
+    EXPECT_EQ(rs->Field("id").IntegerValue(), 1);
+    EXPECT_EQ(rs->Field("NAME").StringValue(), "apple") << "column names in any case";
+    EXPECT_TRUE(rs->Field("flag").BooleanValue());
+    ASSERT_NE(rs->Field("day").DateValue(), nullptr);
+    EXPECT_EQ(rs->Field("day").DateValue()->SQLDateTime(), "2026-12-06 00:00:00");
+
+    rs->MoveNext();
+    EXPECT_EQ(rs->Field("name").StringValue(), "7") << "digits in a NUMERIC column are stored as a number";
+    EXPECT_EQ(rs->Field("name").IntegerValue(), 7);
+    EXPECT_FALSE(rs->Field("flag").BooleanValue());
+    EXPECT_EQ(rs->Field("day").DateValue()->SQLDateTime(), "2026-12-07 08:30:00");
+
+    rs->MoveNext();
+    EXPECT_EQ(rs->Field("name").IntegerValue(), 0) << "text that is no number";
+    EXPECT_FALSE(rs->Field("flag").BooleanValue()) << "NULL flag";
+    EXPECT_EQ(rs->Field("day").DateValue(), nullptr) << "NULL date";
+    EXPECT_EQ(rs->Field("day").StringValue(), "");
+    EXPECT_FALSE(rs->Field("nonesuch").Exists());
+    EXPECT_EQ(rs->Field("nonesuch").IntegerValue(), 0);
+
+    rs->MoveNext();
+    EXPECT_TRUE(rs->IsEOF());
+    rs->MoveNext();
+    EXPECT_TRUE(rs->IsEOF());
+    EXPECT_EQ(rs->Field("id").IntegerValue(), 0) << "no current row reads as NULL";
+}
+
+TEST_F(RecordSetTest, EmptyAndFailedQueries)
+{
+    auto none = mDb->SQLSelect("SELECT * FROM t WHERE id = 99");
+    ASSERT_NE(none, nullptr);
+    EXPECT_TRUE(none->IsEOF());
+    EXPECT_FALSE(mDb->Error());
+
+    EXPECT_EQ(mDb->SQLSelect("SELECT * FROM nonesuch"), nullptr);
+    EXPECT_TRUE(mDb->Error());
+    EXPECT_EQ(mDb->SQLSelect("SELEKT 1"), nullptr);
+    EXPECT_EQ(mDb->SQLSelect(""), nullptr);
+    EXPECT_TRUE(mDb->Error());
+
+    // Queries with no one rowid read as they are, but cannot be edited.
+    for (const char* sql : {"SELECT count(*) AS c FROM t", "SELECT t.name, u.note FROM t JOIN u ON u.t_id = t.id",
+                            "SELECT name FROM t UNION SELECT note FROM u", "  select 1 + 1 AS two"}) {
+        auto rs = mDb->SQLSelect(sql);
+        ASSERT_NE(rs, nullptr) << sql << ": " << mDb->ErrorMessage();
+        EXPECT_FALSE(rs->IsEOF()) << sql;
+        EXPECT_FALSE(rs->Edit()) << sql;
+        EXPECT_TRUE(mDb->Error()) << sql;
+    }
+    EXPECT_EQ(mDb->SQLSelect("SELECT count(*) AS c FROM t")->Field("c").IntegerValue(), 3);
+}
+
+TEST_F(RecordSetTest, EditsAndDeletionsFindTheirRowByRowid)
+{
+    PlainSQL plain(mFile);
+    // The query selects neither id nor rowid; the edit still finds its row.
+    auto rs = mDb->SQLSelect("select name, n from t where n < 90 ORDER BY n");
+    ASSERT_NE(rs, nullptr);
+    EXPECT_EQ(rs->Field("name").StringValue(), "fig");
+    ASSERT_TRUE(rs->Edit());
+    rs->Field("n").SetIntegerValue(41);
+    rs->Field("name").SetStringValue("dried fig");
+    ASSERT_TRUE(rs->Update()) << mDb->ErrorMessage();
+    EXPECT_EQ(plain.Rows("SELECT name, n FROM t WHERE id = 3"), (Rows{{"dried fig", "41"}}));
+    EXPECT_EQ(rs->Field("n").IntegerValue(), 41);
+
+    rs->MoveNext();
+    ASSERT_TRUE(rs->DeleteRecord()) << mDb->ErrorMessage();
+    EXPECT_TRUE(rs->Update()) << "nothing left to write";
+    EXPECT_TRUE(rs->IsEOF()) << "deleting moves past the row";
+    EXPECT_EQ(plain.Rows("SELECT id FROM t ORDER BY id"), (Rows{{"1"}, {"3"}}));
+    EXPECT_FALSE(rs->DeleteRecord()) << "no current row";
+
+    auto flags = mDb->SQLSelect("SELECT flag, day FROM t WHERE id = 1");
+    ASSERT_TRUE(flags->Edit());
+    flags->Field("flag").SetBooleanValue(false);
+    flags->Field("day").SetDateValue(platform::Date::Create(2027, 1, 2, 13, 0, 0));
+    ASSERT_TRUE(flags->Update());
+    EXPECT_EQ(plain.Rows("SELECT flag, day FROM t WHERE id = 1"), (Rows{{"0", "2027-01-02"}}));
+}
+
+TEST_F(RecordSetTest, EditsThatCannotBeWrittenFailAndWriteNothing)
+{
+    PlainSQL plain(mFile);
+    const auto before = plain.Rows("SELECT * FROM t ORDER BY id");
+
+    auto unedited = mDb->SQLSelect("SELECT name FROM t WHERE id = 1");
+    unedited->Field("name").SetStringValue("changed without Edit");
+    EXPECT_FALSE(unedited->Update());
+    EXPECT_TRUE(mDb->Error());
+
+    auto misspelt = mDb->SQLSelect("SELECT name, n FROM t WHERE id = 1");
+    ASSERT_TRUE(misspelt->Edit());
+    misspelt->Field("name").SetStringValue("typo");
+    misspelt->Field("nn").SetIntegerValue(5);
+    EXPECT_FALSE(misspelt->Update()) << "a column the query did not return";
+
+    auto computed = mDb->SQLSelect("SELECT name, n * 2 AS double FROM t WHERE id = 1");
+    EXPECT_FALSE(computed->Edit()) << "a computed column makes the rows read-only";
+
+    auto gone = mDb->SQLSelect("SELECT name FROM t WHERE id = 2");
+    plain.Exec("DELETE FROM t WHERE id = 2");
+    ASSERT_TRUE(gone->Edit());
+    gone->Field("name").SetStringValue("ghost");
+    EXPECT_FALSE(gone->Update()) << "the row was deleted by another connection";
+    EXPECT_FALSE(gone->DeleteRecord());
+    plain.Exec("INSERT INTO t (id, name, n) VALUES (2, '007', 60)");
+    auto restored = plain.Rows("SELECT id, name, n FROM t ORDER BY id");
+
+    auto orphan = mDb->SQLSelect("SELECT name FROM t WHERE id = 1");
+    mDb.reset();
+    EXPECT_FALSE(orphan->Edit()) << "its connection is gone";
+    EXPECT_FALSE(orphan->DeleteRecord());
+
+    EXPECT_EQ(plain.Rows("SELECT id, name, n FROM t ORDER BY id"), restored);
+    EXPECT_EQ(plain.Text("SELECT name FROM t WHERE id = 1"), before[0][1]);
+}
+
+TEST_F(RecordSetTest, HeldRowsDoNotBlockAnotherConnectionsWrite)
+{
+    auto held = mDb->SQLSelect("SELECT * FROM t");
+    ASSERT_TRUE(held->Edit());
+
+    auto other = REALSQLDatabase::Create();
+    other->SetDatabaseFile(FolderItem::Create(mFile.string()));
+    ASSERT_TRUE(other->Connect());
+    auto record = platform::DatabaseRecord::Create();
+    record->Column("name", "plum");
+    EXPECT_TRUE(other->InsertRecord("t", record)) << other->ErrorMessage();
+    auto rs = other->SQLSelect("SELECT n FROM t WHERE id = 1");
+    ASSERT_TRUE(rs->Edit());
+    rs->Field("n").SetIntegerValue(100);
+    EXPECT_TRUE(rs->Update()) << other->ErrorMessage();
+    EXPECT_TRUE(other->Commit());
+
+    // The held set still shows what it read, and can still write its own row.
+    EXPECT_EQ(held->Field("n").IntegerValue(), 95);
+    held->Field("name").SetStringValue("green apple");
+    EXPECT_TRUE(held->Update()) << mDb->ErrorMessage();
+    PlainSQL plain(mFile);
+    EXPECT_EQ(plain.Rows("SELECT name, n FROM t WHERE id = 1"), (Rows{{"green apple", "100"}}));
+    EXPECT_EQ(plain.Count("t"), 4);
+}
+
+}  // namespace

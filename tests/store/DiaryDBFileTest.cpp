@@ -1,0 +1,172 @@
+#include "store/StoreFixture.h"
+
+#include <fstream>
+#include <unistd.h>
+
+using platform::REALSQLDatabase;
+
+namespace {
+
+// Every operation gives its failure result; `context` names the case.
+void ExpectEveryOperationFails(const std::string& context)
+{
+    const auto day = platform::Date::Create(2026, 12, 6);
+    auto item = DPFoodRecord::Create();
+    item->CaloricItem = "toast";
+    item->CalVal = 120;
+    item->EatenDate = day;
+    EXPECT_EQ(DiaryDB::AddFood(item), -1) << context;
+    EXPECT_EQ(item->id, 0) << context;
+    EXPECT_FALSE(DiaryDB::Remove_Food(1)) << context;
+    EXPECT_FALSE(DiaryDB::Update_Food(1, std::string("bread"))) << context;
+    EXPECT_FALSE(DiaryDB::Update_Food(1, 80)) << context;
+    EXPECT_FALSE(DiaryDB::AddTo_Calorie_Total(day, 10)) << context;
+    EXPECT_FALSE(DiaryDB::AddTo_Steps(day, 10)) << context;
+    EXPECT_FALSE(DiaryDB::Update_Goal_Food(day, 1800)) << context;
+    EXPECT_FALSE(DiaryDB::Update_Goal_Steps(day, 9000)) << context;
+    EXPECT_EQ(DiaryDB::GetDaily(day), nullptr) << context;
+    EXPECT_EQ(DiaryDB::GetAllFood(), nullptr) << context;
+    EXPECT_EQ(DiaryDB::GetAllDaily(), nullptr) << context;
+    EXPECT_EQ(DiaryDB::GetMonthlyStats(day), nullptr) << context;
+}
+
+const char* const kDailySchema =
+    "CREATE TABLE daily (id Integer primary key autoincrement,cal_goal_reached Boolean,cal_goal integer,"
+    "calorie_total integer,entry_date date,steps integer,step_goal integer,steps_goal_reached Boolean )";
+const char* const kFoodSchema =
+    "CREATE TABLE food (id integer primary key autoincrement,caloric_item string,cal_val integer,eaten_date date )";
+
+}  // namespace
+
+TEST_F(StoreTest, FirstStartCreatesBothTablesInDevuserOnly)
+{
+    const auto documents = std::filesystem::path(std::getenv("HOME")) / "Documents" / "Di Rizezoz Database";
+    std::filesystem::remove(documents);
+    REALSQLDatabase::Ref db;
+    ASSERT_TRUE(DiaryDB::Init(db));
+    ASSERT_NE(db, nullptr);
+    EXPECT_TRUE(db->IsConnected());
+    EXPECT_FALSE(std::filesystem::exists(documents));
+
+    PlainSQL plain(File());
+    EXPECT_EQ(plain.Rows("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
+                         "ORDER BY name"),
+              (Rows{{"daily", kDailySchema}, {"food", kFoodSchema}}));
+    EXPECT_EQ(plain.Count("daily"), 0);
+    EXPECT_EQ(plain.Count("food"), 0);
+
+    // Later calls open the same file.
+    EXPECT_EQ(DiaryDB::AddFood(Food("egg", 78, Day(2026, 12, 6))), 1);
+    EXPECT_EQ(plain.Count("food"), 1);
+}
+
+TEST_F(StoreTest, WithoutADevuserFolderTheFileLivesInDocuments)
+{
+    const auto documents = std::filesystem::path(std::getenv("HOME")) / "Documents";
+    const auto file = documents / "Di Rizezoz Database";
+    std::filesystem::remove_all(documents);
+    std::filesystem::remove(Devuser());
+    std::ofstream(Devuser()) << "a file called devuser is not the folder";
+
+    EXPECT_EQ(DiaryDB::AddFood(Food("egg", 78, Day(2026, 12, 6))), 1);
+    EXPECT_TRUE(std::filesystem::is_regular_file(Devuser()));
+    ASSERT_TRUE(std::filesystem::exists(file));
+    {
+        PlainSQL plain(file);
+        EXPECT_EQ(plain.Rows("SELECT caloric_item, cal_val FROM food"), (Rows{{"egg", "78"}}));
+    }
+    std::filesystem::remove_all(documents);
+}
+
+TEST_F(StoreTest, FileThatIsNotADatabaseIsRefusedAndLeftAlone)
+{
+    const std::string text = "Dear diary, today I ate far too much cake and walked not nearly enough.\n";
+    std::ofstream(File()) << text;
+    REALSQLDatabase::Ref db = REALSQLDatabase::Create();
+    EXPECT_FALSE(DiaryDB::Init(db));
+    EXPECT_EQ(db, nullptr);
+    ExpectEveryOperationFails("not a database");
+    std::ifstream in(File());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+}
+
+TEST_F(StoreTest, FileWithoutTablesOpensButEveryOperationFails)
+{
+    std::ofstream(File()).close();
+    REALSQLDatabase::Ref db;
+    EXPECT_TRUE(DiaryDB::Init(db));
+    db.reset();
+    ExpectEveryOperationFails("no tables");
+    PlainSQL plain(File());
+    EXPECT_EQ(plain.Integer("SELECT count(*) FROM sqlite_master"), 0) << "nothing repairs the file";
+}
+
+TEST_F(StoreTest, ReadOnlyFolderFailsEveryOperation)
+{
+    std::filesystem::permissions(Devuser(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (access(Devuser().c_str(), W_OK) == 0) {
+        // Permissions do not hold the super-user back; sysfs does.
+        std::filesystem::remove(Devuser());
+        std::filesystem::create_directory_symlink("/sys", Devuser());
+    }
+    ExpectEveryOperationFails("read-only folder");
+    EXPECT_FALSE(std::filesystem::exists(File()));
+    std::filesystem::permissions(Devuser(), std::filesystem::perms::owner_all);
+}
+
+TEST_F(StoreTest, CreationThatFailsHalfWayLeavesNoFileBehind)
+{
+    // A folder where the journal must go makes the CREATE statements fail.
+    const auto journal = Devuser() / "Di Rizezoz Database-journal";
+    std::filesystem::create_directory(journal);
+    REALSQLDatabase::Ref db;
+    EXPECT_FALSE(DiaryDB::Init(db));
+    EXPECT_EQ(db, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(File()));
+
+    std::filesystem::remove(journal);
+    ASSERT_TRUE(DiaryDB::Init(db));
+    EXPECT_EQ(Plain().Integer("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('daily', 'food')"),
+              2);
+}
+
+TEST_F(StoreTest, LockedFileFailsCleanlyAndChangesNothing)
+{
+    const auto day = Day(2026, 12, 6);
+    ASSERT_NE(DiaryDB::GetDaily(day), nullptr);
+    auto egg = Food("egg", 78, day);
+    ASSERT_EQ(DiaryDB::AddFood(egg), 1);
+    const auto daily = Plain().Rows("SELECT * FROM daily");
+    const auto food = Plain().Rows("SELECT * FROM food");
+
+    // Another process is writing: every change fails, reads of what exists go on.
+    PlainSQL other(File());
+    other.Exec("BEGIN IMMEDIATE; UPDATE daily SET steps = 1");
+    auto toast = Food("toast", 120, day);
+    EXPECT_EQ(DiaryDB::AddFood(toast), -1);
+    EXPECT_EQ(toast->id, 0);
+    EXPECT_FALSE(DiaryDB::Remove_Food(1));
+    EXPECT_EQ(mRecorder->beeps, 0);
+    EXPECT_FALSE(DiaryDB::Update_Food(1, std::string("boiled egg")));
+    EXPECT_FALSE(DiaryDB::Update_Food(1, 90));
+    EXPECT_FALSE(DiaryDB::AddTo_Calorie_Total(day, 5));
+    EXPECT_FALSE(DiaryDB::AddTo_Steps(day, 500));
+    EXPECT_FALSE(DiaryDB::Update_Goal_Food(day, 1800));
+    EXPECT_FALSE(DiaryDB::Update_Goal_Steps(day, 8000));
+    EXPECT_EQ(DiaryDB::GetDaily(Day(2026, 12, 7)), nullptr) << "a new day's row cannot be inserted";
+    auto record = DiaryDB::GetDaily(day);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->CalorieTotal, 78);
+    EXPECT_NE(DiaryDB::GetAllFood(), nullptr);
+    EXPECT_NE(DiaryDB::GetMonthlyStats(Day(2026, 12, 9)), nullptr);
+    other.Exec("ROLLBACK");
+    EXPECT_EQ(Plain().Rows("SELECT * FROM daily"), daily);
+    EXPECT_EQ(Plain().Rows("SELECT * FROM food"), food);
+
+    // Another process holds the file exclusively: reads fail too.
+    other.Exec("BEGIN EXCLUSIVE");
+    EXPECT_EQ(DiaryDB::GetAllFood(), nullptr);
+    EXPECT_EQ(DiaryDB::GetDaily(day), nullptr);
+    other.Exec("COMMIT");
+    EXPECT_NE(DiaryDB::GetAllFood(), nullptr);
+}
