@@ -1,0 +1,198 @@
+#include "platform/Graphics.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <map>
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+const char* const kStandardFamily = "DejaVu Sans";
+constexpr int kSystemSize = 13;
+constexpr int kSmallSystemSize = 11;
+
+// Named fonts the machine lacks become the standard family, so that output
+// does not depend on what else happens to be installed.
+QString FamilyFor(const std::string& name)
+{
+    static std::map<std::string, QString> known;
+    const auto found = known.find(name);
+    if (found != known.end())
+        return found->second;
+    QString family = kStandardFamily;
+    if (name != "System" && name != "SmallSystem" && !name.empty()) {
+        const QString asked = QString::fromStdString(name);
+        if (QFontDatabase::hasFamily(asked))
+            family = asked;
+    }
+    known.emplace(name, family);
+    return family;
+}
+
+// Greedy wrapping at spaces; a word wider than the width is broken inside.
+std::vector<QString> WrapLines(const QString& text, int width, const QFontMetrics& metrics)
+{
+    std::vector<QString> lines;
+    const QStringList paragraphs = QString(text).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    for (const QString& paragraph : paragraphs) {
+        QString line;
+        for (const QString& word : paragraph.split(' ')) {
+            const QString candidate = line.isEmpty() ? word : line + ' ' + word;
+            if (metrics.horizontalAdvance(candidate) <= width || (line.isEmpty() && word.isEmpty())) {
+                line = candidate;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.push_back(line);
+            line.clear();
+            QString rest = word;
+            while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
+                qsizetype fits = 1;
+                while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width)
+                    ++fits;
+                if (fits < rest.size() && rest.at(fits - 1).isHighSurrogate() && fits > 1)
+                    --fits;
+                lines.push_back(rest.left(fits));
+                rest = rest.mid(fits);
+            }
+            line = rest;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+struct Graphics::TextState {
+    QFont font;
+    std::optional<QFontMetrics> metrics;
+    bool valid = false;
+};
+
+Graphics::Graphics(Picture& picture) : mPicture(picture), mText(std::make_unique<TextState>()) {}
+
+Graphics::~Graphics() = default;
+
+void Graphics::FontChanged()
+{
+    mText->valid = false;
+    mText->metrics.reset();
+}
+
+void Graphics::SetTextFont(const std::string& name)
+{
+    if (name != mTextFont) {
+        mTextFont = name;
+        FontChanged();
+    }
+}
+
+void Graphics::SetTextSize(int32_t size)
+{
+    if (size != mTextSize) {
+        mTextSize = size;
+        FontChanged();
+    }
+}
+
+void Graphics::SetBold(bool value)
+{
+    if (value != mBold) {
+        mBold = value;
+        FontChanged();
+    }
+}
+
+void Graphics::SetItalic(bool value)
+{
+    if (value != mItalic) {
+        mItalic = value;
+        FontChanged();
+    }
+}
+
+void Graphics::SetUnderline(bool value)
+{
+    if (value != mUnderline) {
+        mUnderline = value;
+        FontChanged();
+    }
+}
+
+const QFont& Graphics::Font()
+{
+    if (!mText->valid) {
+        QFont font(FamilyFor(mTextFont));
+        const int standard = mTextFont == "SmallSystem" ? kSmallSystemSize : kSystemSize;
+        font.setPixelSize(mTextSize > 0 ? std::min(mTextSize, 2000) : standard);
+        font.setBold(mBold);
+        font.setItalic(mItalic);
+        font.setUnderline(mUnderline);
+        // Hinting follows the machine's font settings unless told otherwise.
+        font.setHintingPreference(QFont::PreferNoHinting);
+        mText->font = font;
+        mText->metrics.emplace(font);
+        mText->valid = true;
+    }
+    return mText->font;
+}
+
+void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool condense)
+{
+    if (text.empty() || x <= -(1 << 24) || x >= (1 << 24) || y <= -(1 << 24) || y >= (1 << 24))
+        return;
+    const QFont& font = Font();
+    const QFontMetrics& metrics = *mText->metrics;
+    const QString whole = QString::fromStdString(text);
+    QPainter* painter = Painter();
+    painter->setFont(font);
+    painter->setPen(QColor(mForeColor.Red(), mForeColor.Green(), mForeColor.Blue()));
+    if (wrapWidth <= 0) {
+        painter->drawText(x, y, whole);
+    } else if (condense) {
+        painter->drawText(x, y, metrics.elidedText(whole, Qt::ElideRight, wrapWidth));
+    } else {
+        const int lineHeight = metrics.lineSpacing();
+        int baseline = y;
+        for (const QString& line : WrapLines(whole, wrapWidth, metrics)) {
+            painter->drawText(x, baseline, line);
+            baseline += lineHeight;
+        }
+    }
+}
+
+int32_t Graphics::StringWidth(const std::string& text)
+{
+    Font();
+    return mText->metrics->horizontalAdvance(QString::fromStdString(text));
+}
+
+int32_t Graphics::StringHeight(const std::string& text, int32_t wrapWidth)
+{
+    Font();
+    const QFontMetrics& metrics = *mText->metrics;
+    const QString whole = QString::fromStdString(text);
+    const size_t lines = wrapWidth > 0 ? WrapLines(whole, wrapWidth, metrics).size() : 1;
+    return static_cast<int32_t>(lines) * metrics.lineSpacing();
+}
+
+int32_t Graphics::TextHeight()
+{
+    Font();
+    return mText->metrics->lineSpacing();
+}
+
+int32_t Graphics::TextAscent()
+{
+    Font();
+    return mText->metrics->ascent();
+}
+
+}  // namespace platform

@@ -1,0 +1,121 @@
+#include "platform/Exceptions.h"
+#include "platform/Graphics.h"
+#include "platform/Picture.h"
+#include "platform/RGBSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using platform::Color;
+using platform::Picture;
+using platform::RGB;
+
+namespace {
+
+Color At(const Picture::Ref& picture, int x, int y) { return picture->RGBSurface()->Pixel(x, y); }
+
+constexpr Color kWhite = RGB(255, 255, 255);
+constexpr Color kBlack = RGB(0, 0, 0);
+
+}  // namespace
+
+TEST(Picture, NewPicturesAreWhiteWithOnePortAndAMaskMadeOnFirstUse)
+{
+    EXPECT_EQ(Picture::NewPicture(0, 10), nullptr);
+    EXPECT_EQ(Picture::NewPicture(10, -1), nullptr);
+
+    auto picture = Picture::NewPicture(20, 10, 32);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 20);
+    EXPECT_EQ(picture->Height(), 10);
+    EXPECT_EQ(At(picture, 0, 0), kWhite);
+    EXPECT_EQ(At(picture, 19, 9), kWhite);
+    EXPECT_EQ(picture->Graphics(), picture->Graphics());
+    EXPECT_EQ(picture->Graphics()->Width(), 20);
+
+    EXPECT_FALSE(picture->HasMask());
+    auto mask = picture->Mask();
+    EXPECT_TRUE(picture->HasMask());
+    EXPECT_EQ(mask, picture->Mask());
+    EXPECT_EQ(mask->Width(), 20);
+    EXPECT_EQ(At(mask, 0, 0), kBlack);
+    EXPECT_EQ(At(mask, 19, 9), kBlack);
+
+    // Port state lasts between calls because the port is the same object.
+    picture->Graphics()->SetForeColor(RGB(1, 2, 3));
+    EXPECT_EQ(picture->Graphics()->ForeColor(), RGB(1, 2, 3));
+}
+
+TEST(Picture, PortAndSurfaceKeepThePictureAlive)
+{
+    std::weak_ptr<Picture> watch;
+    std::shared_ptr<platform::Graphics> port;
+    {
+        auto picture = Picture::NewPicture(4, 4);
+        watch = picture;
+        port = picture->Graphics();
+    }
+    EXPECT_FALSE(watch.expired());
+    port->SetForeColor(RGB(255, 0, 0));
+    port->FillRect(0, 0, 4, 4);
+    EXPECT_EQ(watch.lock()->RGBSurface()->Pixel(3, 3), RGB(255, 0, 0));
+    port.reset();
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST(Picture, TransformMapsEveryChannelThroughTheLevelMap)
+{
+    auto picture = Picture::NewPicture(3, 1);
+    auto surface = picture->RGBSurface();
+    surface->SetPixel(0, 0, RGB(10, 20, 30));
+    surface->SetPixel(1, 0, RGB(255, 0, 128));
+    surface->SetPixel(7, 0, RGB(1, 1, 1));  // outside: ignored
+    std::vector<int32_t> invert(256);
+    for (int i = 0; i < 256; ++i)
+        invert[static_cast<size_t>(i)] = 255 - i;
+    surface->Transform(invert);
+    EXPECT_EQ(surface->Pixel(0, 0), RGB(245, 235, 225));
+    EXPECT_EQ(surface->Pixel(1, 0), RGB(0, 255, 127));
+    EXPECT_EQ(surface->Pixel(2, 0), kBlack);
+    EXPECT_EQ(surface->Pixel(-1, 0), kBlack);
+
+    std::vector<int32_t> outOfRange(256, 400);
+    surface->Transform(outOfRange);
+    EXPECT_EQ(surface->Pixel(0, 0), kWhite);
+    EXPECT_THROW(surface->Transform(std::vector<int32_t>(255, 0)), platform::OutOfBoundsException);
+}
+
+TEST(Picture, MaskLevelsBlendTheImageWhenItIsDrawn)
+{
+    auto source = Picture::NewPicture(4, 1);
+    source->Graphics()->SetForeColor(RGB(255, 0, 0));
+    source->Graphics()->FillRect(0, 0, 4, 1);
+    auto mask = source->Mask()->RGBSurface();
+    mask->SetPixel(1, 0, RGB(255, 255, 255));
+    mask->SetPixel(2, 0, RGB(128, 128, 128));
+
+    auto target = Picture::NewPicture(6, 1);
+    auto port = target->Graphics();
+    port->SetForeColor(RGB(0, 0, 255));
+    port->FillRect(0, 0, 6, 1);
+    auto targetMask = target->Mask();
+    port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
+
+    EXPECT_EQ(At(target, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(At(target, 1, 0), RGB(255, 0, 0));  // level 0 shows
+    EXPECT_EQ(At(target, 2, 0), RGB(0, 0, 255));   // level 255 hides
+    const Color blend = At(target, 3, 0);          // level 128 blends about half and half
+    EXPECT_NEAR(blend.Red(), 127, 2);
+    EXPECT_NEAR(blend.Blue(), 128, 2);
+    EXPECT_EQ(At(target, 4, 0), RGB(255, 0, 0));
+    EXPECT_EQ(At(target, 5, 0), RGB(0, 0, 255));
+    // Drawing never writes the destination's mask.
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(At(targetMask, x, 0), kBlack);
+
+    // A changed mask is seen at the next draw.
+    mask->SetPixel(1, 0, kBlack);
+    port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
+    EXPECT_EQ(At(target, 2, 0), RGB(255, 0, 0));
+}
