@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/FourCC.h"
+#include "toolkit/core/VR2EventData.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// A recipe whose value is a property of another object, found by target code
+// (and name) relative to the view that triggers the event. A nil
+// messageDataKey stores the value under propertyKey.
+class VR2EventDataSpecifier : public VR2EventData {
+public:
+    using Ref = std::shared_ptr<VR2EventDataSpecifier>;
+    static constexpr int32_t kType = platform::FourCC("spec");
+    static Ref Create() { return Ref(new VR2EventDataSpecifier()); }
+
+    int32_t targetCode = 0;
+    std::string targetName;
+    platform::Variant propertyKey;
+
+    int32_t type() override { return kType; }
+    // Empties the target and the property; messageDataKey stays.
+    void Release() override;
+
+private:
+    VR2EventDataSpecifier() = default;
+};

@@ -1,0 +1,52 @@
+#include "platform/Exceptions.h"
+#include "platform/MemoryBlock.h"
+#include "platform/MenuItem.h"
+#include "platform/Ticks.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(MemoryBlock, BigAndLittleEndianLongsOverZeroFilledText)
+{
+    auto block = MemoryBlock::Create(4);
+    block->LittleEndian = false;
+    block->StringValue(0, 4, "actn!");
+    EXPECT_EQ(block->Long(0), 0x6163746E);
+    block->StringValue(0, 4, "ab");
+    EXPECT_EQ(block->Long(0), 0x61620000);
+    block->LittleEndian = true;
+    EXPECT_EQ(block->Long(0), 0x00006261);
+    block->Long(0, 0x01020304);
+    EXPECT_EQ(block->StringValue(0, 4), std::string("\x04\x03\x02\x01", 4));
+    EXPECT_THROW(block->Long(1), OutOfBoundsException);
+    EXPECT_THROW(block->StringValue(2, 3, "x"), OutOfBoundsException);
+}
+
+TEST(Ticks, CountSixtiethsAndFollowTheTestSeam)
+{
+    const int64_t before = Ticks();
+    EXPECT_GE(Ticks(), before);
+    SetTicksForTesting(100);
+    EXPECT_EQ(Ticks(), 100);
+    SetTicksForTesting(std::nullopt);
+    EXPECT_GE(Ticks(), before);
+    // 400 ms on this desktop: 24 ticks.
+    EXPECT_EQ(DoubleClickTicks(), 24);
+    EXPECT_GT(Microseconds(), 0.0);
+}
+
+TEST(MenuItem, HoldsPlainDataAndChildren)
+{
+    auto menu = MenuItem::Create("Edit");
+    auto cut = MenuItem::Create("Cu&t", 5);
+    cut->Enabled = false;
+    menu->Append(cut);
+    EXPECT_EQ(menu->Count(), 1);
+    EXPECT_EQ(menu->Child(0), cut);
+    EXPECT_EQ(menu->Child(1), nullptr);
+    EXPECT_EQ(cut->Tag.Int32Value(), 5);
+    EXPECT_TRUE(menu->Enabled);
+    EXPECT_FALSE(menu->Checked);
+    EXPECT_THROW(menu->Append(nullptr), NilObjectException);
+}

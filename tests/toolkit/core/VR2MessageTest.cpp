@@ -1,0 +1,45 @@
+#include "platform/Exceptions.h"
+#include "platform/FourCC.h"
+#include "toolkit/core/VR2Message.h"
+
+#include <gtest/gtest.h>
+
+using platform::FourCC;
+
+namespace {
+struct Opaque : platform::Object {
+    static std::shared_ptr<Opaque> Create() { return std::shared_ptr<Opaque>(new Opaque()); }
+};
+}  // namespace
+
+TEST(VR2Message, StartsEmptyWithItsOwnParams)
+{
+    auto first = VR2Message::Create();
+    auto second = VR2Message::Create();
+    EXPECT_EQ(first->category, "");
+    EXPECT_EQ(first->selector, 0);
+    EXPECT_EQ(first->result, 0);
+    EXPECT_TRUE(first->reply.IsNil());
+    ASSERT_TRUE(first->params);
+    EXPECT_EQ(first->params->Count(), 0);
+    EXPECT_NE(first->params, second->params);
+}
+
+TEST(VR2Message, DescriptionTextForm)
+{
+    auto message = VR2Message::Create("slte_timer", FourCC("actn"));
+    EXPECT_EQ(message->description(), "slte_timer: 'actn'=1633907822 ( )");
+
+    message->params->SetValue("food_name", "Apple");
+    message->params->SetValue(FourCC("valu"), 52);
+    EXPECT_EQ(message->description(), "slte_timer: 'actn'=1633907822 (food_name:Apple, 1986096245:52 )");
+
+    // Values and keys without a text form still make an item.
+    message->params->Clear();
+    message->params->SetValue("view", Opaque::Create());
+    message->params->SetValue(Opaque::Create(), true);
+    EXPECT_EQ(message->description(), "slte_timer: 'actn'=1633907822 (view:__Unknown, __Unknown:True )");
+
+    message->params = nullptr;
+    EXPECT_THROW(message->description(), platform::NilObjectException);
+}

@@ -1,0 +1,144 @@
+#include "RecordingReceiver.h"
+
+#include "platform/Exceptions.h"
+#include "toolkit/core/Vireo2Engine.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using platform::FourCC;
+
+namespace {
+
+class Delivery : public testing::Test {
+protected:
+    void TearDown() override { Vireo2Engine::ResetForTesting(); }
+
+    std::shared_ptr<std::vector<RecordingReceiver::Entry>> log = std::make_shared<std::vector<RecordingReceiver::Entry>>();
+    RecordingReceiver::Ref a = RecordingReceiver::Create("A", log);
+    RecordingReceiver::Ref b = RecordingReceiver::Create("B", log);
+    VR2Message::Ref message = VR2Message::Create("test", FourCC("ping"));
+};
+
+using Names = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(Delivery, ChainOffersNewestFirstOnceEachUntilHandled)
+{
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
+    EXPECT_EQ(a->Names(), (Names{"B", "A"}));
+    EXPECT_EQ(message->result, 0);
+
+    // Results 3 and 4 do not end the walk; 1 does.
+    for (int32_t code : {3, 4}) {
+        log->clear();
+        b->reaction = [code](auto&, const VR2Message::Ref& m) { m->result = code; };
+        Vireo2Engine::VR2SendMessage(nullptr, nullptr, VR2Message::Create());
+        EXPECT_EQ(a->Names(), (Names{"B", "A"})) << code;
+    }
+    log->clear();
+    b->reaction = [](auto&, const VR2Message::Ref& m) { m->result = 1; };
+    Vireo2Engine::VR2SendMessage(nullptr, nullptr, VR2Message::Create());
+    EXPECT_EQ(a->Names(), (Names{"B"}));
+}
+
+TEST_F(Delivery, ChainSeesMembersAddedOrMovedDuringTheWalk)
+{
+    auto added = RecordingReceiver::Create("N", log);
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    b->reaction = [weakAdded = std::weak_ptr(added)](auto&, auto&) {
+        Vireo2Engine::VR2Responder_AcquireFocus(weakAdded.lock());
+    };
+    // A moves itself to the end when offered: it is not offered again.
+    a->reaction = [weakA = std::weak_ptr(a)](auto&, auto&) { Vireo2Engine::VR2Responder_AcquireFocus(weakA.lock()); };
+    Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
+    EXPECT_EQ(a->Names(), (Names{"B", "N", "A"}));
+}
+
+TEST_F(Delivery, NestedWalksKeepTheirOwnVisitedSets)
+{
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    bool nested = false;
+    b->reaction = [&nested](auto&, auto&) {
+        if (nested)
+            return;
+        nested = true;
+        Vireo2Engine::VR2SendMessage(nullptr, nullptr, VR2Message::Create("inner", FourCC("innr")));
+    };
+    Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
+    EXPECT_EQ(a->Names(), (Names{"B", "B", "A", "A"}));
+}
+
+TEST_F(Delivery, TargetAloneReceivesAndEmptyChainDeliversNothing)
+{
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    Vireo2Engine::VR2SendMessage(a, b, message);
+    EXPECT_EQ(a->Names(), (Names{"B"}));
+    EXPECT_EQ(log->front().sender, a.get());
+
+    Vireo2Engine::ResetForTesting();
+    log->clear();
+    message->result = 3;
+    Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
+    EXPECT_TRUE(log->empty());
+    EXPECT_EQ(message->result, 3);
+
+    EXPECT_THROW(Vireo2Engine::VR2SendMessage(nullptr, b, nullptr), platform::NilObjectException);
+    EXPECT_THROW(Vireo2Engine::VR2ForwardMessage(a, nullptr, b, nullptr), platform::NilObjectException);
+    EXPECT_TRUE(log->empty());
+}
+
+TEST_F(Delivery, ExceptionFromAReceiverEndsTheWalkAndReachesTheCaller)
+{
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    b->reaction = [](auto&, auto&) { throw std::runtime_error("refused"); };
+    EXPECT_THROW(Vireo2Engine::VR2SendMessage(nullptr, nullptr, message), std::runtime_error);
+    EXPECT_EQ(a->Names(), (Names{"B"}));
+}
+
+TEST_F(Delivery, ForwardingCodes)
+{
+    // The nil target is tested before the sameness of forwarder and sender.
+    Vireo2Engine::VR2ForwardMessage(a, a, nullptr, message);
+    EXPECT_EQ(message->result, 4);
+
+    message->result = 0;
+    Vireo2Engine::VR2ForwardMessage(a, a, b, message);
+    EXPECT_EQ(message->result, 3);
+    EXPECT_TRUE(log->empty());
+
+    // Without a sender there is no sameness; the target sees the sender, not the forwarder.
+    message->result = 0;
+    Vireo2Engine::VR2ForwardMessage(nullptr, nullptr, b, message);
+    Vireo2Engine::VR2ForwardMessage(a, b, b, message);
+    ASSERT_EQ(a->Names(), (Names{"B", "B"}));
+    EXPECT_EQ((*log)[0].sender, nullptr);
+    EXPECT_EQ((*log)[1].sender, b.get());
+    EXPECT_EQ(message->result, 0);
+}
+
+TEST_F(Delivery, AcquireFocusMovesToTheEndAndNeverDuplicates)
+{
+    auto c = RecordingReceiver::Create("C", log);
+    for (const auto& member : {a, b, c})
+        Vireo2Engine::VR2Responder_AcquireFocus(member);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    Vireo2Engine::VR2Responder_AcquireFocus(b);
+    auto chain = Vireo2Engine::VR2ResponderChainCopy();
+    ASSERT_EQ(chain.size(), 3u);
+    EXPECT_EQ(chain[0], a);
+    EXPECT_EQ(chain[1], c);
+    EXPECT_EQ(chain[2], b);
+
+    // The copy is independent of the chain.
+    chain.clear();
+    EXPECT_EQ(Vireo2Engine::VR2ResponderChainCopy().size(), 3u);
+    EXPECT_THROW(Vireo2Engine::VR2Responder_AcquireFocus(nullptr), platform::NilObjectException);
+}

@@ -1,0 +1,90 @@
+#include "RecordingReceiver.h"
+
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/core/VireoStandardProperties.h"
+
+#include <gtest/gtest.h>
+
+using platform::Dictionary;
+using platform::FourCC;
+using platform::Variant;
+namespace Props = VireoStandardProperties;
+
+namespace {
+
+class Properties : public testing::Test {
+protected:
+    void TearDown() override { Vireo2Engine::ResetForTesting(); }
+
+    // Answers with the given result and reply.
+    void Answer(int32_t result, Variant reply)
+    {
+        receiver->reaction = [result, reply](auto&, const VR2Message::Ref& message) {
+            message->result = result;
+            message->reply = reply;
+        };
+    }
+
+    RecordingReceiver::Ref receiver = RecordingReceiver::Create("receiver");
+};
+
+}  // namespace
+
+TEST_F(Properties, GetReadsOnlyAHandledReply)
+{
+    // Not answered: the default, even a nil one.
+    EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "dflt");
+    EXPECT_TRUE(Props::VR2ObjectGetProperty(receiver, "text", nullptr).IsNil());
+    const auto& request = receiver->log->back();
+    EXPECT_EQ(request.category, "vr2o_property");
+    EXPECT_EQ(request.selector, FourCC("getp"));
+    EXPECT_EQ(request.sender, nullptr);
+    EXPECT_TRUE(request.message->params->HasKey("text"));
+
+    Answer(3, "ignored");
+    EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "dflt");
+
+    auto values = Dictionary::Create();
+    values->SetValue("width", 40);
+    Answer(1, values);
+    EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "width", 0).Int32Value(), 40);
+    EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "dflt");
+
+    // A bare reply is the value itself, nil included.
+    Answer(1, "bare");
+    EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "bare");
+    Answer(1, nullptr);
+    EXPECT_TRUE(Props::VR2ObjectGetProperty(receiver, "text", "dflt").IsNil());
+}
+
+TEST_F(Properties, HasCountsOnlyABooleanTrue)
+{
+    Answer(1, true);
+    EXPECT_TRUE(Props::VR2ObjectHasProperty(receiver, {"text", FourCC("valu")}));
+    const auto params = receiver->log->back().message->params;
+    ASSERT_EQ(params->Count(), 2);
+    EXPECT_EQ(params->Key(1), Variant(FourCC("valu")));
+
+    Answer(1, "True");
+    EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
+    Answer(1, 1);
+    EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
+    Answer(0, true);
+    EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
+    Answer(1, false);
+    EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {}));
+    EXPECT_EQ(receiver->log->back().message->params->Count(), 0);
+}
+
+TEST_F(Properties, SetSendsThePairAndNilObjectUsesTheChain)
+{
+    Props::VR2ObjectSetProperty(receiver, "text", "Pear");
+    const auto& request = receiver->log->back();
+    EXPECT_EQ(request.selector, FourCC("setp"));
+    EXPECT_EQ(request.message->params->Value("text").StringValue(), "Pear");
+
+    auto member = RecordingReceiver::Create("member");
+    Vireo2Engine::VR2Responder_AcquireFocus(member);
+    Props::VR2ObjectSetProperty(nullptr, "text", "Plum");
+    EXPECT_EQ(member->log->size(), 1u);
+}
