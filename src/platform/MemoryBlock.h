@@ -12,7 +12,7 @@ namespace platform {
 
 // A zero-filled block of bytes with typed access. Reads and writes outside the
 // block raise OutOfBoundsException.
-class MemoryBlock : public virtual Object {
+class MemoryBlock : public Object {
 public:
     using Ref = std::shared_ptr<MemoryBlock>;
     static Ref Create(int32_t size);

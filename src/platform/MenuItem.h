@@ -11,7 +11,7 @@ namespace platform {
 
 // One entry of a menu, as plain data: the window layer shows it (menu bar,
 // contextual and pop-up menus) and hands the chosen entry back.
-class MenuItem : public virtual Object {
+class MenuItem : public Object {
 public:
     using Ref = std::shared_ptr<MenuItem>;
     static Ref Create(std::string text = {}, Variant tag = {});

@@ -7,7 +7,7 @@
 namespace platform {
 
 // A mouse pointer shape; the window layer turns it into the desktop's cursor.
-class MouseCursor : public virtual Object {
+class MouseCursor : public Object {
 public:
     using Ref = std::shared_ptr<MouseCursor>;
     enum class Shape { Arrow, IBeam, PointingHand, Cross, Wait };

@@ -10,7 +10,7 @@ namespace platform {
 
 // A counting semaphore: Signal takes one unit (waiting while none is left),
 // Release gives one back.
-class Semaphore : public virtual Object {
+class Semaphore : public Object {
 public:
     using Ref = std::shared_ptr<Semaphore>;
     static Ref Create(int32_t count = 1) { return Ref(new Semaphore(count)); }

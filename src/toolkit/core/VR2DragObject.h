@@ -8,7 +8,7 @@
 
 // What views receive during drag and drop. Nothing in the toolkit fills it yet;
 // its operations do nothing.
-class VR2DragObject : public virtual platform::Object {
+class VR2DragObject : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2DragObject>;
     static Ref Create() { return Ref(new VR2DragObject()); }

@@ -8,7 +8,7 @@
 
 // A parameter recipe of an event handler: adds one value to the message it
 // builds, under messageDataKey.
-class VR2EventData : public virtual platform::Object {
+class VR2EventData : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2EventData>;
 

@@ -11,7 +11,7 @@
 // One rule of an event handler table, written as data: the receiver (a target
 // code, with a view name or dotted path for the codes that need one), the
 // message to send, and the recipes that fill its parameters, first to last.
-class VR2EventHandler : public virtual platform::Object {
+class VR2EventHandler : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2EventHandler>;
     static Ref Create() { return Ref(new VR2EventHandler()); }

@@ -12,7 +12,7 @@
 
 // A view's map from an event code to at most one handler. One handler may be
 // stored under several codes. Codes keep the order in which they were added.
-class VR2EventHandlerTable : public virtual platform::Object {
+class VR2EventHandlerTable : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2EventHandlerTable>;
     static Ref Create() { return Ref(new VR2EventHandlerTable()); }

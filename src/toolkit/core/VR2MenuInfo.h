@@ -7,7 +7,7 @@
 #include <string>
 
 // One menu entry copied into a plain record (it travels in message params).
-class VR2MenuInfo : public virtual platform::Object {
+class VR2MenuInfo : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2MenuInfo>;
     static Ref Create() { return Ref(new VR2MenuInfo()); }

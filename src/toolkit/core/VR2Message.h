@@ -10,7 +10,7 @@
 
 // One request. Every receiver of one delivery reads and writes the same
 // result, params and reply; the sender reads them when the delivery returns.
-class VR2Message : public virtual platform::Object {
+class VR2Message : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2Message>;
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/Object.h"
+#include "toolkit/core/VR2Message.h"
 
 #include <memory>
-
-class VR2Message;
 
 // The receiver of messages: every delivery ends in Action. A receiver answers
 // only through the message (its result, reply and params).
@@ -12,13 +11,13 @@ class VR2Object : public virtual platform::Object {
 public:
     using Ref = std::shared_ptr<VR2Object>;
 
-    void Action(const Ref& sender, const std::shared_ptr<VR2Message>& message)
+    void Action(const Ref& sender, const VR2Message::Ref& message)
     {
         VR2Object_Action(sender, message);
     }
 
 protected:
-    virtual void VR2Object_Action(const Ref& sender, const std::shared_ptr<VR2Message>& message) = 0;
+    virtual void VR2Object_Action(const Ref& sender, const VR2Message::Ref& message) = 0;
 };
 
 // One object seen through different interfaces (a view as VR2View, VR2Object

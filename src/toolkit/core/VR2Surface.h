@@ -2,6 +2,8 @@
 
 #include "platform/MouseCursor.h"
 #include "platform/Object.h"
+#include "toolkit/geometry/VR2Point.h"
+#include "toolkit/geometry/VR2Rect.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,8 +14,6 @@ namespace platform {
 class Picture;
 }
 class VR2DragObject;
-class VR2Point;
-class VR2Rect;
 class VR2View;
 
 // Anything that holds views: the window host, the container view, the
@@ -25,9 +25,6 @@ class VR2Surface : public virtual platform::Object {
 public:
     using Ref = std::shared_ptr<VR2Surface>;
     using ViewRef = std::shared_ptr<VR2View>;
-    using RectRef = std::shared_ptr<VR2Rect>;
-    using PointRef = std::shared_ptr<VR2Point>;
-    using PictureRef = std::shared_ptr<platform::Picture>;
 
     // Appends the view on top, gives it the surface's active state and calls its DoOpen.
     void AttachView(const ViewRef& view) { VR2Surface_AttachView(view); }
@@ -37,22 +34,22 @@ public:
     {
         return VR2Surface_FindViewByName(name, deep, visibleOnly);
     }
-    ViewRef FindViewAtPoint(const PointRef& point, bool visibleOnly, bool recurse, int32_t passOn)
+    ViewRef FindViewAtPoint(const VR2Point::Ref& point, bool visibleOnly, bool recurse, int32_t passOn)
     {
         return VR2Surface_FindViewAtPoint(point, visibleOnly, recurse, passOn);
     }
-    PointRef MousePosition(int32_t space) { return VR2Surface_MousePosition(space); }
+    VR2Point::Ref MousePosition(int32_t space) { return VR2Surface_MousePosition(space); }
     // nil gives back the standard cursor.
     void ChangeMouseCursor(const platform::MouseCursor::Ref& cursor) { VR2Surface_ChangeMouseCursor(cursor); }
     // rect in the surface's coordinates; nested surfaces clip it and pass it up.
-    void UpdateRect(const RectRef& rect, const PictureRef& picture) { VR2Surface_UpdateRect(rect, picture); }
+    void UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture) { VR2Surface_UpdateRect(rect, picture); }
     // newView takes oldView's place in the list.
     void SwapView(const ViewRef& newView, const ViewRef& oldView) { VR2Surface_SwapView(newView, oldView); }
-    PointRef TranslatePoint(const PointRef& point, int32_t from, int32_t to)
+    VR2Point::Ref TranslatePoint(const VR2Point::Ref& point, int32_t from, int32_t to)
     {
         return VR2Surface_TranslatePoint(point, from, to);
     }
-    std::shared_ptr<VR2DragObject> CreateDragObject(const RectRef& rect, int32_t flags)
+    std::shared_ptr<VR2DragObject> CreateDragObject(const VR2Rect::Ref& rect, int32_t flags)
     {
         return VR2Surface_CreateDragObject(rect, flags);
     }
@@ -64,8 +61,8 @@ public:
     void ChangeFocus(const ViewRef& view, int32_t code) { VR2Surface_ChangeFocus(view, code); }
     bool isFocusView(const ViewRef& view) { return VR2Surface_isFocusView(view); }
     // A code other than 0 to 3 raises TypeMismatchException.
-    RectRef Bounds(int32_t space) { return VR2Surface_Bounds(space); }
-    void SubviewDidChangeBounds(const ViewRef& view, const RectRef& oldBounds, bool resized, bool moved)
+    VR2Rect::Ref Bounds(int32_t space) { return VR2Surface_Bounds(space); }
+    void SubviewDidChangeBounds(const ViewRef& view, const VR2Rect::Ref& oldBounds, bool resized, bool moved)
     {
         VR2Surface_SubviewDidChangeBounds(view, oldBounds, resized, moved);
     }
@@ -77,20 +74,20 @@ protected:
     virtual void VR2Surface_AttachView(const ViewRef& view) = 0;
     virtual void VR2Surface_DetachView(const ViewRef& view) = 0;
     virtual ViewRef VR2Surface_FindViewByName(const std::string& name, bool deep, bool visibleOnly) = 0;
-    virtual ViewRef VR2Surface_FindViewAtPoint(const PointRef& point, bool visibleOnly, bool recurse,
+    virtual ViewRef VR2Surface_FindViewAtPoint(const VR2Point::Ref& point, bool visibleOnly, bool recurse,
                                                int32_t passOn) = 0;
-    virtual PointRef VR2Surface_MousePosition(int32_t space) = 0;
+    virtual VR2Point::Ref VR2Surface_MousePosition(int32_t space) = 0;
     virtual void VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor) = 0;
-    virtual void VR2Surface_UpdateRect(const RectRef& rect, const PictureRef& picture) = 0;
+    virtual void VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture) = 0;
     virtual void VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView) = 0;
-    virtual PointRef VR2Surface_TranslatePoint(const PointRef& point, int32_t from, int32_t to) = 0;
-    virtual std::shared_ptr<VR2DragObject> VR2Surface_CreateDragObject(const RectRef& rect, int32_t flags) = 0;
+    virtual VR2Point::Ref VR2Surface_TranslatePoint(const VR2Point::Ref& point, int32_t from, int32_t to) = 0;
+    virtual std::shared_ptr<VR2DragObject> VR2Surface_CreateDragObject(const VR2Rect::Ref& rect, int32_t flags) = 0;
     virtual ViewRef VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap) = 0;
     virtual Ref VR2Surface_RootSurface() = 0;
     virtual void VR2Surface_ChangeFocus(const ViewRef& view, int32_t code) = 0;
     virtual bool VR2Surface_isFocusView(const ViewRef& view) = 0;
-    virtual RectRef VR2Surface_Bounds(int32_t space) = 0;
-    virtual void VR2Surface_SubviewDidChangeBounds(const ViewRef& view, const RectRef& oldBounds, bool resized,
+    virtual VR2Rect::Ref VR2Surface_Bounds(int32_t space) = 0;
+    virtual void VR2Surface_SubviewDidChangeBounds(const ViewRef& view, const VR2Rect::Ref& oldBounds, bool resized,
                                                    bool moved) = 0;
     virtual std::vector<ViewRef>& VR2Surface_getViewList() = 0;
     virtual ViewRef VR2Surface_focusView() = 0;

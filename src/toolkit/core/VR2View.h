@@ -7,6 +7,9 @@
 #include "toolkit/core/VR2EventHandlerTable.h"
 #include "toolkit/core/VR2Object.h"
 #include "toolkit/core/VR2Surface.h"
+#include "toolkit/geometry/VR2Pinning.h"
+#include "toolkit/geometry/VR2Point.h"
+#include "toolkit/geometry/VR2Rect.h"
 
 #include <cstdint>
 #include <memory>
@@ -15,7 +18,6 @@
 #include <vector>
 
 class VR2Graphics;
-class VR2Pinning;
 
 // The root of every view: a frame in its parent surface's coordinates, state
 // flags, pinning, a name, an event handler table, user data and an opacity.
@@ -31,10 +33,6 @@ class VR2Pinning;
 class VR2View : public VR2Object {
 public:
     using Ref = std::shared_ptr<VR2View>;
-    using RectRef = std::shared_ptr<VR2Rect>;
-    using PointRef = std::shared_ptr<VR2Point>;
-    using GraphicsRef = std::shared_ptr<VR2Graphics>;
-    using PictureRef = std::shared_ptr<platform::Picture>;
 
     template <typename T>
     static std::shared_ptr<T> Create();
@@ -45,7 +43,7 @@ public:
     bool Visible = true;
     bool Enabled = true;
     bool CancelDragging = false;  // a MouseDrag handler ends the current drag
-    std::shared_ptr<VR2Pinning> Pinning;
+    VR2Pinning::Ref Pinning;
     bool CanFocus = false;
     bool AutoClip = false;  // paint through an off-screen picture clipped to the frame
     std::string Name;
@@ -56,7 +54,7 @@ public:
 
     // Geometry: 0 a copy of the frame in the parent's coordinates, 3 the
     // frame on the screen (needs a parent), any other code nil.
-    RectRef bounds(int32_t space);
+    VR2Rect::Ref bounds(int32_t space);
     // The setters write the frame and nothing else.
     int32_t width() const;
     void width(int32_t value);
@@ -66,8 +64,8 @@ public:
     void left(int32_t value);
     int32_t top() const;
     void top(int32_t value);
-    PointRef position() const;  // (left, top)
-    RectRef frame() const;      // (0, 0, width, height): the view in its own coordinates
+    VR2Point::Ref position() const;  // (left, top)
+    VR2Rect::Ref frame() const;      // (0, 0, width, height): the view in its own coordinates
     // Raises Resized when the size changed; notify tells the parent.
     void resize(int32_t width, int32_t height, bool notify);
     // Raises nothing; notify tells the parent, also when nothing moved.
@@ -83,7 +81,7 @@ public:
 
     // Repaint requests go to the parent; rect is in the view's own coordinates.
     void refresh();
-    void refreshRect(const RectRef& rect, const PictureRef& picture);
+    void refreshRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture);
 
     // Focus.
     void changeFocus(int32_t code);
@@ -126,9 +124,9 @@ public:
     void DoMoved();
     void DoOpen();
     // g draws at the view's origin; rect is the dirty part in the view's coordinates.
-    bool DoPaint(const GraphicsRef& g, const RectRef& rect);
-    void DoResized(const RectRef& oldBounds);
-    void DoResizing(const RectRef& oldBounds);
+    bool DoPaint(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect);
+    void DoResized(const VR2Rect::Ref& oldBounds);
+    void DoResizing(const VR2Rect::Ref& oldBounds);
     void DoRestore();
     void DoGotFocus();
     void DoLostFocus();
@@ -177,11 +175,11 @@ protected:
     virtual bool MouseWheel(int32_t /*x*/, int32_t /*y*/, int32_t /*deltaX*/, int32_t /*deltaY*/) { return false; }
     virtual void Moved() {}
     virtual void Open() {}
-    virtual void Paint(const GraphicsRef& /*g*/) {}
+    virtual void Paint(const std::shared_ptr<VR2Graphics>& /*g*/) {}
     // Answers whether it painted; False makes DoPaint paint through Paint.
-    virtual bool PaintRect(const GraphicsRef& /*g*/, const RectRef& /*rect*/) { return false; }
-    virtual void Resized(const RectRef& /*oldBounds*/) {}
-    virtual void Resizing(const RectRef& /*oldBounds*/) {}
+    virtual bool PaintRect(const std::shared_ptr<VR2Graphics>& /*g*/, const VR2Rect::Ref& /*rect*/) { return false; }
+    virtual void Resized(const VR2Rect::Ref& /*oldBounds*/) {}
+    virtual void Resizing(const VR2Rect::Ref& /*oldBounds*/) {}
     virtual void Restore() {}
     virtual void ViewWillRelease() {}
     virtual void GotFocus() {}
@@ -204,7 +202,7 @@ protected:
     VR2Surface::Ref RequireSurface() const;
     bool isReleased() const { return mReleased; }
 
-    RectRef mBounds;
+    VR2Rect::Ref mBounds;
     std::weak_ptr<VR2Surface> mSurface;
     bool mActive = false;
     bool mDragOver = false;

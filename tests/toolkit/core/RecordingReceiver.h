@@ -23,13 +23,7 @@ public:
     };
 
     // One log shared by several receivers shows the order of delivery.
-    static Ref Create(std::string name, std::shared_ptr<std::vector<Entry>> log = nullptr)
-    {
-        Ref receiver(new RecordingReceiver());
-        receiver->name = std::move(name);
-        receiver->log = log ? std::move(log) : std::make_shared<std::vector<Entry>>();
-        return receiver;
-    }
+    static Ref Create(std::string name, std::shared_ptr<std::vector<Entry>> log = nullptr);
 
     std::string name;
     std::shared_ptr<std::vector<Entry>> log;

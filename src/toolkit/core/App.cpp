@@ -1,0 +1,33 @@
+#include "toolkit/core/App.h"
+
+namespace toolkit {
+
+namespace {
+
+AppSeam& Seam()
+{
+    static AppSeam seam;
+    return seam;
+}
+
+}  // namespace
+
+AppSeam SetAppSeam(AppSeam seam)
+{
+    auto previous = std::move(Seam());
+    Seam() = std::move(seam);
+    return previous;
+}
+
+platform::ObjectRef App() { return Seam().application ? Seam().application() : nullptr; }
+
+int32_t WindowCount() { return Seam().windowCount ? Seam().windowCount() : 0; }
+
+platform::ObjectRef Window(int32_t index)
+{
+    if (!Seam().window || index < 0 || index >= WindowCount())
+        return nullptr;
+    return Seam().window(index);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,232 @@
+#include "toolkit/core/VR2View.h"
+
+#include "platform/Exceptions.h"
+#include "platform/UnhandledException.h"
+#include "toolkit/core/App.h"
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/geometry/VR2Pinning.h"
+#include "toolkit/geometry/VR2Point.h"
+#include "toolkit/geometry/VR2Rect.h"
+
+VR2View::~VR2View() = default;
+
+void VR2View::Constructor()
+{
+    mBounds = VR2Rect::Create();
+    Visible = true;
+    Enabled = true;
+    Pinning = VR2Pinning::Create();
+    EventHandlerTable = VR2EventHandlerTable::Create();
+    Created();
+}
+
+void VR2View::Dispose(VR2View* view) noexcept
+{
+    // The object is still whole here, so a subclass's Disposed runs.
+    platform::RunGuarded([view] { view->Disposed(); });
+    delete view;
+}
+
+VR2View::Ref VR2View::Self()
+{
+    return std::dynamic_pointer_cast<VR2View>(weak_from_this().lock());
+}
+
+VR2Surface::Ref VR2View::RequireSurface() const
+{
+    auto surface = mSurface.lock();
+    if (!surface)
+        throw platform::NilObjectException("the view has no parent");
+    return surface;
+}
+
+// Geometry
+
+VR2Rect::Ref VR2View::bounds(int32_t space)
+{
+    if (space == 0)
+        return mBounds->copy();
+    if (space == 3) {
+        auto rect = RequireSurface()->Bounds(3);
+        if (!rect)
+            throw platform::NilObjectException();
+        rect->width = width();
+        rect->height = height();
+        rect->offset(left(), top());
+        return rect;
+    }
+    return nullptr;
+}
+
+int32_t VR2View::width() const { return mBounds->width; }
+void VR2View::width(int32_t value) { mBounds->width = value; }
+int32_t VR2View::height() const { return mBounds->height; }
+void VR2View::height(int32_t value) { mBounds->height = value; }
+int32_t VR2View::left() const { return mBounds->left; }
+void VR2View::left(int32_t value) { mBounds->left = value; }
+int32_t VR2View::top() const { return mBounds->top; }
+void VR2View::top(int32_t value) { mBounds->top = value; }
+
+VR2Point::Ref VR2View::position() const { return VR2Point::Create(left(), top()); }
+
+VR2Rect::Ref VR2View::frame() const { return VR2Rect::Create(0, 0, width(), height()); }
+
+void VR2View::resize(int32_t newWidth, int32_t newHeight, bool notify)
+{
+    const auto old = mBounds->copy();
+    mBounds->width = newWidth;
+    mBounds->height = newHeight;
+    if (mBounds->equal(old))
+        return;
+    Resized(old);
+    if (auto surface = mSurface.lock(); notify && surface)
+        surface->SubviewDidChangeBounds(Self(), old, true, false);
+}
+
+void VR2View::move(int32_t x, int32_t y, bool notify)
+{
+    const auto old = bounds(0);
+    mBounds->top = y;
+    mBounds->left = x;
+    if (auto surface = mSurface.lock(); notify && surface)
+        surface->SubviewDidChangeBounds(Self(), old, false, true);
+}
+
+bool VR2View::containsPoint(int32_t x, int32_t y) { return mBounds->containsPoint(x, y); }
+
+// Life cycle
+
+void VR2View::attach(const VR2Surface::Ref& surface, bool refresh, bool noAttach)
+{
+    if (mReleased)
+        return;
+    mSurface = surface;
+    if (!surface || noAttach)
+        return;
+    surface->AttachView(Self());
+    if (refresh)
+        this->refresh();
+}
+
+void VR2View::detach(bool refreshParent, bool noDetach)
+{
+    if (mReleased)
+        return;
+    // Keeps the view alive while its surface lets go of it.
+    const auto self = Self();
+    Close();
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return;
+    if (!noDetach)
+        surface->DetachView(self);
+    if (refreshParent)
+        surface->UpdateRect(bounds(0), nullptr);
+    mSurface.reset();
+    if (!Retained)
+        release();
+}
+
+void VR2View::release()
+{
+    // A second release finds nothing left to break.
+    if (mReleased)
+        return;
+    const auto self = Self();
+    ViewWillRelease();
+    mReleased = true;
+    if (EventHandlerTable)
+        EventHandlerTable->Release();
+    EventHandlerTable = nullptr;
+    if (const auto surface = mSurface.lock()) {
+        mSurface.reset();
+        surface->DetachView(self);
+    }
+    mSurface.reset();
+    Pinning = nullptr;
+    ViewDidRelease();
+}
+
+VR2Surface::Ref VR2View::parent(bool root) const
+{
+    auto surface = mSurface.lock();
+    if (!surface || !root)
+        return surface;
+    return surface->RootSurface();
+}
+
+// Repaint requests
+
+void VR2View::refresh()
+{
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return;
+    auto rect = frame();
+    if (rect->empty())
+        return;
+    rect->offset(left(), top());
+    surface->UpdateRect(rect, nullptr);
+}
+
+void VR2View::refreshRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture)
+{
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return;
+    if (!rect)
+        throw platform::NilObjectException();
+    const auto whole = frame();
+    if (!rect->intersects(whole))
+        return;
+    auto part = rect->intersection(whole);
+    part->offset(left(), top());
+    if (!part->empty())
+        surface->UpdateRect(part, picture);
+}
+
+// Focus
+
+void VR2View::changeFocus(int32_t code)
+{
+    if (const auto surface = mSurface.lock())
+        surface->ChangeFocus(Self(), code);
+}
+
+bool VR2View::hasFocus()
+{
+    const auto surface = mSurface.lock();
+    return surface && surface->isFocusView(Self());
+}
+
+bool VR2View::doesAcceptFocus() { return Enabled && CanFocus; }
+
+// User data
+
+platform::Variant VR2View::UserData(const platform::Variant& key, const platform::Variant& fallback) const
+{
+    return mUserData ? mUserData->Lookup(key, fallback) : fallback;
+}
+
+void VR2View::SetUserData(const platform::Variant& key, const platform::Variant& value)
+{
+    if (!mUserData)
+        mUserData = platform::Dictionary::Create();
+    mUserData->SetValue(key, value);
+}
+
+// Messages
+
+void VR2View::sendMessage(const VR2Message::Ref& message)
+{
+    if (!message)
+        throw platform::NilObjectException();
+    if (const auto surface = mSurface.lock()) {
+        // Every surface is a receiver too; one that is not gets nothing.
+        if (const auto target = std::dynamic_pointer_cast<VR2Object>(surface))
+            Vireo2Engine::VR2SendMessage(Self(), target, message);
+        return;
+    }
+    if (const auto application = std::dynamic_pointer_cast<VR2Object>(toolkit::App()))
+        Vireo2Engine::VR2SendMessage(Self(), application, message);
+}

@@ -1,0 +1,340 @@
+#include "toolkit/core/VR2View.h"
+
+#include "platform/Exceptions.h"
+#include "platform/FourCC.h"
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/core/VireoStandardProperties.h"
+
+#include <array>
+#include <string_view>
+
+using platform::FourCC;
+
+namespace {
+
+constexpr int32_t kGotFocusCode = FourCC("gfcs");
+constexpr int32_t kLostFocusCode = FourCC("lfcs");
+constexpr const char* kViewCategory = "vr2view";
+
+// The view's own property keys.
+bool IsBuiltInKey(const platform::Variant& key)
+{
+    if (key.Type() != platform::VariantType::String)
+        return false;
+    static const std::array<std::string_view, 5> kKeys = {"height", "left", "top", "width", "visible"};
+    const auto text = key.StringValue();
+    for (const auto builtIn : kKeys)
+        if (text == builtIn)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+// Hooks without a gate.
+
+void VR2View::DoActivate()
+{
+    if (mReleased)
+        return;
+    mActive = true;
+    Activate();
+}
+
+bool VR2View::DoCancelClose(bool appQuitting) { return !mReleased && CancelClose(appQuitting); }
+
+void VR2View::DoClose()
+{
+    if (!mReleased)
+        Close();
+}
+
+void VR2View::DoDeactivate()
+{
+    if (mReleased)
+        return;
+    mActive = false;
+    Deactivate();
+}
+
+void VR2View::DoMaximize()
+{
+    if (!mReleased)
+        Maximize();
+}
+
+void VR2View::DoMinimize()
+{
+    if (!mReleased)
+        Minimize();
+}
+
+void VR2View::DoMoved()
+{
+    if (!mReleased)
+        Moved();
+}
+
+void VR2View::DoOpen()
+{
+    if (!mReleased)
+        Open();
+}
+
+void VR2View::DoResized(const VR2Rect::Ref& oldBounds)
+{
+    if (!mReleased)
+        Resized(oldBounds);
+}
+
+void VR2View::DoResizing(const VR2Rect::Ref& oldBounds)
+{
+    if (!mReleased)
+        Resizing(oldBounds);
+}
+
+void VR2View::DoRestore()
+{
+    if (!mReleased)
+        Restore();
+}
+
+void VR2View::DoLostFocus()
+{
+    if (mReleased)
+        return;
+    EventHandlerTable->triggerHandler(kLostFocusCode, Self(), nullptr);
+    LostFocus();
+}
+
+// Hooks that only an enabled view answers.
+
+bool VR2View::DoConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
+{
+    return !mReleased && Enabled && ConstructContextualMenu(base, x, y);
+}
+
+bool VR2View::DoContextualMenuAction(const platform::MenuItem::Ref& hitItem)
+{
+    return !mReleased && Enabled && ContextualMenuAction(hitItem);
+}
+
+bool VR2View::DoDragEnter(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (mReleased || !Enabled || !DragEnter(drag, action))
+        return false;
+    mDragOver = true;
+    refresh();
+    return true;
+}
+
+void VR2View::DoDragExit(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (mReleased || !Enabled || !mDragOver)
+        return;
+    mDragOver = false;
+    refresh();
+    DragExit(drag, action);
+}
+
+bool VR2View::DoDragOver(int32_t x, int32_t y, const VR2DragObject::Ref& drag, int32_t action)
+{
+    return !mReleased && Enabled && mDragOver && DragOver(x, y, drag, action);
+}
+
+void VR2View::DoDropObject(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (mReleased || !Enabled || !mDragOver)
+        return;
+    mDragOver = false;
+    refresh();
+    DropObject(drag, action);
+}
+
+void VR2View::DoEnableMenuItems()
+{
+    if (!mReleased && Enabled)
+        EnableMenuItems();
+}
+
+bool VR2View::DoKeyDown(const std::string& key) { return !mReleased && Enabled && KeyDown(key); }
+
+bool VR2View::DoMouseDown(int32_t x, int32_t y)
+{
+    if (mReleased || !Enabled)
+        return false;
+    mMouseUpCalled = false;
+    CancelDragging = false;
+    return MouseDown(x, y);
+}
+
+void VR2View::DoMouseDrag(int32_t x, int32_t y, bool& cancel)
+{
+    if (mReleased || !Enabled)
+        return;
+    if (CancelDragging) {
+        cancel = true;
+        return;
+    }
+    MouseDrag(x, y);
+    // A handler that cancels the drag gets its mouse-up now; the real one is swallowed.
+    if (CancelDragging && !mMouseUpCalled) {
+        DoMouseUp(x, y);
+        mMouseUpCalled = true;
+    }
+}
+
+void VR2View::DoMouseEnter()
+{
+    if (!mReleased && Enabled)
+        MouseEnter();
+}
+
+void VR2View::DoMouseExit()
+{
+    if (!mReleased && Enabled)
+        MouseExit();
+}
+
+void VR2View::DoMouseMove(int32_t x, int32_t y)
+{
+    if (!mReleased && Enabled)
+        MouseMove(x, y);
+}
+
+void VR2View::DoMouseUp(int32_t x, int32_t y)
+{
+    if (mReleased || !Enabled)
+        return;
+    if (mMouseUpCalled) {
+        mMouseUpCalled = false;
+        return;
+    }
+    MouseUp(x, y);
+}
+
+bool VR2View::DoMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
+{
+    return !mReleased && Enabled && MouseWheel(x, y, deltaX, deltaY);
+}
+
+void VR2View::DoGotFocus()
+{
+    if (mReleased || !Enabled)
+        return;
+    EventHandlerTable->triggerHandler(kGotFocusCode, Self(), nullptr);
+    GotFocus();
+}
+
+// Messages
+
+void VR2View::VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message)
+{
+    if (mReleased)
+        return;
+    if (!message)
+        throw platform::NilObjectException();
+    if (message->category == VireoStandardProperties::kCategory) {
+        const auto selector = message->selector;
+        if (selector == FourCC("getp") || selector == FourCC("hasp") || selector == FourCC("setp")) {
+            if (!message->params)
+                throw platform::NilObjectException();
+            if (selector == FourCC("getp")) {
+                auto values = platform::Dictionary::Create();
+                DoPropertyGet(message->params->Keys(), values);
+                message->reply = values;
+            } else if (selector == FourCC("hasp")) {
+                message->reply = DoPropertyCheck(message->params->Keys());
+            } else {
+                DoPropertySet(message->params);
+            }
+            message->result = VR2Message::kResultHandled;
+            return;
+        }
+    } else if (message->category == kViewCategory) {
+        const bool enable = message->selector == FourCC("eanb") && !Enabled;
+        const bool disable = message->selector == FourCC("disb") && Enabled;
+        if (enable || disable) {
+            Enabled = enable;
+            refresh();
+            message->result = VR2Message::kResultHandled;
+            return;
+        }
+    }
+
+    HandleMessage(sender, message);
+    if (message->result == VR2Message::kResultHandled || message->result == VR2Message::kResultStop)
+        return;
+    if (const auto surface = mSurface.lock())
+        Vireo2Engine::VR2ForwardMessage(Self(), sender, std::dynamic_pointer_cast<VR2Object>(surface), message);
+}
+
+// Properties
+
+bool VR2View::DoPropertyCheck(const std::vector<platform::Variant>& keys)
+{
+    if (mReleased || keys.empty())
+        return false;
+    std::vector<platform::Variant> remaining;
+    for (const auto& key : keys)
+        if (!IsBuiltInKey(key))
+            remaining.push_back(key);
+    return remaining.empty() || PropertyCheck(remaining);
+}
+
+bool VR2View::DoPropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values)
+{
+    if (mReleased || keys.empty())
+        return false;
+    if (!values)
+        throw platform::NilObjectException();
+    std::vector<platform::Variant> remaining;
+    for (const auto& key : keys) {
+        if (!IsBuiltInKey(key)) {
+            remaining.push_back(key);
+            continue;
+        }
+        const auto name = key.StringValue();
+        if (name == "visible")
+            values->SetValue(key, Visible);
+        else
+            values->SetValue(key, name == "height" ? height() : name == "left" ? left() : name == "top" ? top() : width());
+    }
+    return remaining.empty() || PropertyGet(remaining, values);
+}
+
+bool VR2View::DoPropertySet(const platform::Dictionary::Ref& values)
+{
+    if (mReleased)
+        return false;
+    if (!values)
+        throw platform::NilObjectException();
+    if (values->Count() == 0)
+        return false;
+    auto rest = platform::Dictionary::Create();
+    bool visibilityChanged = false;
+    for (const auto& key : values->Keys()) {
+        const auto value = values->Value(key);
+        if (!IsBuiltInKey(key)) {
+            rest->SetValue(key, value);
+            continue;
+        }
+        const auto name = key.StringValue();
+        if (name == "visible") {
+            Visible = value.BooleanValue();
+            visibilityChanged = true;
+        } else if (name == "height") {
+            height(value.Int32Value());
+        } else if (name == "left") {
+            left(value.Int32Value());
+        } else if (name == "top") {
+            top(value.Int32Value());
+        } else {
+            width(value.Int32Value());
+        }
+    }
+    const bool result = rest->Count() == 0 || PropertySet(rest);
+    if (visibilityChanged)
+        refresh();
+    return result;
+}

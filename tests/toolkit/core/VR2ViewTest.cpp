@@ -1,0 +1,271 @@
+#include "RecordingView.h"
+#include "TestSurface.h"
+
+#include "platform/Exceptions.h"
+#include "platform/FourCC.h"
+#include "toolkit/core/VR2EventDataValue.h"
+#include "toolkit/core/Vireo2Engine.h"
+
+#include <gtest/gtest.h>
+
+using platform::FourCC;
+using Events = std::vector<std::string>;
+
+namespace {
+
+class Views : public testing::Test {
+protected:
+    void TearDown() override { Vireo2Engine::ResetForTesting(); }
+
+    // A view at (left, top, width, height) attached to the window.
+    RecordingView::Ref Attached(int32_t left, int32_t top, int32_t width, int32_t height)
+    {
+        auto view = RecordingView::Create();
+        view->move(left, top, false);
+        view->resize(width, height, false);
+        view->attach(window, false, false);
+        view->events->clear();
+        return view;
+    }
+
+    TestSurface::Ref window = TestSurface::Create(400, 300);
+};
+
+std::string Describe(const VR2Rect::Ref& rect) { return rect ? rect->description() : "nil"; }
+
+}  // namespace
+
+TEST_F(Views, ConstructionRaisesCreatedWithEverythingInPlace)
+{
+    auto view = RecordingView::Create();
+    EXPECT_TRUE(view->createdSawTable);
+    EXPECT_EQ(*view->events, (Events{"Created"}));
+    EXPECT_EQ(Describe(view->bounds(0)), ",,,");
+    EXPECT_TRUE(view->Visible);
+    EXPECT_TRUE(view->Enabled);
+    EXPECT_FALSE(view->CanFocus);
+    EXPECT_FALSE(view->doesAcceptFocus());
+    EXPECT_DOUBLE_EQ(view->Opacity, 1.0);
+    EXPECT_FALSE(view->Pinning->isLocked());
+    EXPECT_EQ(view->parent(false), nullptr);
+
+    // Disposed runs in the subclass when the last reference goes.
+    auto disposed = std::make_shared<std::vector<std::string>>();
+    view->disposedLog = disposed;
+    view.reset();
+    EXPECT_EQ(*disposed, (Events{"Disposed"}));
+}
+
+TEST_F(Views, AttachOpensAndDetachClosesRemovesRepaintsAndReleases)
+{
+    window->active = false;
+    auto view = RecordingView::Create();
+    view->move(10, 20, false);
+    view->resize(30, 40, false);
+    view->Active(true);
+    view->events->clear();
+    view->attach(window, true, false);
+    EXPECT_EQ(window->views.size(), 1u);
+    EXPECT_FALSE(view->Active());
+    EXPECT_EQ(*view->events, (Events{"Open"}));
+    ASSERT_EQ(window->updates.size(), 1u);
+    EXPECT_EQ(Describe(window->updates[0]), "10,20,30,40");
+    EXPECT_TRUE(VR2SameObject(view->parent(false).get(), window.get()));
+
+    std::weak_ptr<RecordingView> watch = view;
+    view->events->clear();
+    view->detach(true, false);
+    EXPECT_EQ(*view->events, (Events{"Close", "ViewWillRelease", "ViewDidRelease"}));
+    EXPECT_TRUE(window->views.empty());
+    EXPECT_EQ(Describe(window->updates.back()), "10,20,30,40");
+    EXPECT_EQ(view->parent(false), nullptr);
+    EXPECT_EQ(view->EventHandlerTable, nullptr);
+    EXPECT_EQ(view->Pinning, nullptr);
+    view.reset();
+    EXPECT_TRUE(watch.expired());
+}
+
+TEST_F(Views, DetachWithoutParentOnlyClosesAndNoAttachOnlySetsTheParent)
+{
+    auto loose = RecordingView::Create();
+    loose->detach(true, false);
+    EXPECT_EQ(loose->events->back(), "Close");
+    EXPECT_NE(loose->EventHandlerTable, nullptr);
+
+    auto placed = RecordingView::Create();
+    placed->resize(10, 10, false);
+    placed->events->clear();
+    placed->attach(window, true, true);
+    EXPECT_TRUE(VR2SameObject(placed->parent(false).get(), window.get()));
+    EXPECT_TRUE(window->views.empty());
+    EXPECT_TRUE(window->updates.empty());
+    EXPECT_TRUE(placed->events->empty());
+}
+
+TEST_F(Views, RetainedViewSurvivesDetachAndMoves)
+{
+    auto other = TestSurface::Create();
+    auto view = Attached(0, 0, 10, 10);
+    view->Retained = true;
+    auto table = view->EventHandlerTable;
+    view->detach(false, false);
+    EXPECT_EQ(view->EventHandlerTable, table);
+    EXPECT_NE(view->Pinning, nullptr);
+    view->attach(other, false, false);
+    EXPECT_EQ(other->views.size(), 1u);
+    EXPECT_EQ(view->events->back(), "Open");
+}
+
+TEST_F(Views, ReleaseLeavesAnInertViewAndIsHarmlessTwice)
+{
+    auto view = Attached(0, 0, 10, 10);
+    auto handler = VR2EventHandler::Create();
+    handler->targetCode = FourCC("parn");
+    handler->messageCategory = "clicked";
+    auto recipe = VR2EventDataValue::Create();
+    recipe->messageDataKey = "value";
+    recipe->value = 1;
+    handler->messageData.push_back(recipe);
+    auto table = view->EventHandlerTable;
+    table->addHandler(FourCC("actn"), handler);
+
+    view->release();
+    EXPECT_EQ(*view->events, (Events{"ViewWillRelease", "ViewDidRelease"}));  // no Close
+    EXPECT_TRUE(window->views.empty());
+    EXPECT_TRUE(window->updates.empty());
+    EXPECT_EQ(handler->targetCode, 0);
+    EXPECT_TRUE(handler->messageData.empty());
+    EXPECT_FALSE(table->triggerHandler(FourCC("actn"), view, nullptr));
+
+    view->events->clear();
+    view->release();
+    view->detach(true, false);
+    view->DoGotFocus();
+    view->DoLostFocus();
+    EXPECT_FALSE(view->DoMouseDown(1, 1));
+    auto message = VR2Message::Create("vr2view", FourCC("disb"));
+    view->Action(nullptr, message);
+    EXPECT_EQ(message->result, 0);
+    EXPECT_TRUE(view->Enabled);
+    view->attach(window, true, false);
+    EXPECT_TRUE(window->views.empty());
+    EXPECT_TRUE(view->events->empty());
+}
+
+TEST_F(Views, ResizeAndMoveNotifyAsTold)
+{
+    auto view = Attached(10, 20, 30, 40);
+    view->Name = "v";
+    view->resize(30, 40, true);
+    EXPECT_TRUE(view->events->empty());
+    EXPECT_TRUE(window->subviewChanges.empty());
+
+    view->resize(50, 40, true);
+    EXPECT_EQ(*view->events, (Events{"Resized 10,20,30,40"}));
+    view->resize(60, 40, false);
+    view->move(10, 20, true);
+    view->move(5, 6, false);
+    EXPECT_EQ(window->subviewChanges, (Events{"v 10,20,30,40 resized", "v 10,20,60,40 moved"}));
+    EXPECT_EQ(view->events->size(), 2u);  // move raises nothing
+    EXPECT_EQ(Describe(view->bounds(0)), "5,6,60,40");
+    EXPECT_TRUE(window->updates.empty());  // neither repaints
+}
+
+TEST_F(Views, BoundsCodesAndClosedEdges)
+{
+    auto container = window->AddSurface(5, 6, 200, 100);
+    auto view = container->AddView(10, 20, 30, 40);
+    EXPECT_EQ(Describe(view->bounds(3)), "115,226,30,40");
+    EXPECT_EQ(view->bounds(1), nullptr);
+    EXPECT_EQ(view->bounds(2), nullptr);
+    EXPECT_THROW(window->Bounds(7), platform::TypeMismatchException);
+    EXPECT_THROW(RecordingView::Create()->bounds(3), platform::NilObjectException);
+
+    EXPECT_TRUE(view->containsPoint(40, 60));
+    EXPECT_TRUE(view->containsPoint(10, 20));
+    EXPECT_FALSE(view->containsPoint(41, 60));
+    view->resize(0, 40, false);
+    EXPECT_FALSE(view->containsPoint(10, 20));
+
+    EXPECT_EQ(Describe(view->frame()), ",,,40");
+    EXPECT_EQ(view->position()->description(), "10,20");
+    EXPECT_TRUE(VR2SameObject(view->parent(true).get(), window.get()));
+}
+
+TEST_F(Views, RepaintRequestsAreClippedAndClimbToTheWindow)
+{
+    auto container = window->AddSurface(100, 50, 60, 60);
+    auto view = container->AddView(10, 10, 40, 30);
+    view->refresh();
+    ASSERT_EQ(window->updates.size(), 1u);
+    EXPECT_EQ(Describe(window->updates[0]), "110,60,40,30");
+
+    // Only the part inside the frame, moved into the parent; a touching edge sends nothing.
+    view->refreshRect(VR2Rect::Create(-5, 20, 20, 40), nullptr);
+    ASSERT_EQ(window->updates.size(), 2u);
+    EXPECT_EQ(Describe(window->updates[1]), "110,80,15,10");
+    view->refreshRect(VR2Rect::Create(40, 0, 10, 10), nullptr);
+    view->refreshRect(VR2Rect::Create(0, 30, 10, 10), nullptr);
+    EXPECT_EQ(window->updates.size(), 2u);
+    EXPECT_THROW(view->refreshRect(nullptr, nullptr), platform::NilObjectException);
+
+    // The container clips what lies outside its own frame.
+    view->move(50, 50, false);
+    view->refresh();
+    EXPECT_EQ(Describe(window->updates.back()), "150,100,10,10");
+    view->move(70, 70, false);
+    view->refresh();
+    EXPECT_EQ(window->updates.size(), 3u);
+
+    view->resize(0, 10, false);
+    view->refresh();
+    RecordingView::Create()->refresh();
+    EXPECT_EQ(window->updates.size(), 3u);
+}
+
+TEST_F(Views, FocusTriggersItsCodesAndRespectsEnabled)
+{
+    auto container = window->AddSurface(0, 0, 100, 100);
+    auto first = RecordingView::Create();
+    first->attach(container, false, false);
+    auto second = RecordingView::Create();
+    second->attach(container, false, false);
+    auto recorder = RecordingReceiver::Create("recorder");
+    for (const auto& [view, code] : {std::pair{first, FourCC("gfcs")}, std::pair{first, FourCC("lfcs")}}) {
+        auto handler = VR2EventHandler::Create();
+        handler->targetCode = FourCC("frst");
+        handler->messageCategory = platform::FourCCText(code);
+        view->EventHandlerTable->addHandler(code, handler);
+    }
+    Vireo2Engine::VR2Responder_AcquireFocus(recorder);
+    first->events->clear();
+
+    first->changeFocus(0);
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_FALSE(second->hasFocus());
+    second->changeFocus(0);
+    EXPECT_EQ(*first->events, (Events{"GotFocus", "LostFocus"}));
+    ASSERT_EQ(recorder->log->size(), 2u);
+    EXPECT_EQ((*recorder->log)[0].category, "gfcs");
+    EXPECT_EQ((*recorder->log)[1].category, "lfcs");
+    EXPECT_EQ((*recorder->log)[1].sender, first.get());
+
+    // A disabled view gains nothing but still loses.
+    first->Enabled = false;
+    first->events->clear();
+    first->DoGotFocus();
+    first->DoLostFocus();
+    EXPECT_EQ(*first->events, (Events{"LostFocus"}));
+    EXPECT_EQ(recorder->log->size(), 3u);
+    EXPECT_FALSE(RecordingView::Create()->hasFocus());
+}
+
+TEST_F(Views, UserDataIsCreatedOnFirstWrite)
+{
+    auto view = RecordingView::Create();
+    EXPECT_EQ(view->UserData(FourCC("row "), 5).Int32Value(), 5);
+    view->SetUserData(FourCC("row "), 7);
+    view->SetUserData("note", nullptr);
+    EXPECT_EQ(view->UserData(FourCC("row "), 5).Int32Value(), 7);
+    EXPECT_TRUE(view->UserData("note", 5).IsNil());
+}
