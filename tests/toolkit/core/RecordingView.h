@@ -64,3 +64,40 @@ protected:
 private:
     static std::string Point(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
 };
+
+// A view with one property of its own, "text".
+class TextView : public VR2View {
+public:
+    using Ref = std::shared_ptr<TextView>;
+    static Ref Create(std::string text = {})
+    {
+        auto view = VR2View::Create<TextView>();
+        view->text = std::move(text);
+        return view;
+    }
+
+    std::string text;
+
+protected:
+    bool PropertyCheck(const std::vector<platform::Variant>& keys) override
+    {
+        for (const auto& key : keys)
+            if (!(key == platform::Variant("text")))
+                return false;
+        return true;
+    }
+    bool PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values) override
+    {
+        for (const auto& key : keys)
+            if (key == platform::Variant("text"))
+                values->SetValue(key, text);
+        return true;
+    }
+    bool PropertySet(const platform::Dictionary::Ref& values) override
+    {
+        if (!values->HasKey("text"))
+            return false;
+        text = values->Value("text").StringValue();
+        return true;
+    }
+};

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/geometry/VR2Graphics.h"
 
 #include <algorithm>
 
@@ -29,6 +30,16 @@ void TestSurface::HandleMessage(const VR2Object::Ref& sender, const VR2Message::
     log->push_back({Name, message->category, message->selector, sender.get(), message});
     if (reaction)
         reaction(sender, message);
+}
+
+bool TestSurface::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
+{
+    if (fillColor) {
+        g->SetForeColor(*fillColor);
+        g->FillRect(0, 0, width(), height());
+    }
+    Vireo2Engine::VR2CompositeRect(g, views, rect, nullptr);
+    return true;
 }
 
 void TestSurface::VR2Surface_AttachView(const ViewRef& view)

@@ -3,12 +3,14 @@
 #include "RecordingReceiver.h"
 
 #include "toolkit/core/VR2Surface.h"
+#include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Point.h"
 #include "toolkit/geometry/VR2Rect.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,8 @@ public:
     platform::MouseCursor::Ref cursor;
     std::vector<ViewRef> views;
     ViewRef focus;
+    // When painted: fills its whole frame with this colour (if set), then composites its views.
+    std::optional<platform::Color> fillColor;
 
     // Attaches a new plain view with the given frame and name.
     VR2View::Ref AddView(int32_t left, int32_t top, int32_t width, int32_t height, std::string name = {});
@@ -44,6 +48,7 @@ public:
 
 protected:
     void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override;
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
 
     void VR2Surface_AttachView(const ViewRef& view) override;
     void VR2Surface_DetachView(const ViewRef& view) override;
