@@ -1,9 +1,13 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+
+#include <unordered_map>
 
 namespace platform {
 
@@ -37,6 +41,44 @@ bool Services::ShowURL(const std::string& url)
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
+namespace {
+
+void AddItems(QMenu& menu, const MenuItem::Ref& parent, std::unordered_map<QAction*, MenuItem::Ref>& items)
+{
+    for (int32_t index = 0; index < parent->Count(); ++index) {
+        const auto item = parent->Child(index);
+        if (item->Text == "-") {
+            menu.addSeparator();
+            continue;
+        }
+        const QString text = QString::fromStdString(item->Text);
+        if (item->Count() > 0) {
+            auto* submenu = menu.addMenu(text);
+            submenu->setEnabled(item->Enabled);
+            AddItems(*submenu, item, items);
+            continue;
+        }
+        auto* action = menu.addAction(text);
+        action->setEnabled(item->Enabled);
+        action->setCheckable(item->Checked);
+        action->setChecked(item->Checked);
+        items[action] = item;
+    }
+}
+
+}  // namespace
+
+MenuItem::Ref Services::PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y)
+{
+    if (!menu || !QApplication::instance())
+        return nullptr;
+    QMenu popup;
+    std::unordered_map<QAction*, MenuItem::Ref> items;
+    AddItems(popup, menu, items);
+    const auto found = items.find(popup.exec(QPoint(x, y)));
+    return found == items.end() ? nullptr : found->second;
+}
+
 std::shared_ptr<Services> SetServices(std::shared_ptr<Services> services)
 {
     auto previous = Current();
@@ -47,5 +89,6 @@ std::shared_ptr<Services> SetServices(std::shared_ptr<Services> services)
 void Beep() { Current()->Beep(); }
 void MsgBox(const std::string& text) { Current()->MsgBox(text); }
 bool ShowURL(const std::string& url) { return Current()->ShowURL(url); }
+MenuItem::Ref PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y) { return Current()->PopUpMenu(menu, x, y); }
 
 }  // namespace platform

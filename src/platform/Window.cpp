@@ -1,0 +1,219 @@
+#include "platform/Window.h"
+
+#include "platform/Application.h"
+#include "platform/WindowList.h"
+#include "platform/WindowWidget.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace platform {
+
+struct Window::Impl {
+    QPointer<WindowWidget> widget;
+    bool open = false;
+    bool visible = true;
+    bool resizeable = true;
+    bool hasBackColor = false;
+    Color backColor{0xFFFFFF};
+    platform::MouseCursor::Ref cursor;
+};
+
+std::vector<Window::Ref>& OpenWindows()
+{
+    // Never destroyed: a window still open at exit must not outlive Qt's teardown.
+    static auto* windows = new std::vector<Window::Ref>();
+    return *windows;
+}
+
+void BringToFront(const Window* window)
+{
+    auto& windows = OpenWindows();
+    const auto found =
+        std::find_if(windows.begin(), windows.end(), [window](const Window::Ref& entry) { return entry.get() == window; });
+    if (found != windows.end())
+        std::rotate(windows.begin(), found, found + 1);
+}
+
+namespace {
+
+Qt::CursorShape CursorShape(MouseCursor::Shape shape)
+{
+    switch (shape) {
+    case MouseCursor::Shape::IBeam:
+        return Qt::IBeamCursor;
+    case MouseCursor::Shape::PointingHand:
+        return Qt::PointingHandCursor;
+    case MouseCursor::Shape::Cross:
+        return Qt::CrossCursor;
+    case MouseCursor::Shape::Wait:
+        return Qt::WaitCursor;
+    case MouseCursor::Shape::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+Window::Window() : mImpl(std::make_unique<Impl>())
+{
+    mImpl->widget = new WindowWidget(this);
+    QRect frame(0, 0, 300, 300);
+    if (const auto* screen = QGuiApplication::primaryScreen())
+        frame.moveCenter(screen->availableGeometry().center());
+    mImpl->widget->setGeometry(frame);
+    mImpl->widget->RememberGeometry();
+}
+
+Window::~Window()
+{
+    // Past the end of Qt (a window still referenced at exit) there is nothing to delete.
+    if (WindowWidget* widget = mImpl->widget; widget && QCoreApplication::instance()) {
+        widget->Detach();
+        // A window can go away inside one of its own widget's events.
+        if (widget->InDispatch())
+            widget->deleteLater();
+        else
+            delete widget;
+    }
+}
+
+int32_t Window::Left() const { return mImpl->widget->geometry().left(); }
+int32_t Window::Top() const { return mImpl->widget->geometry().top(); }
+int32_t Window::Width() const { return mImpl->widget->width(); }
+int32_t Window::Height() const { return mImpl->widget->height(); }
+
+void Window::Left(int32_t left)
+{
+    auto geometry = mImpl->widget->geometry();
+    geometry.moveLeft(left);
+    mImpl->widget->setGeometry(geometry);
+    if (!mImpl->open)
+        mImpl->widget->RememberGeometry();
+}
+
+void Window::Top(int32_t top)
+{
+    auto geometry = mImpl->widget->geometry();
+    geometry.moveTop(top);
+    mImpl->widget->setGeometry(geometry);
+    if (!mImpl->open)
+        mImpl->widget->RememberGeometry();
+}
+
+void Window::Width(int32_t width) { mImpl->widget->ApplyResize(std::max(width, 1), Height()); }
+void Window::Height(int32_t height) { mImpl->widget->ApplyResize(Width(), std::max(height, 1)); }
+
+std::string Window::Title() const { return mImpl->widget->windowTitle().toStdString(); }
+void Window::Title(const std::string& title) { mImpl->widget->setWindowTitle(QString::fromStdString(title)); }
+
+bool Window::Visible() const { return mImpl->visible; }
+
+void Window::Visible(bool visible)
+{
+    mImpl->visible = visible;
+    if (mImpl->open)
+        mImpl->widget->setVisible(visible);
+}
+
+bool Window::Resizeable() const { return mImpl->resizeable; }
+
+void Window::Resizeable(bool resizeable)
+{
+    mImpl->resizeable = resizeable;
+    auto* widget = mImpl->widget.data();
+    if (resizeable) {
+        widget->setMinimumSize(1, 1);
+        widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        widget->setFixedSize(widget->size());
+    }
+}
+
+bool Window::HasBackColor() const { return mImpl->hasBackColor; }
+void Window::HasBackColor(bool hasBackColor) { mImpl->hasBackColor = hasBackColor; }
+Color Window::BackColor() const { return mImpl->backColor; }
+void Window::BackColor(Color color) { mImpl->backColor = color; }
+
+platform::MouseCursor::Ref Window::MouseCursor() const { return mImpl->cursor; }
+
+void Window::MouseCursor(platform::MouseCursor::Ref cursor)
+{
+    mImpl->cursor = std::move(cursor);
+    if (mImpl->cursor)
+        mImpl->widget->setCursor(QCursor(CursorShape(mImpl->cursor->shape())));
+    else
+        mImpl->widget->unsetCursor();
+}
+
+int32_t Window::MouseX() const { return mImpl->widget->Pointer().x(); }
+int32_t Window::MouseY() const { return mImpl->widget->Pointer().y(); }
+
+void Window::UpdateNow() { mImpl->widget->FlushDirty(); }
+
+bool Window::IsOpen() const { return mImpl->open; }
+
+void Window::Show()
+{
+    Visible(true);
+    if (!mImpl->open)
+        return;
+    mImpl->widget->raise();
+    mImpl->widget->activateWindow();
+    BringToFront(this);
+}
+
+bool Window::Close() { return CloseWindow(false); }
+
+void Window::SetFocus()
+{
+    if (!mImpl->open)
+        return;
+    mImpl->widget->activateWindow();
+    mImpl->widget->setFocus(Qt::OtherFocusReason);
+    BringToFront(this);
+}
+
+void Window::OpenWindow()
+{
+    auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
+    OpenWindows().insert(OpenWindows().begin(), self);
+    mImpl->open = true;
+    OnOpen();
+    if (mImpl->open && mImpl->visible)
+        mImpl->widget->show();
+}
+
+bool Window::CloseWindow(bool appQuitting)
+{
+    if (!mImpl->open)
+        return true;
+    auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
+    if (OnCancelClose(appQuitting))
+        return false;
+    mImpl->open = false;
+    mImpl->widget->hide();
+    auto finish = [&] {
+        auto& windows = OpenWindows();
+        windows.erase(std::remove(windows.begin(), windows.end(), self), windows.end());
+    };
+    try {
+        OnClose();
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+    // The last window closing ends a program that asked for it.
+    const auto application = Application::Current();
+    if (!appQuitting && application && application->AutoQuit() && OpenWindows().empty())
+        application->Quit(0);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/DragItem.h"
+#include "platform/MenuItem.h"
+#include "platform/MouseCursor.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class WindowWidget;
+
+// A top-level desktop window. The desktop's events reach the protected On...
+// hooks; each hook's default means "not handled". Coordinates handed to the
+// hooks are content coordinates: origin at the content's top-left corner.
+// An open window stays alive, listed by Application::Window, until it closes.
+class Window : public virtual Object {
+public:
+    using Ref = std::shared_ptr<Window>;
+
+    ~Window() override;
+
+    // The content rectangle, in screen coordinates.
+    int32_t Left() const;
+    void Left(int32_t left);
+    int32_t Top() const;
+    void Top(int32_t top);
+    int32_t Width() const;
+    void Width(int32_t width);
+    int32_t Height() const;
+    void Height(int32_t height);
+
+    std::string Title() const;
+    void Title(const std::string& title);
+    // An open window with Visible set is on screen; a new window is shown once its Open has run.
+    bool Visible() const;
+    void Visible(bool visible);
+    bool Resizeable() const;
+    void Resizeable(bool resizeable);
+    bool HasBackColor() const;
+    void HasBackColor(bool hasBackColor);
+    Color BackColor() const;
+    void BackColor(Color color);
+    // Nil is the standard pointer.
+    platform::MouseCursor::Ref MouseCursor() const;
+    void MouseCursor(platform::MouseCursor::Ref cursor);
+
+    // The pointer as last seen over this window, in content coordinates.
+    int32_t MouseX() const;
+    int32_t MouseY() const;
+
+    // Puts what was drawn into the window's retained image on screen now.
+    void UpdateNow();
+
+    bool IsOpen() const;
+    void Show();
+    // Asks CancelClose(false) first; answers false when the close was cancelled.
+    bool Close();
+    // Brings the window to the front and gives it the keyboard.
+    void SetFocus();
+
+protected:
+    Window();
+
+    // Every window factory ends here: lists the window, raises Open and, when
+    // Visible, shows it.
+    template <typename T>
+    static std::shared_ptr<T> Opened(std::shared_ptr<T> window)
+    {
+        window->OpenWindow();
+        return window;
+    }
+
+    virtual void OnOpen() {}
+    virtual void OnClose() {}
+    virtual bool OnCancelClose(bool /*appQuitting*/) { return false; }
+    // Answers whether the window takes the press: only then do drags (repeated
+    // while the button is held still) and the release follow.
+    virtual bool OnMouseDown(int32_t /*x*/, int32_t /*y*/) { return false; }
+    virtual void OnMouseDrag(int32_t /*x*/, int32_t /*y*/) {}
+    virtual void OnMouseUp(int32_t /*x*/, int32_t /*y*/) {}
+    virtual void OnMouseMove(int32_t /*x*/, int32_t /*y*/) {}
+    virtual void OnMouseEnter() {}
+    virtual void OnMouseExit() {}
+    // Positive deltas scroll down and right, in wheel steps.
+    virtual bool OnMouseWheel(int32_t /*x*/, int32_t /*y*/, int32_t /*deltaX*/, int32_t /*deltaY*/) { return false; }
+    // The key as text: Enter Chr(3), Backspace 8, Tab 9, Return 13, Esc 27,
+    // arrows 28-31 (left, right, up, down), forward Delete 127; with the
+    // command modifier the key's letter; typed text otherwise.
+    virtual bool OnKeyDown(const std::string& /*key*/) { return false; }
+    virtual void OnGotFocus() {}
+    virtual void OnLostFocus() {}
+    virtual void OnActivate() {}
+    virtual void OnDeactivate() {}
+    virtual void OnResizing() {}
+    virtual void OnResized() {}
+    virtual void OnMoved() {}
+    virtual void OnMaximize() {}
+    virtual void OnMinimize() {}
+    virtual void OnEnableMenuItems() {}
+    // A contextual click: fill base with the menu's items and answer true to show it.
+    virtual bool OnConstructContextualMenu(const MenuItem::Ref& /*base*/, int32_t /*x*/, int32_t /*y*/) { return false; }
+    virtual bool OnContextualMenuAction(const MenuItem::Ref& /*hitItem*/) { return false; }
+    // Drags from the desktop; action 1 copy, 2 move, 3 link. True accepts.
+    virtual bool OnDragEnter(const DragItem::Ref& /*item*/, int32_t /*action*/) { return false; }
+    virtual bool OnDragOver(int32_t /*x*/, int32_t /*y*/, const DragItem::Ref& /*item*/, int32_t /*action*/) { return false; }
+    virtual void OnDragExit(const DragItem::Ref& /*item*/, int32_t /*action*/) {}
+    virtual void OnDropObject(const DragItem::Ref& /*item*/, int32_t /*action*/) {}
+
+private:
+    friend class WindowWidget;
+    friend class Application;
+
+    void OpenWindow();
+    bool CloseWindow(bool appQuitting);
+
+    struct Impl;
+    std::unique_ptr<Impl> mImpl;
+};
+
+}  // namespace platform

@@ -1,0 +1,485 @@
+#include "platform/WindowWidget.h"
+
+#include "platform/InputState.h"
+#include "platform/Services.h"
+#include "platform/Text.h"
+#include "platform/UnhandledException.h"
+#include "platform/Window.h"
+#include "platform/WindowList.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// Drags repeat at this pace while the button is held still, so that a view
+// can scroll while the pointer rests beyond its edge.
+constexpr int kDragRepeatMilliseconds = 30;
+// A live resize counts as finished once the size has rested this long.
+constexpr int kResizeSettleMilliseconds = 150;
+
+int32_t DropActionCode(Qt::DropAction action)
+{
+    switch (action) {
+    case Qt::MoveAction:
+        return 2;
+    case Qt::LinkAction:
+        return 3;
+    default:
+        return 1;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    switch (key) {
+    case Qt::Key_Enter:
+        return Chr(3);
+    case Qt::Key_Return:
+        return Chr(modifiers.testFlag(Qt::KeypadModifier) ? 3 : 13);
+    case Qt::Key_Backspace:
+        return Chr(8);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return Chr(9);
+    case Qt::Key_Escape:
+        return Chr(27);
+    case Qt::Key_Left:
+        return Chr(28);
+    case Qt::Key_Right:
+        return Chr(29);
+    case Qt::Key_Up:
+        return Chr(30);
+    case Qt::Key_Down:
+        return Chr(31);
+    case Qt::Key_Delete:
+        return Chr(127);
+    default:
+        break;
+    }
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        // Under Ctrl the event's text differs between X ("\x03") and synthetic
+        // events ("c"): the key itself decides.
+        if (key < 0x20 || key > 0x7E)
+            return std::nullopt;
+        const QChar letter(key);
+        return QString(modifiers.testFlag(Qt::ShiftModifier) ? letter.toUpper() : letter.toLower()).toStdString();
+    }
+    if (text.isEmpty())
+        return std::nullopt;
+    for (const QChar character : text)
+        if (character.unicode() < 0x20 || character.unicode() == 0x7F)
+            return std::nullopt;
+    return text.toStdString();
+}
+
+WindowWidget::WindowWidget(Window* owner) : mOwner(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
+
+    mDragRepeat.setInterval(kDragRepeatMilliseconds);
+    QObject::connect(&mDragRepeat, &QTimer::timeout, this, [this] {
+        if (mPressTaken)
+            Dispatch([&] {
+                mOwner->OnMouseDrag(mPointer.x(), mPointer.y());
+                return true;
+            });
+    });
+    mResizeSettle.setSingleShot(true);
+    mResizeSettle.setInterval(kResizeSettleMilliseconds);
+    QObject::connect(&mResizeSettle, &QTimer::timeout, this, [this] { HandleSizeChange(true); });
+}
+
+WindowWidget::~WindowWidget() = default;
+
+template <typename Body>
+bool WindowWidget::Dispatch(Body&& body, bool fallback)
+{
+    if (!mOwner)
+        return fallback;
+    bool result = fallback;
+    ++mDispatchDepth;
+    {
+        // The window may drop its last other reference inside the hook.
+        auto keepAlive = mOwner->weak_from_this().lock();
+        RunGuarded([&] { result = body(); });
+        keepAlive.reset();
+    }
+    --mDispatchDepth;
+    return result;
+}
+
+QImage& WindowWidget::BackImage()
+{
+    if (mBackImage.size() != size()) {
+        mBackImage = QImage(size(), QImage::Format_RGB32);
+        mBackImageValid = false;
+    }
+    return mBackImage;
+}
+
+void WindowWidget::PaintBackImage()
+{
+    auto& image = BackImage();
+    image.fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
+                                                 : QColor(Qt::white));
+    mBackImageValid = true;
+    mDirty = QRect();
+}
+
+void WindowWidget::FlushDirty()
+{
+    if (mDirty.isEmpty())
+        return;
+    const QRect dirty = mDirty & rect();
+    mDirty = QRect();
+    if (isVisible() && !dirty.isEmpty())
+        repaint(dirty);
+}
+
+void WindowWidget::ApplyResize(int width, int height)
+{
+    mApplyingResize = true;
+    if (minimumSize() == maximumSize())
+        setFixedSize(width, height);
+    else
+        resize(width, height);
+    mApplyingResize = false;
+    if (size() == mLastSize)
+        return;
+    mLastSize = size();
+    mResizeSettle.stop();
+    BackImage();
+    if (mOwner && mOwner->IsOpen())
+        mOwner->OnResized();
+}
+
+void WindowWidget::HandleSizeChange(bool finished)
+{
+    if (finished) {
+        Dispatch([&] {
+            mOwner->OnResized();
+            return true;
+        });
+        return;
+    }
+    if (mApplyingResize || size() == mLastSize)
+        return;
+    mLastSize = size();
+    BackImage();
+    Dispatch([&] {
+        mOwner->OnResizing();
+        return true;
+    });
+    mResizeSettle.start();
+}
+
+bool WindowWidget::HandleKey(QKeyEvent* event)
+{
+    auto& input = CurrentInput();
+    input.shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    input.command = event->modifiers().testFlag(Qt::ControlModifier);
+    const auto key = KeyText(event->key(), event->modifiers(), event->text());
+    if (!key)
+        return false;
+    return Dispatch([&] { return mOwner->OnKeyDown(*key); });
+}
+
+bool WindowWidget::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // The window gets the first say on every key; what it leaves goes on
+        // to the menu shortcuts.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool handled = HandleKey(key);
+        mCheckedKey = CheckedKey{key->key(), key->modifiers(), key->timestamp(), handled};
+        key->setAccepted(handled);
+        return true;
+    }
+    case QEvent::KeyPress: {
+        // Handled here, not by QWidget, so that Tab and Shift-Tab reach the window.
+        auto* key = static_cast<QKeyEvent*>(event);
+        bool handled;
+        if (mCheckedKey && mCheckedKey->key == key->key() && mCheckedKey->modifiers == key->modifiers() &&
+            mCheckedKey->timestamp == key->timestamp())
+            handled = mCheckedKey->handled;
+        else
+            handled = HandleKey(key);
+        mCheckedKey.reset();
+        key->setAccepted(handled);
+        return true;
+    }
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        CurrentInput().shift = key->modifiers().testFlag(Qt::ShiftModifier);
+        CurrentInput().command = key->modifiers().testFlag(Qt::ControlModifier);
+        return true;
+    }
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event)
+{
+    if (!mBackImageValid || mBackImage.size() != size())
+        PaintBackImage();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), mBackImage, event->rect());
+}
+
+void WindowWidget::TrackPointer(const QPointF& position, const QPointF& globalPosition,
+                                Qt::KeyboardModifiers modifiers)
+{
+    mPointer = QPoint(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    auto& input = CurrentInput();
+    input.screenX = static_cast<int32_t>(std::floor(globalPosition.x()));
+    input.screenY = static_cast<int32_t>(std::floor(globalPosition.y()));
+    input.shift = modifiers.testFlag(Qt::ShiftModifier);
+    input.command = modifiers.testFlag(Qt::ControlModifier);
+}
+
+void WindowWidget::HandlePress(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton)
+        return;
+    TrackPointer(event->position(), event->globalPosition(), event->modifiers());
+    auto& input = CurrentInput();
+    input.buttonDown = true;
+    // A press while another button holds the window belongs to that press.
+    if (mPressTaken)
+        return;
+    const bool contextual = event->button() == Qt::RightButton;
+    input.contextualClick = contextual;
+    const int32_t x = mPointer.x();
+    const int32_t y = mPointer.y();
+    mPressTaken = Dispatch([&] { return mOwner->OnMouseDown(x, y); });
+    if (mPressTaken)
+        mDragRepeat.start();
+    else if (contextual)
+        ShowContextualMenu(x, y);
+}
+
+void WindowWidget::ShowContextualMenu(int32_t x, int32_t y)
+{
+    const auto base = MenuItem::Create();
+    const bool built = Dispatch([&] { return mOwner->OnConstructContextualMenu(base, x, y); });
+    if (!built || !mOwner || base->Count() == 0)
+        return;
+    const QPoint global = mapToGlobal(QPoint(x, y));
+    MenuItem::Ref hit;
+    RunGuarded([&] { hit = PopUpMenu(base, global.x(), global.y()); });
+    // The menu took the release.
+    CurrentInput().buttonDown = false;
+    if (hit)
+        Dispatch([&] { return mOwner->OnContextualMenuAction(hit); });
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event) { HandlePress(event); }
+
+// The toolkit counts clicks itself: a second click is a second press.
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) { HandlePress(event); }
+
+void WindowWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    TrackPointer(event->position(), event->globalPosition(), event->modifiers());
+    const int32_t x = mPointer.x();
+    const int32_t y = mPointer.y();
+    if (mPressTaken) {
+        mDragRepeat.start();
+        Dispatch([&] {
+            mOwner->OnMouseDrag(x, y);
+            return true;
+        });
+    } else if (event->buttons() == Qt::NoButton) {
+        Dispatch([&] {
+            mOwner->OnMouseMove(x, y);
+            return true;
+        });
+    }
+}
+
+void WindowWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    TrackPointer(event->position(), event->globalPosition(), event->modifiers());
+    if (event->buttons() != Qt::NoButton)
+        return;
+    CurrentInput().buttonDown = false;
+    if (!mPressTaken)
+        return;
+    mPressTaken = false;
+    mDragRepeat.stop();
+    const int32_t x = mPointer.x();
+    const int32_t y = mPointer.y();
+    Dispatch([&] {
+        mOwner->OnMouseUp(x, y);
+        return true;
+    });
+}
+
+void WindowWidget::wheelEvent(QWheelEvent* event)
+{
+    TrackPointer(event->position(), event->globalPosition(), event->modifiers());
+    // One notch is 120; finer wheels add up until they make a whole step.
+    mWheelX -= event->angleDelta().x() / 120.0;
+    mWheelY -= event->angleDelta().y() / 120.0;
+    const auto deltaX = static_cast<int32_t>(mWheelX);
+    const auto deltaY = static_cast<int32_t>(mWheelY);
+    mWheelX -= deltaX;
+    mWheelY -= deltaY;
+    if (deltaX == 0 && deltaY == 0)
+        return;
+    const int32_t x = mPointer.x();
+    const int32_t y = mPointer.y();
+    event->setAccepted(Dispatch([&] { return mOwner->OnMouseWheel(x, y, deltaX, deltaY); }));
+}
+
+void WindowWidget::enterEvent(QEnterEvent* event)
+{
+    TrackPointer(event->position(), event->globalPosition(), event->modifiers());
+    Dispatch([&] {
+        mOwner->OnMouseEnter();
+        return true;
+    });
+}
+
+void WindowWidget::leaveEvent(QEvent*)
+{
+    Dispatch([&] {
+        mOwner->OnMouseExit();
+        return true;
+    });
+}
+
+void WindowWidget::focusInEvent(QFocusEvent*)
+{
+    Dispatch([&] {
+        mOwner->OnGotFocus();
+        return true;
+    });
+}
+
+void WindowWidget::focusOutEvent(QFocusEvent*)
+{
+    Dispatch([&] {
+        mOwner->OnLostFocus();
+        return true;
+    });
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (mOwner)
+                BringToFront(mOwner);
+            Dispatch([&] {
+                mOwner->OnActivate();
+                return true;
+            });
+        } else {
+            Dispatch([&] {
+                mOwner->OnDeactivate();
+                return true;
+            });
+        }
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (windowState().testFlag(Qt::WindowMinimized))
+            Dispatch([&] {
+                mOwner->OnMinimize();
+                return true;
+            });
+        else if (windowState().testFlag(Qt::WindowMaximized))
+            Dispatch([&] {
+                mOwner->OnMaximize();
+                return true;
+            });
+    }
+    QWidget::changeEvent(event);
+}
+
+void WindowWidget::resizeEvent(QResizeEvent*) { HandleSizeChange(false); }
+
+void WindowWidget::moveEvent(QMoveEvent*)
+{
+    const QPoint position = geometry().topLeft();
+    if (position == mLastPosition)
+        return;
+    mLastPosition = position;
+    Dispatch([&] {
+        mOwner->OnMoved();
+        return true;
+    });
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    // The window decides, and hides itself when it closes.
+    event->ignore();
+    Dispatch([&] { return mOwner->CloseWindow(false); });
+}
+
+void WindowWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    const auto item = DragItem::Create();
+    const int32_t action = DropActionCode(event->proposedAction());
+    if (Dispatch([&] { return mOwner->OnDragEnter(item, action); }))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WindowWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    const auto item = DragItem::Create();
+    const int32_t action = DropActionCode(event->proposedAction());
+    const QPoint point = event->position().toPoint();
+    if (Dispatch([&] { return mOwner->OnDragOver(point.x(), point.y(), item, action); }))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void WindowWidget::dragLeaveEvent(QDragLeaveEvent*)
+{
+    const auto item = DragItem::Create();
+    Dispatch([&] {
+        mOwner->OnDragExit(item, 1);
+        return true;
+    });
+}
+
+void WindowWidget::dropEvent(QDropEvent* event)
+{
+    const auto item = DragItem::Create();
+    const int32_t action = DropActionCode(event->proposedAction());
+    Dispatch([&] {
+        mOwner->OnDropObject(item, action);
+        return true;
+    });
+    event->acceptProposedAction();
+}
+
+}  // namespace platform

@@ -1,0 +1,116 @@
+#pragma once
+
+// Private to the platform layer: the Qt widget behind a platform Window.
+
+#include <QImage>
+#include <QRect>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QKeyEvent;
+
+namespace platform {
+
+class Window;
+
+// The key of a key event as the window hands it on (see Window::OnKeyDown);
+// nothing for keys that carry no text, such as a modifier alone.
+std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+
+// One top-level widget per window: it turns Qt's events into the window's
+// hooks and keeps the retained image the window draws into.
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(Window* owner);
+    ~WindowWidget() override;
+
+    Window* Owner() const { return mOwner; }
+    void Detach() { mOwner = nullptr; }
+    // Takes the geometry set in code as the known one, so showing raises no resize or move.
+    void RememberGeometry()
+    {
+        mLastSize = size();
+        mLastPosition = geometry().topLeft();
+    }
+    bool InDispatch() const { return mDispatchDepth > 0; }
+
+    // The retained image, always the widget's size; a new one is painted
+    // whole (Paint) before it is shown.
+    QImage& BackImage();
+    bool BackImageValid() const { return mBackImageValid; }
+    void PaintBackImage();
+    // Marks part of the retained image as drawn and not yet on screen.
+    void MarkDirty(const QRect& rect) { mDirty |= rect; }
+    void FlushDirty();
+
+    QPoint Pointer() const { return mPointer; }
+
+    // Applies a size set in code: the resize is handled at once.
+    void ApplyResize(int width, int height);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Runs a hook of the owner with the owner kept alive and no exception
+    // leaving; answers fallback when there is no owner or the hook raised.
+    template <typename Body>
+    bool Dispatch(Body&& body, bool fallback = false);
+
+    void TrackPointer(const QPointF& position, const QPointF& globalPosition, Qt::KeyboardModifiers modifiers);
+    void HandlePress(QMouseEvent* event);
+    void ShowContextualMenu(int32_t x, int32_t y);
+    bool HandleKey(QKeyEvent* event);
+    void HandleSizeChange(bool finished);
+
+    Window* mOwner;
+    int mDispatchDepth = 0;
+
+    QImage mBackImage;
+    bool mBackImageValid = false;
+    QRect mDirty;
+
+    QPoint mPointer;
+    bool mPressTaken = false;
+    QTimer mDragRepeat;
+    QTimer mResizeSettle;
+    QSize mLastSize;
+    bool mApplyingResize = false;
+    QPoint mLastPosition;
+    double mWheelX = 0;
+    double mWheelY = 0;
+
+    // A key already handed on during its shortcut check, so the key press that
+    // follows is not handed on twice.
+    struct CheckedKey {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint64 timestamp;
+        bool handled;
+    };
+    std::optional<CheckedKey> mCheckedKey;
+};
+
+}  // namespace platform
