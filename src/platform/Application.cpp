@@ -113,7 +113,7 @@ void Application::StartRunning(const std::string& document)
     if (document.empty())
         OnNewDocument();
     else
-        OnOpenDocument(document);
+        OnOpenDocument(FolderItem::Create(document));
 }
 
 void Application::Quit(int32_t status)
@@ -159,7 +159,7 @@ platform::Window::Ref Application::Window(int32_t index)
     return OpenWindows()[static_cast<size_t>(index)];
 }
 
-void Application::EnableMenuItems()
+void Application::RaiseEnableMenuItems()
 {
     if (const auto front = Window(0))
         front->OnEnableMenuItems();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Exceptions.h"
+#include "platform/Files.h"
 #include "platform/Object.h"
 #include "platform/Window.h"
 
@@ -51,14 +52,14 @@ public:
 
     // Before menus are shown or their shortcuts looked up: the front window's
     // EnableMenuItems, then the application's.
-    void EnableMenuItems();
+    void RaiseEnableMenuItems();
 
 protected:
     Application() = default;
 
     virtual void OnOpen() {}
     virtual void OnNewDocument() {}
-    virtual void OnOpenDocument(const std::string& /*path*/) {}
+    virtual void OnOpenDocument(const FolderItem::Ref& /*item*/) {}
     virtual void OnActivate() {}
     virtual void OnDeactivate() {}
     virtual void OnClose() {}

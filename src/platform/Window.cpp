@@ -154,6 +154,13 @@ void Window::MouseCursor(platform::MouseCursor::Ref cursor)
 int32_t Window::MouseX() const { return mImpl->widget->Pointer().x(); }
 int32_t Window::MouseY() const { return mImpl->widget->Pointer().y(); }
 
+platform::Graphics::Ref Window::Graphics() { return mImpl->widget->BackPicture()->Graphics(); }
+
+void Window::Invalidate(int32_t x, int32_t y, int32_t width, int32_t height)
+{
+    mImpl->widget->MarkDirty(QRect(x, y, width, height));
+}
+
 void Window::UpdateNow() { mImpl->widget->FlushDirty(); }
 
 bool Window::IsOpen() const { return mImpl->open; }

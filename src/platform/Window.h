@@ -4,6 +4,7 @@
 #include "platform/DragItem.h"
 #include "platform/MenuItem.h"
 #include "platform/MouseCursor.h"
+#include "platform/Graphics.h"
 #include "platform/Object.h"
 
 #include <cstdint>
@@ -53,7 +54,12 @@ public:
     int32_t MouseX() const;
     int32_t MouseY() const;
 
-    // Puts what was drawn into the window's retained image on screen now.
+    // The port of the window's retained image, for drawing outside Paint.
+    platform::Graphics::Ref Graphics();
+    // Marks part of the retained image as drawn and due on screen.
+    void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height);
+    // Puts what was drawn on screen now: the parts marked with Invalidate, or
+    // the whole image when it was drawn into without marking.
     void UpdateNow();
 
     bool IsOpen() const;
@@ -78,6 +84,9 @@ protected:
     virtual void OnOpen() {}
     virtual void OnClose() {}
     virtual bool OnCancelClose(bool /*appQuitting*/) { return false; }
+    // Paints the whole content into g, the retained image's port (filled with
+    // BackColor first when HasBackColor).
+    virtual void OnPaint(const platform::Graphics::Ref& /*g*/) {}
     // Answers whether the window takes the press: only then do drags (repeated
     // while the button is held still) and the release follow.
     virtual bool OnMouseDown(int32_t /*x*/, int32_t /*y*/) { return false; }

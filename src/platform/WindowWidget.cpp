@@ -20,6 +20,7 @@
 #include <QResizeEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -130,31 +131,40 @@ bool WindowWidget::Dispatch(Body&& body, bool fallback)
     return result;
 }
 
-QImage& WindowWidget::BackImage()
+const Picture::Ref& WindowWidget::BackPicture()
 {
-    if (mBackImage.size() != size()) {
-        mBackImage = QImage(size(), QImage::Format_RGB32);
-        mBackImageValid = false;
+    if (!mBack || mBack->Width() != width() || mBack->Height() != height()) {
+        mBack = Picture::NewPicture(std::max(width(), 1), std::max(height(), 1));
+        mBackValid = false;
     }
-    return mBackImage;
+    return mBack;
 }
 
-void WindowWidget::PaintBackImage()
+void WindowWidget::PaintBackPicture()
 {
-    auto& image = BackImage();
-    image.fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
-                                                 : QColor(Qt::white));
-    mBackImageValid = true;
-    mDirty = QRect();
+    const auto back = BackPicture();
+    back->Image().fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
+                                                        : QColor(Qt::white));
+    mBackValid = true;
+    Dispatch([&] {
+        mOwner->OnPaint(back->Graphics());
+        return true;
+    });
 }
 
 void WindowWidget::FlushDirty()
 {
-    if (mDirty.isEmpty())
-        return;
+    const auto& back = BackPicture();
+    if (mDirty.isEmpty() && back->Generation() != mShownGeneration)
+        mDirty = rect();
     const QRect dirty = mDirty & rect();
     mDirty = QRect();
-    if (isVisible() && !dirty.isEmpty())
+    if (!isVisible() || dirty.isEmpty())
+        return;
+    // Inside a paint the widget cannot paint again at once: it follows shortly.
+    if (mPainting)
+        update(dirty);
+    else
         repaint(dirty);
 }
 
@@ -170,7 +180,7 @@ void WindowWidget::ApplyResize(int width, int height)
         return;
     mLastSize = size();
     mResizeSettle.stop();
-    BackImage();
+    BackPicture();
     if (mOwner && mOwner->IsOpen())
         mOwner->OnResized();
 }
@@ -187,7 +197,7 @@ void WindowWidget::HandleSizeChange(bool finished)
     if (mApplyingResize || size() == mLastSize)
         return;
     mLastSize = size();
-    BackImage();
+    BackPicture();
     Dispatch([&] {
         mOwner->OnResizing();
         return true;
@@ -244,10 +254,15 @@ bool WindowWidget::event(QEvent* event)
 
 void WindowWidget::paintEvent(QPaintEvent* event)
 {
-    if (!mBackImageValid || mBackImage.size() != size())
-        PaintBackImage();
+    mPainting = true;
+    const auto back = BackPicture();
+    if (!mBackValid)
+        PaintBackPicture();
+    back->EndPainting();
     QPainter painter(this);
-    painter.drawImage(event->rect(), mBackImage, event->rect());
+    painter.drawImage(event->rect(), back->ImageForReading(), event->rect());
+    mShownGeneration = back->Generation();
+    mPainting = false;
 }
 
 void WindowWidget::TrackPointer(const QPointF& position, const QPointF& globalPosition,

@@ -2,7 +2,8 @@
 
 // Private to the platform layer: the Qt widget behind a platform Window.
 
-#include <QImage>
+#include "platform/Picture.h"
+
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
@@ -40,9 +41,7 @@ public:
 
     // The retained image, always the widget's size; a new one is painted
     // whole (Paint) before it is shown.
-    QImage& BackImage();
-    bool BackImageValid() const { return mBackImageValid; }
-    void PaintBackImage();
+    const Picture::Ref& BackPicture();
     // Marks part of the retained image as drawn and not yet on screen.
     void MarkDirty(const QRect& rect) { mDirty |= rect; }
     void FlushDirty();
@@ -88,9 +87,13 @@ private:
     Window* mOwner;
     int mDispatchDepth = 0;
 
-    QImage mBackImage;
-    bool mBackImageValid = false;
+    void PaintBackPicture();
+
+    Picture::Ref mBack;
+    bool mBackValid = false;
+    bool mPainting = false;
     QRect mDirty;
+    uint64_t mShownGeneration = 0;
 
     QPoint mPointer;
     bool mPressTaken = false;

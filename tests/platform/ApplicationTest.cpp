@@ -38,10 +38,10 @@ protected:
         if (onNewDocument)
             onNewDocument();
     }
-    void OnOpenDocument(const std::string& path) override
+    void OnOpenDocument(const platform::FolderItem::Ref& item) override
     {
         log.push_back("opendocument");
-        documentPath = path;
+        documentPath = item->NativePath();
         Quit(0);
     }
     void OnClose() override { log.push_back("close"); }
@@ -193,7 +193,7 @@ TEST_F(ApplicationTest, UnhandledErrorIsReportedAndEndsTheProgram)
 TEST_F(ApplicationTest, FrontWindowPreparesTheMenusBeforeTheApplication)
 {
     auto window = PlainWindow::Create(&application->log);
-    application->EnableMenuItems();
+    application->RaiseEnableMenuItems();
     EXPECT_EQ(application->log, Log({"window enablemenuitems", "app enablemenuitems"}));
 }
 

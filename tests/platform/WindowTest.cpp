@@ -45,6 +45,7 @@ public:
     bool cmmDuringPress = false;
     bool buttonDownDuringDrag = false;
     std::function<void()> onMouseDown;
+    int paints = 0;
 
     std::vector<std::string> Take()
     {
@@ -65,6 +66,12 @@ public:
 protected:
     void OnOpen() override { log.push_back("open"); }
     void OnClose() override { log.push_back("close"); }
+    void OnPaint(const platform::Graphics::Ref& g) override
+    {
+        ++paints;
+        g->SetForeColor(platform::Color{0x0000FF});
+        g->FillRect(10, 10, 20, 20);
+    }
     bool OnCancelClose(bool appQuitting) override
     {
         log.push_back(appQuitting ? "cancelclose quitting" : "cancelclose");
@@ -299,6 +306,38 @@ TEST_F(WindowTest, ContextualClickBuildsAndShowsTheMenu)
     // A left click is no contextual click.
     QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(40, 50));
     EXPECT_FALSE(window->cmmDuringPress);
+}
+
+TEST(WindowPaint, PaintShowsOnBackColorAndLaterDrawingWaitsForUpdateNow)
+{
+    auto window = RecordingWindow::Create([](RecordingWindow& created) {
+        created.HasBackColor(true);
+        created.BackColor(platform::Color{0xFF0000});
+    });
+    ShowAndActivate(*window);
+    auto pixel = [&](int x, int y) { return ScreenPixels(*window).pixel(x, y) & 0xFFFFFF; };
+    EXPECT_EQ(pixel(5, 5), 0xFF0000u);
+    EXPECT_EQ(pixel(15, 15), 0x0000FFu);
+    const int paints = window->paints;
+
+    const auto g = window->Graphics();
+    g->SetForeColor(platform::Color{0x00FF00});
+    g->FillRect(50, 50, 10, 10);
+    g->FillRect(80, 80, 10, 10);
+    EXPECT_EQ(pixel(55, 55), 0xFF0000u);
+    // Only the marked part goes on screen.
+    window->Invalidate(50, 50, 10, 10);
+    window->UpdateNow();
+    EXPECT_EQ(pixel(55, 55), 0x00FF00u);
+    EXPECT_EQ(pixel(85, 85), 0xFF0000u);
+    // Unmarked drawing shows whole.
+    window->UpdateNow();
+    EXPECT_EQ(pixel(55, 55), 0x00FF00u);
+    g->FillRect(0, 0, 1, 1);
+    window->UpdateNow();
+    EXPECT_EQ(pixel(85, 85), 0x00FF00u);
+    EXPECT_EQ(window->paints, paints);  // drawing outside Paint asks for no Paint
+    window->Close();
 }
 
 TEST_F(WindowTest, SizeSetInCodeIsReportedOnce)
