@@ -26,6 +26,10 @@ public:
     Ref Child(int32_t index) const;  // nil outside 0 .. Count - 1
     void Append(Ref item);           // a nil item raises NilObjectException
 
+    // Shows the items as a pop-up menu with its top-left corner at the screen
+    // point (x, y), tracks it modally and answers the chosen item, or nil.
+    Ref PopUp(int32_t x, int32_t y);
+
 private:
     MenuItem() = default;
 

@@ -303,6 +303,13 @@ TEST_F(WindowTest, ContextualClickBuildsAndShowsTheMenu)
     EXPECT_EQ(window->TakeWithoutMoves(), Log({"down 40,50", "menu 40,50", "down 40,50", "menu 40,50"}));
     EXPECT_EQ(services->popUps.size(), 2u);
 
+    // Pop-up menus of views take the same road.
+    services->choose = [](const platform::MenuItem::Ref& menu) { return menu->Child(0); };
+    const auto menu = platform::MenuItem::Create();
+    menu->Append(platform::MenuItem::Create("Only"));
+    EXPECT_EQ(menu->PopUp(3, 4), menu->Child(0));
+    EXPECT_EQ(services->popUps.back().x, 3);
+
     // A left click is no contextual click.
     QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(40, 50));
     EXPECT_FALSE(window->cmmDuringPress);
