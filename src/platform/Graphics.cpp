@@ -140,56 +140,54 @@ void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     }
 }
 
+QPainter* Graphics::CurvePainter(int32_t x, int32_t y, int32_t width, int32_t height, bool outline)
+{
+    if (width <= 0 || height <= 0 || (outline && mPenWidth <= 0) || !Reasonable(x) || !Reasonable(y) ||
+        !Reasonable(width) || !Reasonable(height))
+        return nullptr;
+    QPainter* painter = Painter();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    if (outline) {
+        painter->setPen(QPen(ToQColor(mForeColor), mPenWidth));
+        painter->setBrush(Qt::NoBrush);
+    } else {
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(ToQColor(mForeColor));
+    }
+    return painter;
+}
+
 void Graphics::DrawRoundRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t ovalWidth,
                              int32_t ovalHeight)
 {
-    if (width <= 0 || height <= 0 || mPenWidth <= 0 || !Reasonable(x) || !Reasonable(y) || !Reasonable(width) ||
-        !Reasonable(height))
-        return;
-    const double pen = mPenWidth;
-    QPainter* painter = Painter();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(QPen(ToQColor(mForeColor), pen));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(x + pen / 2, y + pen / 2, width - pen, height - pen),
-                             std::max(0.0, (ovalWidth - pen) / 2), std::max(0.0, (ovalHeight - pen) / 2));
+    // The pen's centre line runs half a pen inside the box.
+    if (QPainter* painter = CurvePainter(x, y, width, height, true)) {
+        const double pen = mPenWidth;
+        painter->drawRoundedRect(QRectF(x + pen / 2, y + pen / 2, width - pen, height - pen),
+                                 std::max(0.0, (ovalWidth - pen) / 2), std::max(0.0, (ovalHeight - pen) / 2));
+    }
 }
 
 void Graphics::FillRoundRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t ovalWidth,
                              int32_t ovalHeight)
 {
-    if (width <= 0 || height <= 0 || !Reasonable(x) || !Reasonable(y) || !Reasonable(width) || !Reasonable(height))
-        return;
-    QPainter* painter = Painter();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(ToQColor(mForeColor));
-    painter->drawRoundedRect(QRectF(x, y, width, height), std::max(0, ovalWidth) / 2.0,
-                             std::max(0, ovalHeight) / 2.0);
+    if (QPainter* painter = CurvePainter(x, y, width, height, false))
+        painter->drawRoundedRect(QRectF(x, y, width, height), std::max(0, ovalWidth) / 2.0,
+                                 std::max(0, ovalHeight) / 2.0);
 }
 
 void Graphics::DrawOval(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    if (width <= 0 || height <= 0 || mPenWidth <= 0 || !Reasonable(x) || !Reasonable(y) || !Reasonable(width) ||
-        !Reasonable(height))
-        return;
-    const double pen = mPenWidth;
-    QPainter* painter = Painter();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(QPen(ToQColor(mForeColor), pen));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawEllipse(QRectF(x + pen / 2, y + pen / 2, width - pen, height - pen));
+    if (QPainter* painter = CurvePainter(x, y, width, height, true)) {
+        const double pen = mPenWidth;
+        painter->drawEllipse(QRectF(x + pen / 2, y + pen / 2, width - pen, height - pen));
+    }
 }
 
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    if (width <= 0 || height <= 0 || !Reasonable(x) || !Reasonable(y) || !Reasonable(width) || !Reasonable(height))
-        return;
-    QPainter* painter = Painter();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(ToQColor(mForeColor));
-    painter->drawEllipse(QRectF(x, y, width, height));
+    if (QPainter* painter = CurvePainter(x, y, width, height, false))
+        painter->drawEllipse(QRectF(x, y, width, height));
 }
 
 void Graphics::DrawPolygon(const std::vector<int32_t>& points)

@@ -120,6 +120,9 @@ private:
 
     struct TextState;
     QPainter* Painter();
+    // The painter set up for an antialiased outline or fill; nil when there is nothing to draw.
+    void DrawIcon(int32_t x, int32_t y, void (*draw)(QPainter& painter));
+    QPainter* CurvePainter(int32_t x, int32_t y, int32_t width, int32_t height, bool outline);
     const QFont& Font();
     void FontChanged();
     void FillBox(int64_t x, int64_t y, int64_t width, int64_t height, Color color);

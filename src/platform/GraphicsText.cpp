@@ -74,6 +74,8 @@ struct Graphics::TextState {
     QFont font;
     std::optional<QFontMetrics> metrics;
     bool valid = false;
+    // The painting session whose painter already holds the font.
+    uint64_t appliedIn = 0;
 };
 
 Graphics::Graphics(Picture& picture) : mPicture(picture), mText(std::make_unique<TextState>()) {}
@@ -84,6 +86,7 @@ void Graphics::FontChanged()
 {
     mText->valid = false;
     mText->metrics.reset();
+    mText->appliedIn = 0;
 }
 
 void Graphics::SetTextFont(const std::string& name)
@@ -152,7 +155,10 @@ void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t
     const QFontMetrics& metrics = *mText->metrics;
     const QString whole = QString::fromStdString(text);
     QPainter* painter = Painter();
-    painter->setFont(font);
+    if (mText->appliedIn != mPicture.PaintingSession()) {
+        painter->setFont(font);
+        mText->appliedIn = mPicture.PaintingSession();
+    }
     painter->setPen(QColor(mForeColor.Red(), mForeColor.Green(), mForeColor.Blue()));
     if (wrapWidth <= 0) {
         painter->drawText(x, y, whole);

@@ -77,8 +77,10 @@ QPainter& Picture::BeginPainting()
 {
     ++mGeneration;
     mUniformLevel = -1;
-    if (!mImpl->painter)
+    if (!mImpl->painter) {
         mImpl->painter = std::make_unique<QPainter>(&mImpl->image);
+        ++mPaintingSession;
+    }
     return *mImpl->painter;
 }
 

@@ -49,6 +49,8 @@ public:
     void EndPainting();
     // Counts changes, so that derived images know when to rebuild.
     uint64_t Generation() const { return mGeneration; }
+    // Counts the painters begun, so that a port knows when its painter state is new.
+    uint64_t PaintingSession() const { return mPaintingSession; }
     // When the whole picture holds one grey level (a fresh or wholly filled
     // mask): that level, else -1. Lets a mask act as a plain opacity.
     int32_t UniformLevel() const { return mUniformLevel; }
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<platform::RGBSurface> mSurface;
     Ref mMask;
     uint64_t mGeneration = 0;
+    uint64_t mPaintingSession = 0;
     int32_t mUniformLevel = -1;
 };
 

@@ -4,6 +4,8 @@
 #include "platform/Picture.h"
 #include "platform/RGBSurface.h"
 
+#include "support/Pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -29,19 +31,12 @@ protected:
         port->SetForeColor(kInk);
     }
 
-    Color At(int x, int y) const { return picture->RGBSurface()->Pixel(x, y); }
-
-    // The pixels of ink in a window of the picture.
+    Color At(int x, int y) const { return testsupport::PixelAt(picture, x, y); }
     int InkIn(int left, int top, int width, int height) const
     {
-        int count = 0;
-        for (int y = top; y < top + height; ++y)
-            for (int x = left; x < left + width; ++x)
-                count += At(x, y) != kWhite ? 1 : 0;
-        return count;
+        return testsupport::InkIn(picture, left, top, width, height);
     }
-
-    int Ink() const { return InkIn(0, 0, picture->Width(), picture->Height()); }
+    int Ink() const { return testsupport::Ink(picture); }
 
     Picture::Ref picture;
     Graphics::Ref port;
@@ -293,6 +288,30 @@ TEST_F(GraphicsTest, DrawStringSitsOnItsBaselineWrapsAndCondenses)
     EXPECT_EQ(InkIn(0, line + 1, 60, 40 - line - 1), 0);
 }
 
+TEST_F(GraphicsTest, FontChangesReachTheNextStringEvenAcrossPaintings)
+{
+    auto inkHeight = [&] {
+        int rows = 0;
+        for (int y = 0; y < 40; ++y)
+            rows += InkIn(0, y, 60, 1) > 0 ? 1 : 0;
+        return rows;
+    };
+    port->SetTextSize(10);
+    port->DrawString("H", 0, 35);
+    const int small = inkHeight();
+    port->ClearRect(0, 0, 60, 40);
+    port->SetTextSize(30);
+    port->DrawString("H", 0, 35);
+    const int large = inkHeight();
+    EXPECT_GT(large, 2 * small);
+
+    // A new painter (after the image was read) must still get the current font.
+    picture->Image();
+    port->ClearRect(0, 0, 60, 40);
+    port->DrawString("H", 0, 35);
+    EXPECT_EQ(inkHeight(), large);
+}
+
 TEST_F(GraphicsTest, ArcShapesAreDrawnAboutTheirCentre)
 {
     auto arc = platform::ArcShape::Create();
@@ -316,18 +335,7 @@ TEST_F(GraphicsTest, AlertIconsFillTheirOwnSquare)
     icons->DrawCautionIcon(4, 4);
     icons->DrawNoteIcon(44, 4);
     icons->DrawStopIcon(84, 4);
-    auto ink = [&](int left) {
-        int count = 0;
-        for (int y = 0; y < 40; ++y)
-            for (int x = left; x < left + 40; ++x)
-                count += large->RGBSurface()->Pixel(x, y) != kWhite ? 1 : 0;
-        return count;
-    };
-    int inside = 0;
-    for (int y = 4; y < 36; ++y)
-        for (int x = 84; x < 116; ++x)
-            inside += large->RGBSurface()->Pixel(x, y) != kWhite ? 1 : 0;
-    EXPECT_GT(ink(0), 100);
-    EXPECT_GT(ink(40), 100);
-    EXPECT_EQ(inside, ink(80));
+    EXPECT_GT(testsupport::InkIn(large, 0, 0, 40, 40), 100);
+    EXPECT_GT(testsupport::InkIn(large, 40, 0, 40, 40), 100);
+    EXPECT_EQ(testsupport::InkIn(large, 84, 4, 32, 32), testsupport::InkIn(large, 80, 0, 40, 40));
 }

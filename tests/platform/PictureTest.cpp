@@ -3,6 +3,8 @@
 #include "platform/Picture.h"
 #include "platform/RGBSurface.h"
 
+#include "support/Pixels.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -13,7 +15,7 @@ using platform::RGB;
 
 namespace {
 
-Color At(const Picture::Ref& picture, int x, int y) { return picture->RGBSurface()->Pixel(x, y); }
+using testsupport::PixelAt;
 
 constexpr Color kWhite = RGB(255, 255, 255);
 constexpr Color kBlack = RGB(0, 0, 0);
@@ -29,8 +31,8 @@ TEST(Picture, NewPicturesAreWhiteWithOnePortAndAMaskMadeOnFirstUse)
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Width(), 20);
     EXPECT_EQ(picture->Height(), 10);
-    EXPECT_EQ(At(picture, 0, 0), kWhite);
-    EXPECT_EQ(At(picture, 19, 9), kWhite);
+    EXPECT_EQ(PixelAt(picture, 0, 0), kWhite);
+    EXPECT_EQ(PixelAt(picture, 19, 9), kWhite);
     EXPECT_EQ(picture->Graphics(), picture->Graphics());
     EXPECT_EQ(picture->Graphics()->Width(), 20);
 
@@ -39,8 +41,8 @@ TEST(Picture, NewPicturesAreWhiteWithOnePortAndAMaskMadeOnFirstUse)
     EXPECT_TRUE(picture->HasMask());
     EXPECT_EQ(mask, picture->Mask());
     EXPECT_EQ(mask->Width(), 20);
-    EXPECT_EQ(At(mask, 0, 0), kBlack);
-    EXPECT_EQ(At(mask, 19, 9), kBlack);
+    EXPECT_EQ(PixelAt(mask, 0, 0), kBlack);
+    EXPECT_EQ(PixelAt(mask, 19, 9), kBlack);
 
     // Port state lasts between calls because the port is the same object.
     picture->Graphics()->SetForeColor(RGB(1, 2, 3));
@@ -102,20 +104,20 @@ TEST(Picture, MaskLevelsBlendTheImageWhenItIsDrawn)
     auto targetMask = target->Mask();
     port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
 
-    EXPECT_EQ(At(target, 0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(At(target, 1, 0), RGB(255, 0, 0));  // level 0 shows
-    EXPECT_EQ(At(target, 2, 0), RGB(0, 0, 255));   // level 255 hides
-    const Color blend = At(target, 3, 0);          // level 128 blends about half and half
+    EXPECT_EQ(PixelAt(target, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(PixelAt(target, 1, 0), RGB(255, 0, 0));  // level 0 shows
+    EXPECT_EQ(PixelAt(target, 2, 0), RGB(0, 0, 255));   // level 255 hides
+    const Color blend = PixelAt(target, 3, 0);          // level 128 blends about half and half
     EXPECT_NEAR(blend.Red(), 127, 2);
     EXPECT_NEAR(blend.Blue(), 128, 2);
-    EXPECT_EQ(At(target, 4, 0), RGB(255, 0, 0));
-    EXPECT_EQ(At(target, 5, 0), RGB(0, 0, 255));
+    EXPECT_EQ(PixelAt(target, 4, 0), RGB(255, 0, 0));
+    EXPECT_EQ(PixelAt(target, 5, 0), RGB(0, 0, 255));
     // Drawing never writes the destination's mask.
     for (int x = 0; x < 6; ++x)
-        EXPECT_EQ(At(targetMask, x, 0), kBlack);
+        EXPECT_EQ(PixelAt(targetMask, x, 0), kBlack);
 
     // A changed mask is seen at the next draw.
     mask->SetPixel(1, 0, kBlack);
     port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
-    EXPECT_EQ(At(target, 2, 0), RGB(255, 0, 0));
+    EXPECT_EQ(PixelAt(target, 2, 0), RGB(255, 0, 0));
 }

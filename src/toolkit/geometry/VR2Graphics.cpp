@@ -121,11 +121,11 @@ void VR2Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height)
 
 void VR2Graphics::DrawRect(const VR2Rect::Ref& rect)
 {
+    // The renderer switch goes on before the rectangle is read, and stays on when it is nil.
     mContext->SetUseOldRenderer(true);
     if (!rect)
         throw platform::NilObjectException();
-    mContext->DrawRect(X(rect->left), Y(rect->top), rect->width, rect->height);
-    mContext->SetUseOldRenderer(false);
+    DrawRect(rect->left, rect->top, rect->width, rect->height);
 }
 
 void VR2Graphics::FillRect(const VR2Rect::Ref& rect)
@@ -133,8 +133,7 @@ void VR2Graphics::FillRect(const VR2Rect::Ref& rect)
     mContext->SetUseOldRenderer(true);
     if (!rect)
         throw platform::NilObjectException();
-    mContext->FillRect(X(rect->left), Y(rect->top), rect->width, rect->height);
-    mContext->SetUseOldRenderer(false);
+    FillRect(rect->left, rect->top, rect->width, rect->height);
 }
 
 void VR2Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
@@ -219,13 +218,23 @@ void VR2Graphics::FillArrow(int32_t x, int32_t y, int32_t width, int32_t height,
     mContext->FillPolygon(Arrow(x, y, width, height, direction));
 }
 
-void VR2Graphics::DrawArc(int32_t x, int32_t y, int32_t width, int32_t height, double startAngle, double arcAngle)
+namespace {
+
+platform::ArcShape::Ref MakeArc(int32_t width, int32_t height, double startAngle, double arcAngle)
 {
     auto arc = platform::ArcShape::Create();
     arc->Width = width;
     arc->Height = height;
     arc->StartAngle = startAngle;
     arc->ArcAngle = arcAngle;
+    return arc;
+}
+
+}  // namespace
+
+void VR2Graphics::DrawArc(int32_t x, int32_t y, int32_t width, int32_t height, double startAngle, double arcAngle)
+{
+    auto arc = MakeArc(width, height, startAngle, arcAngle);
     arc->Fill = 0;
     arc->BorderColor = mContext->ForeColor();
     arc->Border = 100;
@@ -235,11 +244,7 @@ void VR2Graphics::DrawArc(int32_t x, int32_t y, int32_t width, int32_t height, d
 
 void VR2Graphics::FillArc(int32_t x, int32_t y, int32_t width, int32_t height, double startAngle, double arcAngle)
 {
-    auto arc = platform::ArcShape::Create();
-    arc->Width = width;
-    arc->Height = height;
-    arc->StartAngle = startAngle;
-    arc->ArcAngle = arcAngle;
+    auto arc = MakeArc(width, height, startAngle, arcAngle);
     arc->Fill = 100;
     arc->FillColor = mContext->ForeColor();
     arc->BorderColor = mContext->ForeColor();

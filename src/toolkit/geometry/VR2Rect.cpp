@@ -228,11 +228,7 @@ void VR2Rect::expand(const Ref& other)
     const int32_t newTop = std::min(top, rect.top);
     const int32_t newLeft = std::min(left, rect.left);
     const int32_t newBottom = std::max(bottom(), rect.bottom());
-    const int32_t newRight = std::max(right(), rect.right());
-    left = newLeft;
-    height = WrapSub(newBottom, newTop);
-    width = WrapSub(newRight, newLeft);
-    top = newTop;
+    StoreEdges(newTop, newLeft, newBottom, std::max(right(), rect.right()));
 }
 
 void VR2Rect::addRect(const Ref& other)
@@ -241,7 +237,11 @@ void VR2Rect::addRect(const Ref& other)
     const int32_t newTop = (rect.top <= top || height < 1) ? rect.top : top;
     const int32_t newLeft = (rect.left <= left || width < 1) ? rect.left : left;
     const int32_t newBottom = std::max(bottom(), rect.bottom());
-    const int32_t newRight = std::max(right(), rect.right());
+    StoreEdges(newTop, newLeft, newBottom, std::max(right(), rect.right()));
+}
+
+void VR2Rect::StoreEdges(int32_t newTop, int32_t newLeft, int32_t newBottom, int32_t newRight) noexcept
+{
     left = newLeft;
     height = WrapSub(newBottom, newTop);
     width = WrapSub(newRight, newLeft);

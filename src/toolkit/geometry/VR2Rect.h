@@ -119,4 +119,7 @@ protected:
     {
     }
     explicit VR2Rect(std::string_view text);
+
+private:
+    void StoreEdges(int32_t newTop, int32_t newLeft, int32_t newBottom, int32_t newRight) noexcept;
 };

@@ -2,6 +2,8 @@
 #include "platform/RGBSurface.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
+#include "support/Pixels.h"
+
 #include <gtest/gtest.h>
 
 using platform::Color;
@@ -22,18 +24,12 @@ protected:
         context->SetForeColor(kInk);
     }
 
-    Color At(int x, int y) const { return picture->RGBSurface()->Pixel(x, y); }
-
+    Color At(int x, int y) const { return testsupport::PixelAt(picture, x, y); }
     int InkIn(int left, int top, int width, int height) const
     {
-        int count = 0;
-        for (int y = top; y < top + height; ++y)
-            for (int x = left; x < left + width; ++x)
-                count += At(x, y) != kWhite ? 1 : 0;
-        return count;
+        return testsupport::InkIn(picture, left, top, width, height);
     }
-
-    int Ink() const { return InkIn(0, 0, picture->Width(), picture->Height()); }
+    int Ink() const { return testsupport::Ink(picture); }
     void Clear() { picture->Graphics()->ClearRect(0, 0, 80, 60); }
 
     Picture::Ref picture;

@@ -3,6 +3,8 @@
 #include "platform/RGBSurface.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
 
+#include "support/Pixels.h"
+
 #include <gtest/gtest.h>
 
 using platform::Color;
@@ -11,7 +13,7 @@ using platform::RGB;
 
 namespace {
 
-Color At(const Picture::Ref& picture, int x, int y) { return picture->RGBSurface()->Pixel(x, y); }
+using testsupport::PixelAt;
 
 // A picture whose mask hides its right half.
 Picture::Ref HalfMasked(Color colour)
@@ -40,16 +42,16 @@ TEST(VR2PictureExtras, PictureAndMaskSplitsImageAboveMask)
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->Width(), 20);
     EXPECT_EQ(result->Height(), 20);  // 41 / 2 truncates
-    EXPECT_EQ(At(result, 0, 0), RGB(200, 30, 30));
-    EXPECT_EQ(At(result, 19, 19), RGB(200, 30, 30));
-    EXPECT_EQ(At(result->Mask(), 0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(At(result->Mask(), 19, 19), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(result, 0, 0), RGB(200, 30, 30));
+    EXPECT_EQ(PixelAt(result, 19, 19), RGB(200, 30, 30));
+    EXPECT_EQ(PixelAt(result->Mask(), 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(result->Mask(), 19, 19), RGB(255, 255, 255));
 
     // Drawn, only the left half shows.
     auto target = Picture::NewPicture(20, 20);
     target->Graphics()->DrawPicture(result, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
-    EXPECT_EQ(At(target, 5, 5), RGB(200, 30, 30));
-    EXPECT_EQ(At(target, 15, 5), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(target, 5, 5), RGB(200, 30, 30));
+    EXPECT_EQ(PixelAt(target, 15, 5), RGB(255, 255, 255));
 
     EXPECT_THROW(VR2PictureExtras::PictureAndMask(nullptr), platform::NilObjectException);
     EXPECT_EQ(VR2PictureExtras::PictureAndMask(Picture::NewPicture(5, 1)), nullptr);
@@ -60,19 +62,19 @@ TEST(VR2PictureExtras, PressedDarkensTheImageAndKeepsTheMask)
     auto source = HalfMasked(RGB(255, 10, 5));
     auto pressed = VR2PictureExtras::Pressed(source);
     ASSERT_NE(pressed, nullptr);
-    EXPECT_EQ(At(pressed, 0, 0), RGB(153, 6, 3));
-    EXPECT_EQ(At(pressed->Mask(), 0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(At(pressed->Mask(), 3, 1), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(pressed, 0, 0), RGB(153, 6, 3));
+    EXPECT_EQ(PixelAt(pressed->Mask(), 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(pressed->Mask(), 3, 1), RGB(255, 255, 255));
     // The source is unchanged, pixels and mask alike.
-    EXPECT_EQ(At(source, 0, 0), RGB(255, 10, 5));
-    EXPECT_EQ(At(source->Mask(), 3, 1), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(source, 0, 0), RGB(255, 10, 5));
+    EXPECT_EQ(PixelAt(source->Mask(), 3, 1), RGB(255, 255, 255));
 
     // A source without a mask stays without one, and its copy shows every pixel.
     auto plain = Picture::NewPicture(2, 2);
     auto plainPressed = VR2PictureExtras::Pressed(plain);
     EXPECT_FALSE(plain->HasMask());
-    EXPECT_EQ(At(plainPressed, 1, 1), RGB(153, 153, 153));
-    EXPECT_EQ(At(plainPressed->Mask(), 1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(plainPressed, 1, 1), RGB(153, 153, 153));
+    EXPECT_EQ(PixelAt(plainPressed->Mask(), 1, 1), RGB(0, 0, 0));
     EXPECT_THROW(VR2PictureExtras::Pressed(nullptr), platform::NilObjectException);
 }
 
@@ -82,19 +84,19 @@ TEST(VR2PictureExtras, DisabledRaisesEveryMaskLevelToAtLeast150)
     source->Mask()->RGBSurface()->SetPixel(0, 0, RGB(200, 200, 200));
     auto disabled = VR2PictureExtras::Disabled(source);
     ASSERT_NE(disabled, nullptr);
-    EXPECT_EQ(At(disabled->Mask(), 1, 1), RGB(150, 150, 150));
-    EXPECT_EQ(At(disabled->Mask(), 0, 0), RGB(200, 200, 200));
-    EXPECT_EQ(At(disabled->Mask(), 3, 0), RGB(255, 255, 255));
-    EXPECT_EQ(At(disabled, 1, 1), RGB(0, 0, 0));
-    EXPECT_EQ(At(source->Mask(), 1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(disabled->Mask(), 1, 1), RGB(150, 150, 150));
+    EXPECT_EQ(PixelAt(disabled->Mask(), 0, 0), RGB(200, 200, 200));
+    EXPECT_EQ(PixelAt(disabled->Mask(), 3, 0), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(disabled, 1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(PixelAt(source->Mask(), 1, 1), RGB(0, 0, 0));
 
     // Drawn on white, a black pixel shows faded to about 41 %.
     auto target = Picture::NewPicture(4, 2);
     target->Graphics()->DrawPicture(disabled, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
-    EXPECT_NEAR(At(target, 1, 1).Red(), 150, 2);
-    EXPECT_EQ(At(target, 3, 1), RGB(255, 255, 255));
+    EXPECT_NEAR(PixelAt(target, 1, 1).Red(), 150, 2);
+    EXPECT_EQ(PixelAt(target, 3, 1), RGB(255, 255, 255));
 
     // A plain source: the whole fresh mask is raised.
     auto plainDisabled = VR2PictureExtras::Disabled(Picture::NewPicture(2, 2));
-    EXPECT_EQ(At(plainDisabled->Mask(), 0, 1), RGB(150, 150, 150));
+    EXPECT_EQ(PixelAt(plainDisabled->Mask(), 0, 1), RGB(150, 150, 150));
 }
