@@ -4,14 +4,14 @@
 
 namespace platform {
 
-int32_t DatabaseField::IntegerValue() const { return SQLIntegerOf(mSet->Cell(mColumn)); }
-std::string DatabaseField::StringValue() const { return SQLStringOf(mSet->Cell(mColumn)); }
-bool DatabaseField::BooleanValue() const { return SQLBooleanOf(mSet->Cell(mColumn)); }
-Date::Ref DatabaseField::DateValue() const { return SQLDateOf(mSet->Cell(mColumn)); }
+int32_t DatabaseField::IntegerValue() const { return SQLIntegerOf(mSet->Value(mColumn)); }
+std::string DatabaseField::StringValue() const { return SQLStringOf(mSet->Value(mColumn)); }
+bool DatabaseField::BooleanValue() const { return SQLBooleanOf(mSet->Value(mColumn)); }
+Date::Ref DatabaseField::DateValue() const { return SQLDateOf(mSet->Value(mColumn)); }
 
-void DatabaseField::SetIntegerValue(int32_t value) { mSet->SetCell(mColumn, int64_t{value}); }
-void DatabaseField::SetStringValue(std::string value) { mSet->SetCell(mColumn, std::move(value)); }
-void DatabaseField::SetBooleanValue(bool value) { mSet->SetCell(mColumn, int64_t{value ? 1 : 0}); }
+void DatabaseField::SetIntegerValue(int32_t value) { mSet->SetCell(mColumn, SQLValue(int64_t{value})); }
+void DatabaseField::SetStringValue(std::string value) { mSet->SetCell(mColumn, SQLValue(std::move(value))); }
+void DatabaseField::SetBooleanValue(bool value) { mSet->SetCell(mColumn, SQLValue(int64_t{value ? 1 : 0})); }
 
 void DatabaseField::SetDateValue(const Date::Ref& value)
 {

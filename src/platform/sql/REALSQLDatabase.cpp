@@ -33,26 +33,6 @@ std::string WithRowId(std::string_view sql)
     return std::string(sql.substr(0, rest)) + " rowid," + std::string(sql.substr(rest));
 }
 
-SQLValue ColumnValue(sqlite3_stmt* statement, int column)
-{
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER:
-        return int64_t{sqlite3_column_int64(statement, column)};
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(statement, column);
-    case SQLITE_TEXT: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))) : std::string();
-    }
-    case SQLITE_BLOB: {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, column));
-        return bytes ? std::string(bytes, static_cast<size_t>(sqlite3_column_bytes(statement, column))) : std::string();
-    }
-    default:
-        return std::monostate{};
-    }
-}
-
 int Bind(sqlite3_stmt* statement, int index, const SQLValue& value)
 {
     if (const auto* integer = std::get_if<int64_t>(&value))
@@ -128,7 +108,8 @@ bool REALSQLDatabase::Open(int flags)
     return Succeed();
 }
 
-bool REALSQLDatabase::Connect() { return Open(SQLITE_OPEN_READWRITE); }
+// A connection serves one thread: no mutex around every call.
+bool REALSQLDatabase::Connect() { return Open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX); }
 
 bool REALSQLDatabase::CreateDatabaseFile()
 {
@@ -140,7 +121,7 @@ bool REALSQLDatabase::CreateDatabaseFile()
     if (descriptor < 0)
         return Fail(SQLITE_CANTOPEN, mFile->NativePath() + ": " + std::strerror(errno));
     ::close(descriptor);
-    if (!Open(SQLITE_OPEN_READWRITE)) {
+    if (!Connect()) {
         mFile->Delete();
         return false;
     }
@@ -219,6 +200,7 @@ RecordSet::Ref REALSQLDatabase::SQLSelect(std::string_view sql)
     }
 
     RecordSet::Ref set(new RecordSet());
+    set->TakeSpareBuffers();
     const int first = withRowId ? 1 : 0;
     const int total = sqlite3_column_count(statement.get());
     set->mColumnCount = static_cast<size_t>(total - first);
@@ -241,8 +223,7 @@ RecordSet::Ref REALSQLDatabase::SQLSelect(std::string_view sql)
     while ((code = sqlite3_step(statement.get())) == SQLITE_ROW) {
         if (withRowId)
             set->mRowIds.push_back(sqlite3_column_int64(statement.get(), 0));
-        for (int column = first; column < total; ++column)
-            set->mCells.push_back(ColumnValue(statement.get(), column));
+        set->ReadRow(statement.get(), first);
     }
     if (code != SQLITE_DONE) {
         FailFromConnection(code);

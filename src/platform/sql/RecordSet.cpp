@@ -4,6 +4,7 @@
 #include "platform/sql/SQLiteStatement.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace platform {
 
@@ -24,6 +25,38 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 
 }  // namespace
 
+// The memory of a released set serves the next query: a refresh reads the
+// same large tables again, and fresh memory costs a page fault every 4 KiB.
+RecordSet::Buffers& RecordSet::Spare()
+{
+    thread_local Buffers spare;
+    return spare;
+}
+
+void RecordSet::TakeSpareBuffers()
+{
+    auto& spare = Spare();
+    mCells.swap(spare.cells);
+    mText.swap(spare.text);
+    mRowIds.swap(spare.rowIds);
+    mCells.clear();
+    mText.clear();
+    mRowIds.clear();
+}
+
+RecordSet::~RecordSet()
+{
+    constexpr size_t kMostKept = size_t{64} << 20;
+    auto& spare = Spare();
+    auto keep = [](auto& mine, auto& kept, size_t unit) {
+        if (mine.capacity() > kept.capacity() && mine.capacity() * unit <= kMostKept)
+            mine.swap(kept);
+    };
+    keep(mCells, spare.cells, sizeof(Cell));
+    keep(mText, spare.text, 1);
+    keep(mRowIds, spare.rowIds, sizeof(int64_t));
+}
+
 void RecordSet::MoveNext()
 {
     if (!IsEOF())
@@ -42,21 +75,81 @@ DatabaseField RecordSet::Field(std::string_view name)
     return DatabaseField(std::move(self), -1);
 }
 
-const SQLValue& RecordSet::Cell(int column) const
+void RecordSet::AppendText(Cell& cell, const void* bytes, int size)
 {
-    static const SQLValue kNull;
-    if (column < 0 || IsEOF())
-        return kNull;
-    return mCells[mRow * mColumnCount + static_cast<size_t>(column)];
+    cell.kind = Cell::Kind::Text;
+    cell.value = static_cast<int64_t>(mText.size());
+    cell.size = bytes && size > 0 ? static_cast<uint32_t>(size) : 0;
+    if (cell.size > 0)
+        mText.append(static_cast<const char*>(bytes), cell.size);
 }
 
-void RecordSet::SetCell(int column, SQLValue value)
+void RecordSet::ReadRow(sqlite3_stmt* statement, int firstColumn)
+{
+    const int total = firstColumn + static_cast<int>(mColumnCount);
+    for (int column = firstColumn; column < total; ++column) {
+        Cell cell;
+        switch (sqlite3_column_type(statement, column)) {
+        case SQLITE_INTEGER:
+            cell.kind = Cell::Kind::Integer;
+            cell.value = sqlite3_column_int64(statement, column);
+            break;
+        case SQLITE_FLOAT:
+            cell.kind = Cell::Kind::Real;
+            cell.value = std::bit_cast<int64_t>(sqlite3_column_double(statement, column));
+            break;
+        case SQLITE_TEXT:
+            AppendText(cell, sqlite3_column_text(statement, column), sqlite3_column_bytes(statement, column));
+            break;
+        case SQLITE_BLOB:
+            AppendText(cell, sqlite3_column_blob(statement, column), sqlite3_column_bytes(statement, column));
+            break;
+        default:
+            break;
+        }
+        mCells.push_back(cell);
+    }
+    ++mRowCount;
+}
+
+SQLValueView RecordSet::View(const Cell& cell) const
+{
+    switch (cell.kind) {
+    case Cell::Kind::Integer:
+        return cell.value;
+    case Cell::Kind::Real:
+        return std::bit_cast<double>(cell.value);
+    case Cell::Kind::Text:
+        return std::string_view(mText).substr(static_cast<size_t>(cell.value), cell.size);
+    default:
+        return std::monostate{};
+    }
+}
+
+SQLValueView RecordSet::Value(int column) const
+{
+    if (column < 0 || IsEOF())
+        return std::monostate{};
+    return View(mCells[mRow * mColumnCount + static_cast<size_t>(column)]);
+}
+
+void RecordSet::SetCell(int column, const SQLValue& value)
 {
     if (column < 0 || IsEOF()) {
         mMissingFieldSet = true;
         return;
     }
-    mCells[mRow * mColumnCount + static_cast<size_t>(column)] = std::move(value);
+    Cell cell;
+    if (const auto* integer = std::get_if<int64_t>(&value)) {
+        cell.kind = Cell::Kind::Integer;
+        cell.value = *integer;
+    } else if (const auto* real = std::get_if<double>(&value)) {
+        cell.kind = Cell::Kind::Real;
+        cell.value = std::bit_cast<int64_t>(*real);
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        AppendText(cell, text->data(), static_cast<int>(text->size()));
+    }
+    At(mRow, static_cast<size_t>(column)) = cell;
     mChanged[static_cast<size_t>(column)] = true;
 }
 
@@ -108,7 +201,12 @@ bool RecordSet::Update()
         if (mOrigins[column].empty())
             return Fail(database, "a computed column cannot be written");
         sql += (values.empty() ? "" : ", ") + QuoteSQLName(mOrigins[column]) + " = ?";
-        values.push_back(mCells[mRow * mColumnCount + column]);
+        std::visit([&values](const auto& part) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(part)>, std::string_view>)
+                values.emplace_back(std::string(part));
+            else
+                values.emplace_back(part);
+        }, View(At(mRow, column)));
     }
     sql += " WHERE rowid = ?";
     values.emplace_back(mRowIds[mRow]);
@@ -135,6 +233,7 @@ bool RecordSet::DeleteRecord()
         return database->Fail(SQLITE_NOTFOUND, "the row no longer exists");
     const auto begin = mCells.begin() + static_cast<std::ptrdiff_t>(mRow * mColumnCount);
     mCells.erase(begin, begin + static_cast<std::ptrdiff_t>(mColumnCount));
+    --mRowCount;
     mRowIds.erase(mRowIds.begin() + static_cast<std::ptrdiff_t>(mRow));
     mEditing = false;
     mMissingFieldSet = false;

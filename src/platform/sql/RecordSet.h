@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace platform {
 
 class REALSQLDatabase;
@@ -22,6 +24,7 @@ class REALSQLDatabase;
 class RecordSet : public Object {
 public:
     using Ref = std::shared_ptr<RecordSet>;
+    ~RecordSet() override;
 
     // True when no row is current (at once for an empty result). Named so
     // because <cstdio> makes EOF a macro.
@@ -45,9 +48,29 @@ private:
     friend class DatabaseField;
     RecordSet() = default;
 
-    size_t RowCount() const { return mColumnCount == 0 ? 0 : mCells.size() / mColumnCount; }
-    const SQLValue& Cell(int column) const;
-    void SetCell(int column, SQLValue value);
+    // A column value of one row, 16 bytes: text lies in mText.
+    struct Cell {
+        enum class Kind : uint8_t { Null, Integer, Real, Text };
+        Kind kind = Kind::Null;
+        uint32_t size = 0;
+        int64_t value = 0;  // the integer, the real's bits or the text's offset
+    };
+
+    struct Buffers {
+        std::vector<Cell> cells;
+        std::string text;
+        std::vector<int64_t> rowIds;
+    };
+    static Buffers& Spare();
+    void TakeSpareBuffers();
+
+    size_t RowCount() const { return mRowCount; }
+    void ReadRow(sqlite3_stmt* statement, int firstColumn);
+    void AppendText(Cell& cell, const void* bytes, int size);
+    SQLValueView View(const Cell& cell) const;
+    SQLValueView Value(int column) const;
+    void SetCell(int column, const SQLValue& value);
+    Cell& At(size_t row, size_t column) { return mCells[row * mColumnCount + column]; }
     bool Fail(std::shared_ptr<REALSQLDatabase> database, std::string message);
     bool CheckWritable(const std::shared_ptr<REALSQLDatabase>& database);
 
@@ -56,7 +79,9 @@ private:
     std::vector<std::string> mNames;    // as the query named them
     std::vector<std::string> mOrigins;  // the table column behind each, empty when computed
     size_t mColumnCount = 0;
-    std::vector<SQLValue> mCells;       // row after row
+    size_t mRowCount = 0;
+    std::vector<Cell> mCells;           // row after row
+    std::string mText;
     std::vector<int64_t> mRowIds;
     size_t mRow = 0;
     bool mEditing = false;
