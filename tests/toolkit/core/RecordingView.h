@@ -3,6 +3,7 @@
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Rect.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,11 +19,17 @@ public:
     bool cancelDragOnDrag = false;   // MouseDrag sets CancelDragging
     bool createdSawTable = false;
     std::shared_ptr<std::vector<std::string>> disposedLog;  // outlives the view
+    std::function<void(const std::string& event)> onEvent;  // runs after each logged event
 
     using VR2View::isReleased;
 
 protected:
-    void Log(const std::string& event) { events->push_back(event); }
+    void Log(const std::string& event)
+    {
+        events->push_back(event);
+        if (onEvent)
+            onEvent(event);
+    }
 
     void Created() override
     {
