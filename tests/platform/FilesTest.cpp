@@ -21,7 +21,6 @@ TEST(Files, ApplicationFolderHoldsTheProgramUnlessTheSeamIsSet)
     EXPECT_EQ(platform::GetFolderItem("")->NativePath(), temporary.Path().string());
     platform::SetApplicationFolderForTesting(std::nullopt);
     EXPECT_EQ(platform::GetFolderItem("")->NativePath(), folder->NativePath());
-    EXPECT_EQ(platform::GetFolderItem("/tmp/x")->NativePath(), "/tmp/x");
 }
 
 TEST(Files, ItemsTellFilesFromFoldersAndDelete)
@@ -35,7 +34,6 @@ TEST(Files, ItemsTellFilesFromFoldersAndDelete)
     std::filesystem::create_directory(folder->NativePath());
     std::filesystem::create_directory_symlink(folder->NativePath(), temporary.Path() / "link");
 
-    EXPECT_EQ(file->NativePath(), (temporary.Path() / "a file").string());
     EXPECT_TRUE(file->Exists());
     EXPECT_FALSE(file->Directory());
     EXPECT_TRUE(folder->Exists());
@@ -43,7 +41,6 @@ TEST(Files, ItemsTellFilesFromFoldersAndDelete)
     EXPECT_TRUE(root->Child("link")->Directory()) << "links are followed";
     EXPECT_FALSE(missing->Exists());
     EXPECT_FALSE(missing->Directory());
-    EXPECT_FALSE(missing->Child("deeper")->Exists());
 
     std::ofstream(folder->Child("inside")->NativePath()) << "y";
     EXPECT_FALSE(folder->Delete()) << "a folder that is not empty stays";

@@ -159,30 +159,4 @@ TEST_F(RecordSetTest, EditsThatCannotBeWrittenFailAndWriteNothing)
     EXPECT_EQ(plain.Text("SELECT name FROM t WHERE id = 1"), before[0][1]);
 }
 
-TEST_F(RecordSetTest, HeldRowsDoNotBlockAnotherConnectionsWrite)
-{
-    auto held = mDb->SQLSelect("SELECT * FROM t");
-    ASSERT_TRUE(held->Edit());
-
-    auto other = REALSQLDatabase::Create();
-    other->SetDatabaseFile(FolderItem::Create(mFile.string()));
-    ASSERT_TRUE(other->Connect());
-    auto record = platform::DatabaseRecord::Create();
-    record->Column("name", "plum");
-    EXPECT_TRUE(other->InsertRecord("t", record)) << other->ErrorMessage();
-    auto rs = other->SQLSelect("SELECT n FROM t WHERE id = 1");
-    ASSERT_TRUE(rs->Edit());
-    rs->Field("n").SetIntegerValue(100);
-    EXPECT_TRUE(rs->Update()) << other->ErrorMessage();
-    EXPECT_TRUE(other->Commit());
-
-    // The held set still shows what it read, and can still write its own row.
-    EXPECT_EQ(held->Field("n").IntegerValue(), 95);
-    held->Field("name").SetStringValue("green apple");
-    EXPECT_TRUE(held->Update()) << mDb->ErrorMessage();
-    PlainSQL plain(mFile);
-    EXPECT_EQ(plain.Rows("SELECT name, n FROM t WHERE id = 1"), (Rows{{"green apple", "100"}}));
-    EXPECT_EQ(plain.Count("t"), 4);
-}
-
 }  // namespace
