@@ -47,7 +47,6 @@ bool ChangeInTransaction(Change&& change)
     return change(*db) && db->Commit();
 }
 
-
 bool InsertDay(REALSQLDatabase& db, const std::string& dateText, const char* column, int32_t value)
 {
     auto record = DatabaseRecord::Create();

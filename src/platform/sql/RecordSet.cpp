@@ -25,20 +25,35 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b)
 
 }  // namespace
 
+namespace {
+
+// Set once the thread's spare buffers are gone, so that a set released
+// later at exit does not touch them.
+thread_local bool gSpareGone = false;
+
+}  // namespace
+
 // The memory of a released set serves the next query: a refresh reads the
 // same large tables again, and fresh memory costs a page fault every 4 KiB.
-RecordSet::Buffers& RecordSet::Spare()
+RecordSet::Buffers* RecordSet::Spare()
 {
-    thread_local Buffers spare;
-    return spare;
+    struct Holder {
+        Buffers buffers;
+        ~Holder() { gSpareGone = true; }
+    };
+    if (gSpareGone)
+        return nullptr;
+    thread_local Holder holder;
+    return &holder.buffers;
 }
 
 void RecordSet::TakeSpareBuffers()
 {
-    auto& spare = Spare();
-    mCells.swap(spare.cells);
-    mText.swap(spare.text);
-    mRowIds.swap(spare.rowIds);
+    if (auto* spare = Spare()) {
+        mCells.swap(spare->cells);
+        mText.swap(spare->text);
+        mRowIds.swap(spare->rowIds);
+    }
     mCells.clear();
     mText.clear();
     mRowIds.clear();
@@ -47,14 +62,16 @@ void RecordSet::TakeSpareBuffers()
 RecordSet::~RecordSet()
 {
     constexpr size_t kMostKept = size_t{64} << 20;
-    auto& spare = Spare();
+    auto* spare = Spare();
+    if (!spare)
+        return;
     auto keep = [](auto& mine, auto& kept, size_t unit) {
         if (mine.capacity() > kept.capacity() && mine.capacity() * unit <= kMostKept)
             mine.swap(kept);
     };
-    keep(mCells, spare.cells, sizeof(Cell));
-    keep(mText, spare.text, 1);
-    keep(mRowIds, spare.rowIds, sizeof(int64_t));
+    keep(mCells, spare->cells, sizeof(Cell));
+    keep(mText, spare->text, 1);
+    keep(mRowIds, spare->rowIds, sizeof(int64_t));
 }
 
 void RecordSet::MoveNext()

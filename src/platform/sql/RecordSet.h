@@ -61,7 +61,7 @@ private:
         std::string text;
         std::vector<int64_t> rowIds;
     };
-    static Buffers& Spare();
+    static Buffers* Spare();  // nullptr once the thread is ending
     void TakeSpareBuffers();
 
     size_t RowCount() const { return mRowCount; }
