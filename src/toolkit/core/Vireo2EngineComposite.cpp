@@ -65,13 +65,14 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
     OffscreenPainter offscreen;
     // The size is read again before each view: a view appended while painting is painted too.
     for (size_t index = 0; index < views.size(); ++index) {
-        const auto view = views[index];
-        if (!view)
+        // Skipping a view must cost next to nothing: no reference count, no allocation.
+        VR2View* const candidate = views[index].get();
+        if (!candidate)
             throw platform::NilObjectException("a view list holds nil");
-        if (!view->Visible)
+        if (!candidate->Visible)
             continue;
-        // The frame is read in place: skipping a view must cost no allocation.
-        const int32_t left = view->left(), top = view->top(), width = view->width(), height = view->height();
+        const int32_t left = candidate->left(), top = candidate->top();
+        const int32_t width = candidate->width(), height = candidate->height();
         if (width <= 0 || height <= 0)
             continue;
         if (!dirty)
@@ -84,6 +85,8 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
         if (!g)
             throw platform::NilObjectException();
 
+        // Held while it paints: its DoPaint may change the list.
+        const auto view = views[index];
         const bool holder = dynamic_cast<VR2Surface*>(view.get()) != nullptr;
         const bool offscreenPath = view->AutoClip || view->Opacity < 1.0 ||
                                    (!holder && !dirty->containsRect(left, top, width, height));
