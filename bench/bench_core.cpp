@@ -5,6 +5,7 @@
 //   picture when only 20 rows lie in the dirty rectangle: 400 rows against
 //   4,000. The cost must follow the rows painted, not the rows skipped, so
 //   the ratio should stay near 1.
+#include "BenchTiming.h"
 #include "platform/Color.h"
 #include "platform/Picture.h"
 #include "toolkit/core/VR2Surface.h"
@@ -14,10 +15,7 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,18 +97,6 @@ protected:
     }
 };
 
-double MedianMicroseconds(int runs, const std::function<void()>& body)
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void BenchDelivery()
 {
     auto window = BenchSurface::Create();
@@ -124,10 +110,12 @@ void BenchDelivery()
     leaf->attach(holder, false, false);
 
     constexpr int kSends = 10000;
-    const double total = MedianMicroseconds(21, [&] {
-        for (int i = 0; i < kSends; ++i)
-            leaf->sendMessage(VR2Message::Create("dp_event_food", 1));
-    });
+    const double total = MedianMicroseconds(
+        [&] {
+            for (int i = 0; i < kSends; ++i)
+                leaf->sendMessage(VR2Message::Create("dp_event_food", 1));
+        },
+        21);
     std::printf("message from a view %d levels deep to the window: %6.3f us per delivery (%lld handled)\n", kDepth,
                 total / kSends, static_cast<long long>(window->handled));
     window->release();
@@ -146,7 +134,7 @@ double BenchComposite(int32_t rows, const platform::Picture::Ref& target, int32_
     const auto g = VR2Graphics::Create(target->Graphics());
     // Rows 5 to 24 lie in the dirty rectangle; the next only touches its bottom edge.
     const auto dirty = VR2Rect::Create(0, 100, kWidth, dirtyRows * kRowHeight);
-    return MedianMicroseconds(201, [&] { Vireo2Engine::VR2CompositeRect(g, views, dirty, nullptr); });
+    return MedianMicroseconds([&] { Vireo2Engine::VR2CompositeRect(g, views, dirty, nullptr); }, 201);
 }
 
 }  // namespace

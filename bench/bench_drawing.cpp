@@ -2,6 +2,7 @@
 // gradients, text, masked pictures), made through the toolkit's drawing
 // context and made again straight with QPainter on a QImage. Prints the
 // median time of each and the layer's overhead ratio (goal: at most 1.2).
+#include "BenchTiming.h"
 #include "platform/Graphics.h"
 #include "platform/Picture.h"
 #include "platform/RGBSurface.h"
@@ -150,19 +151,6 @@ std::vector<QRgb> Colours(uint32_t start, uint32_t end, int n)
     for (const auto& colour : gradient->Steps(n))
         colours.push_back(static_cast<QRgb>(colour.value) | 0xFF000000u);
     return colours;
-}
-
-template <typename Frame>
-double MedianMicroseconds(Frame frame, int rounds)
-{
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        frame();
-        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 }  // namespace
