@@ -1,8 +1,12 @@
 #include "platform/Exceptions.h"
 #include "platform/MemoryBlock.h"
-#include "platform/MenuItem.h"
+#include "platform/MouseCursor.h"
 #include "platform/Ticks.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -36,17 +40,15 @@ TEST(Ticks, CountSixtiethsAndFollowTheTestSeam)
     EXPECT_GT(Microseconds(), 0.0);
 }
 
-TEST(MenuItem, HoldsPlainDataAndChildren)
+TEST(ObscureCursor, HidesThePointerUntilTheMouseMoves)
 {
-    auto menu = MenuItem::Create("Edit");
-    auto cut = MenuItem::Create("Cu&t", 5);
-    cut->Enabled = false;
-    menu->Append(cut);
-    EXPECT_EQ(menu->Count(), 1);
-    EXPECT_EQ(menu->Child(0), cut);
-    EXPECT_EQ(menu->Child(1), nullptr);
-    EXPECT_EQ(cut->Tag.Int32Value(), 5);
-    EXPECT_TRUE(menu->Enabled);
-    EXPECT_FALSE(menu->Checked);
-    EXPECT_THROW(menu->Append(nullptr), NilObjectException);
+    ObscureCursor();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    ObscureCursor();  // once hidden, not stacked again
+
+    QWidget widget;
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &move);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

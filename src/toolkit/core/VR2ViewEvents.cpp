@@ -103,7 +103,8 @@ void VR2View::DoLostFocus()
 {
     if (mReleased)
         return;
-    EventHandlerTable->triggerHandler(kLostFocusCode, Self(), nullptr);
+    if (EventHandlerTable)
+        EventHandlerTable->triggerHandler(kLostFocusCode, Self(), nullptr);
     LostFocus();
 }
 
@@ -222,7 +223,8 @@ void VR2View::DoGotFocus()
 {
     if (mReleased || !Enabled)
         return;
-    EventHandlerTable->triggerHandler(kGotFocusCode, Self(), nullptr);
+    if (EventHandlerTable)
+        EventHandlerTable->triggerHandler(kGotFocusCode, Self(), nullptr);
     GotFocus();
 }
 

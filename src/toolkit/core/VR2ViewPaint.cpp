@@ -25,7 +25,7 @@ bool VR2View::DoPaint(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&
         g->DrawPicture(picture, 0, 0, -1, -1, -1, -1, -1, -1);
         return true;
     }
-    if (Vireo2Engine::VR2DebugBoundingBox) {
+    if (Vireo2Engine::VR2DebugBoundingBox && g) {
         g->SetForeColor(platform::RGB(255, 0, 0));
         g->DrawRect(0, 0, g->Width, g->Height);
     }

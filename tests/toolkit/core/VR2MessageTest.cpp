@@ -12,19 +12,6 @@ struct Opaque : platform::Object {
 };
 }  // namespace
 
-TEST(VR2Message, StartsEmptyWithItsOwnParams)
-{
-    auto first = VR2Message::Create();
-    auto second = VR2Message::Create();
-    EXPECT_EQ(first->category, "");
-    EXPECT_EQ(first->selector, 0);
-    EXPECT_EQ(first->result, 0);
-    EXPECT_TRUE(first->reply.IsNil());
-    ASSERT_TRUE(first->params);
-    EXPECT_EQ(first->params->Count(), 0);
-    EXPECT_NE(first->params, second->params);
-}
-
 TEST(VR2Message, DescriptionTextForm)
 {
     auto message = VR2Message::Create("slte_timer", FourCC("actn"));

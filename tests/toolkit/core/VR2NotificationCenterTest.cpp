@@ -32,11 +32,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Notifications, OneCenterPerProcess)
-{
-    EXPECT_EQ(Vireo2Engine::VR2DefaultNotificationCenter(), center);
-}
-
 TEST_F(Notifications, WildcardsMatchAndEachObserverHearsOnce)
 {
     center->addObserver(exact, "buttons", kChange);

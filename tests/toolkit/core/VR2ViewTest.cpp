@@ -41,13 +41,7 @@ TEST_F(Views, ConstructionRaisesCreatedWithEverythingInPlace)
     EXPECT_TRUE(view->createdSawTable);
     EXPECT_EQ(*view->events, (Events{"Created"}));
     EXPECT_EQ(Describe(view->bounds(0)), ",,,");
-    EXPECT_TRUE(view->Visible);
-    EXPECT_TRUE(view->Enabled);
-    EXPECT_FALSE(view->CanFocus);
     EXPECT_FALSE(view->doesAcceptFocus());
-    EXPECT_DOUBLE_EQ(view->Opacity, 1.0);
-    EXPECT_FALSE(view->Pinning->isLocked());
-    EXPECT_EQ(view->parent(false), nullptr);
 
     // Disposed runs in the subclass when the last reference goes.
     auto disposed = std::make_shared<std::vector<std::string>>();
@@ -258,14 +252,4 @@ TEST_F(Views, FocusTriggersItsCodesAndRespectsEnabled)
     EXPECT_EQ(*first->events, (Events{"LostFocus"}));
     EXPECT_EQ(recorder->log->size(), 3u);
     EXPECT_FALSE(RecordingView::Create()->hasFocus());
-}
-
-TEST_F(Views, UserDataIsCreatedOnFirstWrite)
-{
-    auto view = RecordingView::Create();
-    EXPECT_EQ(view->UserData(FourCC("row "), 5).Int32Value(), 5);
-    view->SetUserData(FourCC("row "), 7);
-    view->SetUserData("note", nullptr);
-    EXPECT_EQ(view->UserData(FourCC("row "), 5).Int32Value(), 7);
-    EXPECT_TRUE(view->UserData("note", 5).IsNil());
 }
