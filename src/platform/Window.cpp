@@ -181,7 +181,9 @@ void Window::SetFocus()
 {
     if (!mImpl->open)
         return;
-    mImpl->widget->activateWindow();
+    // A hidden window takes the keyboard when it is shown.
+    if (mImpl->widget->isVisible())
+        mImpl->widget->activateWindow();
     mImpl->widget->setFocus(Qt::OtherFocusReason);
     BringToFront(this);
 }
@@ -203,9 +205,10 @@ bool Window::CloseWindow(bool appQuitting)
     auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
     if (OnCancelClose(appQuitting))
         return false;
+    // A closed window raises no more events, also not those of hiding it.
     mImpl->open = false;
-    mImpl->widget->hide();
     auto finish = [&] {
+        mImpl->widget->hide();
         auto& windows = OpenWindows();
         windows.erase(std::remove(windows.begin(), windows.end(), self), windows.end());
     };

@@ -29,7 +29,7 @@ namespace {
 
 // Drags repeat at this pace while the button is held still, so that a view
 // can scroll while the pointer rests beyond its edge.
-constexpr int kDragRepeatMilliseconds = 30;
+int gDragRepeatMilliseconds = 30;
 // A live resize counts as finished once the size has rested this long.
 constexpr int kResizeSettleMilliseconds = 150;
 
@@ -99,7 +99,6 @@ WindowWidget::WindowWidget(Window* owner) : mOwner(owner)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);
 
-    mDragRepeat.setInterval(kDragRepeatMilliseconds);
     QObject::connect(&mDragRepeat, &QTimer::timeout, this, [this] {
         if (mPressTaken)
             Dispatch([&] {
@@ -114,10 +113,12 @@ WindowWidget::WindowWidget(Window* owner) : mOwner(owner)
 
 WindowWidget::~WindowWidget() = default;
 
+void WindowWidget::SetDragRepeatInterval(int milliseconds) { gDragRepeatMilliseconds = milliseconds; }
+
 template <typename Body>
 bool WindowWidget::Dispatch(Body&& body, bool fallback)
 {
-    if (!mOwner)
+    if (!mOwner || !mOwner->IsOpen())
         return fallback;
     bool result = fallback;
     ++mDispatchDepth;
@@ -203,6 +204,12 @@ void WindowWidget::HandleSizeChange(bool finished)
         return true;
     });
     mResizeSettle.start();
+}
+
+void WindowWidget::RestartDragRepeat()
+{
+    if (gDragRepeatMilliseconds > 0)
+        mDragRepeat.start(gDragRepeatMilliseconds);
 }
 
 bool WindowWidget::HandleKey(QKeyEvent* event)
@@ -292,7 +299,7 @@ void WindowWidget::HandlePress(QMouseEvent* event)
     const int32_t y = mPointer.y();
     mPressTaken = Dispatch([&] { return mOwner->OnMouseDown(x, y); });
     if (mPressTaken)
-        mDragRepeat.start();
+        RestartDragRepeat();
     else if (contextual)
         ShowContextualMenu(x, y);
 }
@@ -323,7 +330,7 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* event)
     const int32_t x = mPointer.x();
     const int32_t y = mPointer.y();
     if (mPressTaken) {
-        mDragRepeat.start();
+        RestartDragRepeat();
         Dispatch([&] {
             mOwner->OnMouseDrag(x, y);
             return true;

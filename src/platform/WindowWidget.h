@@ -29,6 +29,9 @@ public:
     explicit WindowWidget(Window* owner);
     ~WindowWidget() override;
 
+    // Test seam: the pace of repeated drags; 0 switches the repeat off.
+    static void SetDragRepeatInterval(int milliseconds);
+
     Window* Owner() const { return mOwner; }
     void Detach() { mOwner = nullptr; }
     // Takes the geometry set in code as the known one, so showing raises no resize or move.
@@ -80,6 +83,7 @@ private:
 
     void TrackPointer(const QPointF& position, const QPointF& globalPosition, Qt::KeyboardModifiers modifiers);
     void HandlePress(QMouseEvent* event);
+    void RestartDragRepeat();
     void ShowContextualMenu(int32_t x, int32_t y);
     bool HandleKey(QKeyEvent* event);
     void HandleSizeChange(bool finished);

@@ -1,0 +1,306 @@
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include "platform/EventLoop.h"
+#include "platform/Keyboard.h"
+#include "platform/System.h"
+#include "platform/Text.h"
+#include "toolkit/core/Vireo2Engine.h"
+
+#include <algorithm>
+
+// Mouse
+
+bool VR2HostWindow::OnMouseDown(int32_t x, int32_t y)
+{
+    // A contextual click is left to ConstructContextualMenu.
+    if (platform::IsCMMClick())
+        return false;
+    if (const auto view = HitTest(x, y)) {
+        if (view->DoMouseDown(x - view->left(), y - view->top())) {
+            mMouseDownView = view;
+            return true;
+        }
+    }
+    return MouseDown(x, y);
+}
+
+void VR2HostWindow::OnMouseDrag(int32_t x, int32_t y)
+{
+    if (const auto drag = Vireo2Engine::VR2CurrentDragObject) {
+        drag->ContinueDragTracking();
+        return;
+    }
+    const auto capture = mMouseDownView.lock();
+    if (!capture) {
+        MouseDrag(x, y);
+        return;
+    }
+    if (capture->CancelDragging)
+        return;
+    bool cancel = false;
+    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
+    if (cancel)
+        capture->CancelDragging = true;
+}
+
+void VR2HostWindow::OnMouseUp(int32_t x, int32_t y)
+{
+    if (const auto drag = Vireo2Engine::VR2CurrentDragObject) {
+        drag->ProcessMouseUp();
+        Vireo2Engine::VR2CurrentDragObject = nullptr;
+    }
+    const auto capture = mMouseDownView.lock();
+    if (!capture) {
+        MouseUp(x, y);
+        return;
+    }
+    capture->DoMouseUp(x - capture->left(), y - capture->top());
+    mMouseDownView.reset();
+    DoTrackMouseMovement(x, y);
+}
+
+void VR2HostWindow::OnMouseMove(int32_t x, int32_t y) { DoTrackMouseMovement(x, y); }
+
+void VR2HostWindow::DoTrackMouseMovement(int32_t x, int32_t y)
+{
+    if (mOverViewMode != 0)
+        return;
+    const auto view = HitTest(x, y);
+    auto over = mMouseOverView.lock();
+    if (!view) {
+        if (over) {
+            over->DoMouseExit();
+            mMouseOverView.reset();
+        }
+        MouseMove(x, y);
+        return;
+    }
+    if (over && over != view) {
+        over->DoMouseExit();
+        mMouseOverView.reset();
+        over = nullptr;
+    }
+    if (!over) {
+        mMouseOverView = view;
+        view->DoMouseEnter();
+    }
+    if ((over = mMouseOverView.lock()))
+        over->DoMouseMove(x - view->left(), y - view->top());
+}
+
+void VR2HostWindow::OnMouseEnter()
+{
+    MouseEnter();
+    DoTrackMouseMovement(MouseX(), MouseY());
+}
+
+void VR2HostWindow::OnMouseExit()
+{
+    if (const auto over = mMouseOverView.lock()) {
+        over->DoMouseExit();
+        mMouseOverView.reset();
+    }
+    MouseExit();
+}
+
+bool VR2HostWindow::OnMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
+{
+    if (const auto view = HitTest(x, y))
+        if (view->DoMouseWheel(x - view->left(), y - view->top(), deltaX, deltaY))
+            return true;
+    return MouseWheel(x, y, deltaX, deltaY);
+}
+
+// Keys
+
+bool VR2HostWindow::OnKeyDown(const std::string& key)
+{
+    const auto focus = LiveFocusView();
+    if (!focus)
+        return KeyDown(key);
+    if (focus->DoKeyDown(key) || KeyDown(key))
+        return true;
+    if (mFocusView.lock() && key == platform::Chr(9)) {
+        changeFocus(platform::Keyboard::ShiftKey() ? 3 : 2);
+        return true;
+    }
+    return false;
+}
+
+// Contextual menus
+
+bool VR2HostWindow::OnConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
+{
+    const auto view = HitTest(x, y);
+    mContextualMenuView = view;
+    if (view)
+        return view->DoConstructContextualMenu(base, x - view->left(), y - view->top());
+    return ConstructContextualMenu(base, x, y);
+}
+
+bool VR2HostWindow::OnContextualMenuAction(const platform::MenuItem::Ref& hitItem)
+{
+    if (const auto view = mContextualMenuView.lock()) {
+        if (view->DoContextualMenuAction(hitItem)) {
+            mContextualMenuView.reset();
+            return true;
+        }
+    }
+    return ContextualMenuAction(hitItem);
+}
+
+// Drag and drop: the hover view receives the desktop's drags.
+
+bool VR2HostWindow::OnDragEnter(const platform::DragItem::Ref& item, int32_t action)
+{
+    const auto drag = VR2DragObject::Create(item);
+    if (const auto over = mMouseOverView.lock())
+        return over->DoDragEnter(drag, action);
+    return DragEnter(drag, action);
+}
+
+bool VR2HostWindow::OnDragOver(int32_t x, int32_t y, const platform::DragItem::Ref& item, int32_t action)
+{
+    const auto drag = VR2DragObject::Create(item);
+    if (const auto over = mMouseOverView.lock())
+        return over->DoDragOver(x - over->left(), y - over->top(), drag, action);
+    return DragOver(x, y, drag, action);
+}
+
+void VR2HostWindow::OnDragExit(const platform::DragItem::Ref& item, int32_t action)
+{
+    const auto drag = VR2DragObject::Create(item);
+    if (const auto over = mMouseOverView.lock())
+        over->DoDragExit(drag, action);
+    else
+        DragExit(drag, action);
+}
+
+void VR2HostWindow::OnDropObject(const platform::DragItem::Ref& item, int32_t action)
+{
+    const auto drag = VR2DragObject::Create(item);
+    if (const auto over = mMouseOverView.lock())
+        over->DoDropObject(drag, action);
+    else
+        DropObject(drag, action);
+}
+
+bool VR2HostWindow::VR2DragObject_DragEnter(const VR2DragObject::Ref& drag, int32_t action)
+{
+    return DragEnter(drag, action);
+}
+
+bool VR2HostWindow::VR2DragObject_DragOver(int32_t x, int32_t y, const VR2DragObject::Ref& drag, int32_t action)
+{
+    return DragOver(x, y, drag, action);
+}
+
+bool VR2HostWindow::VR2DragObject_DragExit(const VR2DragObject::Ref& drag, int32_t action)
+{
+    DragExit(drag, action);
+    return true;
+}
+
+bool VR2HostWindow::VR2DragObject_DropObject(const VR2DragObject::Ref& drag, int32_t action)
+{
+    DropObject(drag, action);
+    return true;
+}
+
+// Activation and menus. The loops work on a copy of the list, since the event
+// loop runs between two views.
+
+void VR2HostWindow::OnActivate()
+{
+    mActive = true;
+    for (const auto& view : std::vector<ViewRef>(mView)) {
+        view->DoActivate();
+        platform::YieldToEventLoop();
+    }
+    Activate();
+    if (const auto focus = mFocusView.lock())
+        focus->DoGotFocus();
+}
+
+void VR2HostWindow::OnDeactivate()
+{
+    mActive = false;
+    for (const auto& view : std::vector<ViewRef>(mView)) {
+        view->DoDeactivate();
+        platform::YieldToEventLoop();
+    }
+    Deactivate();
+    // The focus view stays, to get the focus back on the next Activate.
+    if (const auto focus = mFocusView.lock())
+        focus->DoLostFocus();
+}
+
+void VR2HostWindow::OnEnableMenuItems()
+{
+    for (const auto& view : std::vector<ViewRef>(mView)) {
+        view->DoEnableMenuItems();
+        platform::YieldToEventLoop();
+    }
+    EnableMenuItems();
+}
+
+void VR2HostWindow::OnMaximize() { Maximize(); }
+void VR2HostWindow::OnMinimize() { Minimize(); }
+void VR2HostWindow::OnMoved() { Moved(); }
+
+// Opening, closing, resizing
+
+void VR2HostWindow::OnOpen()
+{
+    AutoDeactivate = true;
+    mWindowBounds = bounds();
+    Open();
+}
+
+bool VR2HostWindow::OnCancelClose(bool appQuitting)
+{
+    for (const auto& view : std::vector<ViewRef>(mView)) {
+        if (view->DoCancelClose(appQuitting))
+            return true;
+        platform::YieldToEventLoop();
+    }
+    return CancelClose(appQuitting);
+}
+
+void VR2HostWindow::OnClose()
+{
+    mContextualMenuView.reset();
+    if (const auto over = mMouseOverView.lock()) {
+        over->DoMouseExit();
+        mMouseOverView.reset();
+    }
+    TakeFocus();
+    while (!mView.empty()) {
+        const auto first = mView.front();
+        first->detach(false, true);
+        const auto found = std::find(mView.begin(), mView.end(), first);
+        if (found != mView.end())
+            mView.erase(found);
+    }
+    Closed();
+}
+
+void VR2HostWindow::ArrangeViews(bool live)
+{
+    mWindowIsResizing = live;
+    const auto now = bounds();
+    Vireo2Engine::VR2ArrangeLockedViews(mWindowBounds, now, live, mView);
+    mWindowBounds = bounds();
+}
+
+void VR2HostWindow::OnResizing()
+{
+    ArrangeViews(true);
+    Resizing();
+}
+
+void VR2HostWindow::OnResized()
+{
+    ArrangeViews(false);
+    Resized();
+}

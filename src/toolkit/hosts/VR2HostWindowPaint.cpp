@@ -1,0 +1,107 @@
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include "platform/Exceptions.h"
+#include "platform/Picture.h"
+#include "toolkit/core/App.h"
+#include "toolkit/core/Vireo2Engine.h"
+
+namespace {
+
+// Clears the "drawing in progress" mark however the painting ends.
+class DrawingMark {
+public:
+    explicit DrawingMark(bool& mark) : mMark(mark) { mMark = true; }
+    ~DrawingMark() { mMark = false; }
+    DrawingMark(const DrawingMark&) = delete;
+    DrawingMark& operator=(const DrawingMark&) = delete;
+
+private:
+    bool& mMark;
+};
+
+}  // namespace
+
+platform::Picture::Ref VR2HostWindow::Compose(const VR2Rect::Ref& rect)
+{
+    const auto picture = platform::Picture::NewPicture(rect->width, rect->height, 32);
+    if (!picture)
+        return nullptr;
+    const auto background = VR2Graphics::Create(picture->Graphics());
+    if (HasBackColor()) {
+        background->SetForeColor(BackColor());
+        background->FillRect(0, 0, background->Width, background->Height);
+    }
+    PaintRect(background, rect);
+
+    const auto views = VR2Graphics::Create(picture->Graphics());
+    views->Offset(-rect->left, -rect->top);
+    views->Background = picture;
+    Vireo2Engine::VR2CompositeRect(views, mView, rect, nullptr);
+    return picture;
+}
+
+void VR2HostWindow::OnPaint(const platform::Graphics::Ref& g)
+{
+    // Everything, also while updates are locked.
+    if (const auto picture = Compose(VR2Rect::Create(0, 0, Width(), Height())))
+        g->DrawPicture(picture, 0, 0);
+}
+
+void VR2HostWindow::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>&)
+{
+    // A request made while painting (a view refreshing from its paint code) is dropped.
+    if (mDrawInProgress)
+        return;
+    if (!rect)
+        throw platform::NilObjectException();
+    if (rect->empty())
+        return;
+    if (mLockUpdate) {
+        if (!mUpdateRegion)
+            mUpdateRegion = VR2Region::Create();
+        mUpdateRegion->append(rect);
+        return;
+    }
+    {
+        DrawingMark mark(mDrawInProgress);
+        const auto picture = Compose(rect);
+        if (!picture)
+            return;
+        Graphics()->DrawPicture(picture, rect->left, rect->top);
+        Invalidate(rect->left, rect->top, rect->width, rect->height);
+    }
+    UpdateNow();
+}
+
+void VR2HostWindow::LockUpdate()
+{
+    mLockUpdate = true;
+    if (!mUpdateRegion)
+        mUpdateRegion = VR2Region::Create();
+}
+
+void VR2HostWindow::UnlockUpdate()
+{
+    if (!mLockUpdate)
+        return;
+    mLockUpdate = false;
+    const auto region = std::move(mUpdateRegion);
+    mUpdateRegion = nullptr;
+    if (region)
+        UpdateRect(region->getRect(), nullptr);
+}
+
+void VR2HostWindow::VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message)
+{
+    HandleMessage(sender, message);
+    if (!message)
+        throw platform::NilObjectException();
+    if (message->result == 1 || message->result == 3)
+        return;
+    // What the window leaves unhandled goes on to the application object.
+    const auto application = toolkit::App();
+    const auto receiver = std::dynamic_pointer_cast<VR2Object>(application);
+    if (application && !receiver)
+        return;
+    Vireo2Engine::VR2ForwardMessage(Self(), sender, receiver, message);
+}

@@ -1,0 +1,116 @@
+#include "HostFixture.h"
+
+#include "platform/Exceptions.h"
+#include "platform/FourCC.h"
+#include "toolkit/core/Vireo2Engine.h"
+
+namespace {
+
+class PlainWindow : public platform::Window {
+public:
+    static std::shared_ptr<PlainWindow> Create() { return Opened(std::shared_ptr<PlainWindow>(new PlainWindow())); }
+
+private:
+    PlainWindow() = default;
+};
+
+class ApplicationFixture : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        platform::Application::Register(application);
+    }
+    void TearDown() override
+    {
+        platform::Application::Register(nullptr);
+        HostFixture::TearDown();
+    }
+
+    TestApplication::Ref application = TestApplication::Create();
+};
+
+}  // namespace
+
+TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplication)
+{
+    auto holder = TestHolder::Create("holder", 0, 0, 100, 100);
+    holder->attach(window, false, false);
+    auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
+    inner->attach(holder, false, false);
+    auto sender = ProbeView::Create(log, "sender", 0, 0, 1, 1);
+    log->clear();
+
+    auto message = VR2Message::Create("probe", platform::FourCC("prob"));
+    Vireo2Engine::VR2SendMessage(sender, inner, message);
+    EXPECT_EQ(Take(), EventLog({"inner HandleMessage probe", "window HandleMessage probe"}));
+    ASSERT_EQ(application->messages.size(), 1u);
+    EXPECT_EQ(application->messages[0].sender, sender.get());
+    EXPECT_EQ(application->messages[0].message, message);
+    EXPECT_EQ(message->result, 0);  // the application leaves it as it came
+
+    // What the window handles goes no further.
+    window->handleMessages = true;
+    Vireo2Engine::VR2SendMessage(sender, inner, VR2Message::Create("probe", platform::FourCC("prob")));
+    EXPECT_EQ(application->messages.size(), 1u);
+    window->handleMessages = false;
+
+    // The window as its own sender: refused, not passed on.
+    auto own = VR2Message::Create("own", platform::FourCC("own "));
+    Vireo2Engine::VR2SendMessage(window, window, own);
+    EXPECT_EQ(own->result, 3);
+    EXPECT_EQ(application->messages.size(), 1u);
+
+    log->clear();
+    EXPECT_THROW(window->Action(sender, nullptr), platform::NilObjectException);
+    EXPECT_EQ(Take(), EventLog({"window HandleMessage nil"}));
+}
+
+TEST_F(HostFixture, MessageWithNoApplicationEndsWithNoTarget)
+{
+    auto message = VR2Message::Create("probe", platform::FourCC("prob"));
+    window->Action(nullptr, message);
+    EXPECT_EQ(message->result, 4);
+}
+
+TEST_F(ApplicationFixture, StandardSetupRunsOnceBeforeTheFirstApplicationEvent)
+{
+    int installs = 0;
+    VR2Application::ResetVireoSetupForTesting();
+    VR2Application::SetStandardThemeInstaller([&] { ++installs; });
+
+    application->OnOpen();
+    application->OnNewDocument();
+    const auto item = platform::FolderItem::Create("/tmp/diary-document");
+    application->OnOpenDocument(item);
+    EXPECT_EQ(installs, 1);
+    EXPECT_TRUE(application->themeInstalledAtOpen);
+    EXPECT_EQ(application->events, EventLog({"Open", "NewDocument", "OpenDocument"}));
+    EXPECT_EQ(application->openedItem, item);
+    EXPECT_FALSE(application->OnUnhandledException(platform::NilObjectException()));
+
+    VR2Application::SetStandardThemeInstaller(nullptr);
+}
+
+TEST_F(ApplicationFixture, FocusAndNamesAreFoundInTheFirstWindowThatHasThem)
+{
+    auto first = Add("shared", 0, 0, 10, 10);
+    auto secondLog = std::make_shared<EventLog>();
+    auto second = TestHostWindow::Create(secondLog);
+    auto plain = PlainWindow::Create();  // in front, and no surface
+
+    EXPECT_EQ(application->focusView(), nullptr);
+    auto focused = ProbeView::Create(secondLog, "focused", 0, 0, 10, 10);
+    focused->attach(second, false, false);
+    focused->changeFocus(0);
+    EXPECT_EQ(application->focusView(), focused);
+    EXPECT_EQ(application->findViewByName("focused", true, false), focused);
+    EXPECT_EQ(application->findViewByName("missing", true, false), nullptr);
+
+    // The toolkit's target codes see the same application.
+    EXPECT_EQ(toolkit::App().get(), static_cast<platform::Application*>(application.get()));
+
+    plain->Close();
+    second->Close();
+    EXPECT_EQ(application->focusView(), nullptr);
+}

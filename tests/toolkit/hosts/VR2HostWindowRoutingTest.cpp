@@ -1,0 +1,265 @@
+#include "HostFixture.h"
+
+#include "platform/Exceptions.h"
+
+#include <QEvent>
+#include <QTest>
+#include <QWheelEvent>
+
+using Lines = EventLog;
+
+TEST_F(HostFixture, PressDragAndReleaseGoToTheViewThatTookThePress)
+{
+    auto a = Add("a", 10, 40, 100, 50);
+    auto b = Add("b", 60, 60, 100, 100);
+    Show();
+
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(15, 50));
+    QTest::mouseMove(handle, QPoint(200, 250));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 250));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 5,10", "a MouseDrag 190,210", "a MouseUp 190,210"}));
+
+    // The later of two overlapping views gets the press, unless it is hidden.
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"b MouseDown 10,10", "b MouseUp 10,10"}));
+    b->Visible = false;
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "a MouseUp 60,30"}));
+
+    // A view that declines leaves the press to the window.
+    a->takePress = false;
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "window MouseDown 70,70"}));
+}
+
+TEST_F(HostFixture, PressOnNoViewGoesToTheWindowInWindowCoordinates)
+{
+    Add("a", 10, 40, 100, 50);
+    Show();
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(300, 20));
+    EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20"}));
+
+    window->takePress = true;
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(300, 20));
+    QTest::mouseMove(handle, QPoint(20, 50));  // over a: still the window's drag
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20", "window MouseDrag 20,50", "window MouseUp 20,50"}));
+}
+
+TEST_F(HostFixture, CancelledDragEndsTheDragsOfThatPress)
+{
+    auto a = Add("a", 10, 40, 100, 50);
+    a->cancelDragOnDrag = true;
+    Show();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(30, 60));
+    QTest::mouseMove(handle, QPoint(40, 70));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(40, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20"}));
+    EXPECT_TRUE(a->CancelDragging);
+
+    // The next press starts afresh.
+    a->cancelDragOnDrag = false;
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(30, 60));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20"}));
+}
+
+TEST_F(HostFixture, HoverFollowsThePointerAndIsRetrackedAfterARelease)
+{
+    Add("a", 10, 40, 100, 50);
+    Add("b", 200, 100, 100, 100);
+    Show();
+    QTest::mouseMove(handle, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(25, 55));
+    EXPECT_EQ(Take(), Lines({"a MouseEnter", "a MouseMove 10,10", "a MouseMove 15,15"}));
+    QTest::mouseMove(handle, QPoint(250, 150));
+    EXPECT_EQ(Take(), Lines({"a MouseExit", "b MouseEnter", "b MouseMove 50,50"}));
+    QTest::mouseMove(handle, QPoint(150, 20));
+    EXPECT_EQ(Take(), Lines({"b MouseExit", "window MouseMove 150,20"}));
+
+    // Press on a, release over b: a gets the release, then b the hover.
+    QTest::mouseMove(handle, QPoint(20, 50));
+    Take();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(250, 150));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(250, 150));
+    EXPECT_EQ(Take(), Lines({"a MouseDown 10,10", "a MouseDrag 240,110", "a MouseUp 240,110", "a MouseExit",
+                             "b MouseEnter", "b MouseMove 50,50"}));
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+    EXPECT_EQ(Take(), Lines({"b MouseExit"}));
+}
+
+TEST_F(HostFixture, WheelGoesToTheViewUnderThePointerThenTheWindow)
+{
+    auto a = Add("a", 10, 40, 100, 50);
+    Show();
+    auto turn = [&](int x, int y) {
+        QWheelEvent wheel(QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), {}, QPoint(0, -120), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(widget, &wheel);
+    };
+    turn(20, 50);
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseWheel 10,10 0,1"}));
+    a->takeWheel = false;
+    turn(20, 50);
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseWheel 10,10 0,1", "window MouseWheel 20,50 0,1"}));
+    turn(300, 20);
+    EXPECT_EQ(Take(HOVER), Lines({"window MouseWheel 300,20 0,1"}));
+}
+
+TEST_F(HostFixture, ContextualMenuOfTheViewUnderTheClick)
+{
+    auto a = Add("a", 10, 40, 100, 50);
+    Show();
+    services->choose = [](const platform::MenuItem::Ref& menu) { return menu->Child(menu->Count() - 1); };
+
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a ContextualMenuAction Copy"}));
+
+    // A choice the view leaves goes to the window; a click on no view builds the window's menu.
+    a->takeMenuAction = false;
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a ContextualMenuAction Copy",
+                                  "window ContextualMenuAction Copy"}));
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(300, 20));
+    EXPECT_EQ(Take(HOVER),
+              Lines({"window ConstructContextualMenu 300,20", "window ContextualMenuAction Window item"}));
+}
+
+TEST_F(HostFixture, KeysGoToTheFocusViewAndTabMovesTheFocusInListOrder)
+{
+    auto a = Add("a", 0, 0, 10, 10);
+    Add("d", 20, 0, 10, 10);  // takes no focus
+    auto b = Add("b", 40, 0, 10, 10);
+    auto c = Add("c", 60, 0, 10, 10);
+    for (const auto& view : {a, b, c})
+        view->CanFocus = true;
+    Show();
+
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
+    QTest::keyClick(widget, Qt::Key_Tab);  // no focus view: Tab moves nothing
+    EXPECT_EQ(Take(), Lines({"window KeyDown #9"}));
+
+    a->changeFocus(0);
+    EXPECT_EQ(Take(), Lines({"a GotFocus"}));
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(Take(), Lines({"a KeyDown x", "window KeyDown x"}));
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take(), Lines({"a KeyDown #9", "window KeyDown #9", "a LostFocus", "b GotFocus"}));
+    QTest::keyClick(widget, Qt::Key_Tab);
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take({"KeyDown"}), Lines({"b LostFocus", "c GotFocus", "c LostFocus", "a GotFocus"}));
+    QTest::keyClick(widget, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Take({"KeyDown"}), Lines({"a LostFocus", "c GotFocus"}));
+    EXPECT_TRUE(window->isFocusView(c));
+
+    // A Tab that the view or the window handles moves nothing.
+    c->takeKeys = true;
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take(), Lines({"c KeyDown #9"}));
+    c->takeKeys = false;
+    window->takeKeys = true;
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take(), Lines({"c KeyDown #9", "window KeyDown #9"}));
+    EXPECT_EQ(window->focusView(), c);
+}
+
+TEST_F(HostFixture, ActivationReachesEveryViewThenTheWindowThenTheFocus)
+{
+    auto a = Add("a", 0, 0, 10, 10);
+    auto b = Add("b", 20, 0, 10, 10);
+    b->CanFocus = true;
+    b->changeFocus(0);
+    log->clear();
+
+    window->OnDeactivate();
+    EXPECT_EQ(Take(), Lines({"a Deactivate", "b Deactivate", "window Deactivate", "b LostFocus"}));
+    EXPECT_FALSE(a->Active());
+    EXPECT_EQ(window->focusView(), b);
+    window->OnActivate();
+    EXPECT_EQ(Take(), Lines({"a Activate", "b Activate", "window Activate", "b GotFocus"}));
+
+    // A view attached later takes the window's state.
+    auto c = Add("c", 40, 0, 10, 10);
+    EXPECT_TRUE(c->Active());
+}
+
+TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
+{
+    auto a = Add("a", 0, 0, 10, 10);
+    auto b = Add("b", 20, 0, 10, 10);
+    b->CanFocus = true;
+    b->changeFocus(0);
+    window->OnMouseMove(5, 5);
+    log->clear();
+
+    a->cancelClose = true;
+    EXPECT_FALSE(window->Close());
+    EXPECT_EQ(Take(), Lines({"a CancelClose"}));
+    a->cancelClose = false;
+    window->cancelClose = true;
+    EXPECT_FALSE(window->Close());
+    EXPECT_EQ(Take(), Lines({"a CancelClose", "b CancelClose", "window CancelClose"}));
+
+    window->cancelClose = false;
+    EXPECT_TRUE(window->Close());
+    EXPECT_EQ(Take(), Lines({"a CancelClose", "b CancelClose", "window CancelClose", "a MouseExit", "b LostFocus",
+                             "a Close", "b Close", "window Closed"}));
+    EXPECT_TRUE(window->getViewList().empty());
+    EXPECT_EQ(window->focusView(), nullptr);
+    EXPECT_EQ(a->parent(false), nullptr);
+}
+
+TEST_F(HostFixture, PinnedViewsFollowTheWindowSize)
+{
+    auto a = Add("a", 10, 10, 100, 50);
+    a->Pinning->Left = true;
+    a->Pinning->Right = true;
+    log->clear();
+    window->Width(500);
+    EXPECT_EQ(a->width(), 200);
+    EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
+    EXPECT_TRUE(window->bounds()->equal(VR2Rect::Create(window->Left(), window->Top(), 500, 300)));
+}
+
+TEST_F(HostFixture, SwapViewKeepsThePlaceAndForgetsTheOldView)
+{
+    auto a = Add("a", 0, 0, 10, 10);
+    auto b = Add("b", 20, 0, 10, 10);
+    auto c = Add("c", 40, 0, 10, 10);
+    b->CanFocus = true;
+    b->changeFocus(0);
+    auto fresh = ProbeView::Create(log, "n", 20, 0, 10, 10);
+    log->clear();
+
+    window->SwapView(fresh, b);
+    EXPECT_EQ(window->getViewList(), std::vector<VR2View::Ref>({a, fresh, c}));
+    EXPECT_EQ(log->front(), "b LostFocus");
+    EXPECT_EQ(log->back(), "n Open");
+    EXPECT_EQ(Take({"Close"}).size(), 2u);
+    EXPECT_EQ(fresh->parent(false).get(), static_cast<VR2Surface*>(window.get()));
+    EXPECT_EQ(b->parent(false), nullptr);
+    EXPECT_EQ(window->focusView(), nullptr);
+    EXPECT_THROW(window->SwapView(nullptr, a), platform::NilObjectException);
+}
+
+TEST_F(HostFixture, BoundsAndMousePositionBySpace)
+{
+    Show();
+    QTest::mouseMove(handle, QPoint(33, 44));
+    EXPECT_TRUE(window->Bounds(0)->equal(VR2Rect::Create(0, 0, 400, 300)));
+    EXPECT_TRUE(window->Bounds(2)->equal(VR2Rect::Create(0, 0, 400, 300)));
+    EXPECT_TRUE(window->Bounds(3)->equal(VR2Rect::Create(window->Left(), window->Top(), 400, 300)));
+    EXPECT_THROW(window->Bounds(7), platform::TypeMismatchException);
+    EXPECT_EQ(window->MousePosition(0)->x, 33);
+    EXPECT_EQ(window->MousePosition(1)->y, 44);
+    EXPECT_EQ(window->MousePosition(3)->x, window->Left() + 33);
+    EXPECT_EQ(window->MousePosition(7), nullptr);
+    EXPECT_EQ(window->RootSurface().get(), static_cast<VR2Surface*>(window.get()));
+    EXPECT_THROW(window->AttachView(nullptr), platform::NilObjectException);
+}
