@@ -1,0 +1,249 @@
+// 1. Process start to the first painted frame: a window host holding 200 views,
+//    started through the toolkit's application, against a bare QWidget window
+//    started the same way (the same program, a child process each round).
+//    Prints both medians and their ratio (goal: at most 1.5).
+// 2. A 100x100 UpdateRect on that window until its pixels are in the window:
+//    median time per request.
+#include "BenchTiming.h"
+#include "platform/Application.h"
+#include "platform/WindowWidget.h"
+#include "toolkit/core/VR2View.h"
+#include "toolkit/hosts/VR2Application.h"
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kWidth = 799;
+constexpr int kHeight = 559;
+constexpr int kViews = 200;
+constexpr int kRounds = 15;
+
+// A framed tile in one colour.
+class TileView : public VR2View {
+public:
+    platform::Color color{0x6080A0};
+
+protected:
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&) override
+    {
+        g->SetForeColor(color);
+        g->FillRect(0, 0, width(), height());
+        g->SetForeColor(platform::Color{0x303030});
+        g->DrawRect(0, 0, width(), height());
+        return true;
+    }
+};
+
+// 200 tiles of 38 x 26 in a grid of 20 columns and 10 rows.
+VR2HostWindow::Ref MakeTiledWindow(std::vector<std::shared_ptr<TileView>>* tiles = nullptr)
+{
+    auto window = VR2HostWindow::Create();
+    window->Width(kWidth);
+    window->Height(kHeight);
+    window->HasBackColor(true);
+    window->BackColor(platform::Color{0xEFEFEF});
+    for (int i = 0; i < kViews; ++i) {
+        auto tile = VR2View::Create<TileView>();
+        tile->move(10 + (i % 20) * 39, 10 + (i / 20) * 27, false);
+        tile->resize(38, 26, false);
+        tile->color = platform::Color{0x406080 + (i * 0x010203 & 0x3F3F3F)};
+        tile->attach(window, false, false);
+        if (tiles)
+            tiles->push_back(tile);
+    }
+    return window;
+}
+
+// Reports the first painted frame on stdout once Qt has put it in the window.
+class FirstFrameReporter : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !mReported) {
+            mReported = true;
+            QTimer::singleShot(0, [] {
+                std::fputs("painted\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool mReported = false;
+};
+
+class TiledApplication : public VR2Application {
+public:
+    static std::shared_ptr<TiledApplication> Create()
+    {
+        return std::shared_ptr<TiledApplication>(new TiledApplication());
+    }
+
+protected:
+    void NewDocument() override { mWindow = MakeTiledWindow(); }
+
+private:
+    TiledApplication() = default;
+    VR2HostWindow::Ref mWindow;
+};
+
+class BareWidget : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0xEF, 0xEF, 0xEF));
+    }
+};
+
+int RunChild(const std::string& kind, int argc, char** argv)
+{
+    QApplication qt(argc, argv);
+    FirstFrameReporter reporter;
+    qt.installEventFilter(&reporter);
+    if (kind == "bare") {
+        BareWidget widget;
+        widget.resize(kWidth, kHeight);
+        widget.show();
+        return QApplication::exec();
+    }
+    const auto application = TiledApplication::Create();
+    platform::Application::Register(application);
+    int noArguments = 1;
+    const int status = application->Run(noArguments, argv);
+    platform::Application::Register(nullptr);
+    return status;
+}
+
+// Milliseconds from starting a child to reading its report of the first frame.
+double TimeChild(const char* self, const char* kind)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        std::exit(1);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    char* childArguments[] = {const_cast<char*>(self), const_cast<char*>("--child"), const_cast<char*>(kind), nullptr};
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (posix_spawn(&child, self, &actions, nullptr, childArguments, environ) != 0)
+        std::exit(1);
+    close(pipeEnds[1]);
+    char line[32] = {};
+    const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
+    const auto end = std::chrono::steady_clock::now();
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    if (got <= 0 || std::string(line).rfind("painted", 0) != 0) {
+        std::fprintf(stderr, "the %s child reported no frame\n", kind);
+        std::exit(1);
+    }
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void MeasureStart(const char* self)
+{
+    std::vector<double> bare, host;
+    for (int round = 0; round < kRounds; ++round) {
+        // Alternating the order spreads the machine's noise over both.
+        if (round % 2 == 0) {
+            bare.push_back(TimeChild(self, "bare"));
+            host.push_back(TimeChild(self, "host"));
+        } else {
+            host.push_back(TimeChild(self, "host"));
+            bare.push_back(TimeChild(self, "bare"));
+        }
+    }
+    const double bareMedian = Median(bare);
+    const double hostMedian = Median(host);
+    std::printf("start to first frame, bare QWidget:          %7.2f ms (median of %d)\n", bareMedian, kRounds);
+    std::printf("start to first frame, host with %d views:   %7.2f ms (median of %d)\n", kViews, hostMedian,
+                kRounds);
+    std::printf("ratio host / bare: %.2f (goal: at most 1.5)\n", hostMedian / bareMedian);
+}
+
+void MeasureUpdate(int argc, char** argv)
+{
+    QApplication qt(argc, argv);
+    std::vector<std::shared_ptr<TileView>> tiles;
+    auto window = MakeTiledWindow(&tiles);
+    window->Show();
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+
+    // The area covers parts of a dozen tiles.
+    const auto area = VR2Rect::Create(100, 50, 100, 100);
+    int round = 0;
+    const double micros = MedianMicroseconds(
+        [&] {
+            for (auto& tile : tiles)
+                tile->color = platform::Color{(++round & 1) ? 0xC04040 : 0x40C040};
+            window->UpdateRect(area, nullptr);
+        },
+        201);
+    // The last request is on screen: read it back once.
+    QWidget* widget = nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets())
+        if (dynamic_cast<platform::WindowWidget*>(candidate) && candidate->isVisible())
+            widget = candidate;
+    const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
+    const bool onScreen = (shown.pixel(150, 100) & 0xFFFFFF) == ((round & 1) ? 0xC04040u : 0x40C040u);
+    std::printf("UpdateRect of 100x100 to pixels in the window: %7.1f us (median of 201)%s\n", micros,
+                onScreen ? "" : "  [pixels NOT on screen]");
+    window->Close();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::string(argv[1]) == "--child")
+        return RunChild(argv[2], argc, argv);
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The children inherit it; Qt warns without one.
+    char runtime[] = "/tmp/bench-window-XXXXXX";
+    const bool madeRuntime = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtime);
+    if (madeRuntime)
+        setenv("XDG_RUNTIME_DIR", runtime, 1);
+    MeasureStart(argv[0]);
+    MeasureUpdate(argc, argv);
+    if (madeRuntime)
+        rmdir(runtime);
+    return 0;
+}
