@@ -101,10 +101,7 @@ WindowWidget::WindowWidget(Window* owner) : mOwner(owner)
 
     QObject::connect(&mDragRepeat, &QTimer::timeout, this, [this] {
         if (mPressTaken)
-            Dispatch([&] {
-                mOwner->OnMouseDrag(mPointer.x(), mPointer.y());
-                return true;
-            });
+            Raise([&] { mOwner->OnMouseDrag(mPointer.x(), mPointer.y()); });
     });
     mResizeSettle.setSingleShot(true);
     mResizeSettle.setInterval(kResizeSettleMilliseconds);
@@ -132,6 +129,15 @@ bool WindowWidget::Dispatch(Body&& body, bool fallback)
     return result;
 }
 
+template <typename Hook>
+void WindowWidget::Raise(Hook&& hook)
+{
+    Dispatch([&] {
+        hook();
+        return true;
+    });
+}
+
 const Picture::Ref& WindowWidget::BackPicture()
 {
     if (!mBack || mBack->Width() != width() || mBack->Height() != height()) {
@@ -147,10 +153,7 @@ void WindowWidget::PaintBackPicture()
     back->Image().fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
                                                         : QColor(Qt::white));
     mBackValid = true;
-    Dispatch([&] {
-        mOwner->OnPaint(back->Graphics());
-        return true;
-    });
+    Raise([&] { mOwner->OnPaint(back->Graphics()); });
 }
 
 void WindowWidget::FlushDirty()
@@ -189,20 +192,14 @@ void WindowWidget::ApplyResize(int width, int height)
 void WindowWidget::HandleSizeChange(bool finished)
 {
     if (finished) {
-        Dispatch([&] {
-            mOwner->OnResized();
-            return true;
-        });
+        Raise([&] { mOwner->OnResized(); });
         return;
     }
     if (mApplyingResize || size() == mLastSize)
         return;
     mLastSize = size();
     BackPicture();
-    Dispatch([&] {
-        mOwner->OnResizing();
-        return true;
-    });
+    Raise([&] { mOwner->OnResizing(); });
     mResizeSettle.start();
 }
 
@@ -331,15 +328,9 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* event)
     const int32_t y = mPointer.y();
     if (mPressTaken) {
         RestartDragRepeat();
-        Dispatch([&] {
-            mOwner->OnMouseDrag(x, y);
-            return true;
-        });
+        Raise([&] { mOwner->OnMouseDrag(x, y); });
     } else if (event->buttons() == Qt::NoButton) {
-        Dispatch([&] {
-            mOwner->OnMouseMove(x, y);
-            return true;
-        });
+        Raise([&] { mOwner->OnMouseMove(x, y); });
     }
 }
 
@@ -355,10 +346,7 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* event)
     mDragRepeat.stop();
     const int32_t x = mPointer.x();
     const int32_t y = mPointer.y();
-    Dispatch([&] {
-        mOwner->OnMouseUp(x, y);
-        return true;
-    });
+    Raise([&] { mOwner->OnMouseUp(x, y); });
 }
 
 void WindowWidget::wheelEvent(QWheelEvent* event)
@@ -381,34 +369,22 @@ void WindowWidget::wheelEvent(QWheelEvent* event)
 void WindowWidget::enterEvent(QEnterEvent* event)
 {
     TrackPointer(event->position(), event->globalPosition(), event->modifiers());
-    Dispatch([&] {
-        mOwner->OnMouseEnter();
-        return true;
-    });
+    Raise([&] { mOwner->OnMouseEnter(); });
 }
 
 void WindowWidget::leaveEvent(QEvent*)
 {
-    Dispatch([&] {
-        mOwner->OnMouseExit();
-        return true;
-    });
+    Raise([&] { mOwner->OnMouseExit(); });
 }
 
 void WindowWidget::focusInEvent(QFocusEvent*)
 {
-    Dispatch([&] {
-        mOwner->OnGotFocus();
-        return true;
-    });
+    Raise([&] { mOwner->OnGotFocus(); });
 }
 
 void WindowWidget::focusOutEvent(QFocusEvent*)
 {
-    Dispatch([&] {
-        mOwner->OnLostFocus();
-        return true;
-    });
+    Raise([&] { mOwner->OnLostFocus(); });
 }
 
 void WindowWidget::changeEvent(QEvent* event)
@@ -417,27 +393,15 @@ void WindowWidget::changeEvent(QEvent* event)
         if (isActiveWindow()) {
             if (mOwner)
                 BringToFront(mOwner);
-            Dispatch([&] {
-                mOwner->OnActivate();
-                return true;
-            });
+            Raise([&] { mOwner->OnActivate(); });
         } else {
-            Dispatch([&] {
-                mOwner->OnDeactivate();
-                return true;
-            });
+            Raise([&] { mOwner->OnDeactivate(); });
         }
     } else if (event->type() == QEvent::WindowStateChange) {
         if (windowState().testFlag(Qt::WindowMinimized))
-            Dispatch([&] {
-                mOwner->OnMinimize();
-                return true;
-            });
+            Raise([&] { mOwner->OnMinimize(); });
         else if (windowState().testFlag(Qt::WindowMaximized))
-            Dispatch([&] {
-                mOwner->OnMaximize();
-                return true;
-            });
+            Raise([&] { mOwner->OnMaximize(); });
     }
     QWidget::changeEvent(event);
 }
@@ -450,10 +414,7 @@ void WindowWidget::moveEvent(QMoveEvent*)
     if (position == mLastPosition)
         return;
     mLastPosition = position;
-    Dispatch([&] {
-        mOwner->OnMoved();
-        return true;
-    });
+    Raise([&] { mOwner->OnMoved(); });
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event)
@@ -487,20 +448,14 @@ void WindowWidget::dragMoveEvent(QDragMoveEvent* event)
 void WindowWidget::dragLeaveEvent(QDragLeaveEvent*)
 {
     const auto item = DragItem::Create();
-    Dispatch([&] {
-        mOwner->OnDragExit(item, 1);
-        return true;
-    });
+    Raise([&] { mOwner->OnDragExit(item, 1); });
 }
 
 void WindowWidget::dropEvent(QDropEvent* event)
 {
     const auto item = DragItem::Create();
     const int32_t action = DropActionCode(event->proposedAction());
-    Dispatch([&] {
-        mOwner->OnDropObject(item, action);
-        return true;
-    });
+    Raise([&] { mOwner->OnDropObject(item, action); });
     event->acceptProposedAction();
 }
 

@@ -80,6 +80,9 @@ private:
     // leaving; answers fallback when there is no owner or the hook raised.
     template <typename Body>
     bool Dispatch(Body&& body, bool fallback = false);
+    // Dispatch for a hook without an answer.
+    template <typename Hook>
+    void Raise(Hook&& hook);
 
     void TrackPointer(const QPointF& position, const QPointF& globalPosition, Qt::KeyboardModifiers modifiers);
     void HandlePress(QMouseEvent* event);

@@ -50,7 +50,6 @@ protected:
         log.push_back("cancelclose");
         return cancelClose;
     }
-    void OnEnableMenuItems() override { log.push_back("app enablemenuitems"); }
     bool OnUnhandledException(const platform::RuntimeException& error) override
     {
         errorKind = dynamic_cast<const platform::NilObjectException*>(&error) ? "nil object" : error.what();
@@ -77,7 +76,6 @@ protected:
         return cancelClose;
     }
     void OnClose() override { mLog->push_back("window close"); }
-    void OnEnableMenuItems() override { mLog->push_back("window enablemenuitems"); }
     bool OnMouseDown(int32_t, int32_t) override
     {
         if (throwOnPress)
@@ -188,13 +186,6 @@ TEST_F(ApplicationTest, UnhandledErrorIsReportedAndEndsTheProgram)
     EXPECT_EQ(application->errorKind, "index 7");
     ASSERT_EQ(services->messages.size(), 1u);
     EXPECT_NE(services->messages[0].find("index 7"), std::string::npos);
-}
-
-TEST_F(ApplicationTest, FrontWindowPreparesTheMenusBeforeTheApplication)
-{
-    auto window = PlainWindow::Create(&application->log);
-    application->RaiseEnableMenuItems();
-    EXPECT_EQ(application->log, Log({"window enablemenuitems", "app enablemenuitems"}));
 }
 
 }  // namespace

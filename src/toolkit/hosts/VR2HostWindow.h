@@ -10,6 +10,7 @@
 #include "toolkit/geometry/VR2Region.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,6 +163,9 @@ private:
     // Paints rect (window coordinates) into a new picture of its size.
     platform::Picture::Ref Compose(const VR2Rect::Ref& rect);
     void ArrangeViews(bool live);
+    // Visits the top-level views first to last, yielding to the event loop
+    // after each, until visit answers true; answers whether one did.
+    bool ForEachView(const std::function<bool(const ViewRef&)>& visit);
 
     std::vector<ViewRef> mView;
     bool mActive = false;

@@ -207,16 +207,26 @@ bool VR2HostWindow::VR2DragObject_DropObject(const VR2DragObject::Ref& drag, int
     return true;
 }
 
-// Activation and menus. The loops work on a copy of the list, since the event
-// loop runs between two views.
+// Activation and menus
+
+bool VR2HostWindow::ForEachView(const std::function<bool(const ViewRef&)>& visit)
+{
+    // A copy of the list, since the event loop runs between two views.
+    for (const auto& view : std::vector<ViewRef>(mView)) {
+        if (visit(view))
+            return true;
+        platform::YieldToEventLoop();
+    }
+    return false;
+}
 
 void VR2HostWindow::OnActivate()
 {
     mActive = true;
-    for (const auto& view : std::vector<ViewRef>(mView)) {
+    ForEachView([](const ViewRef& view) {
         view->DoActivate();
-        platform::YieldToEventLoop();
-    }
+        return false;
+    });
     Activate();
     if (const auto focus = mFocusView.lock())
         focus->DoGotFocus();
@@ -225,10 +235,10 @@ void VR2HostWindow::OnActivate()
 void VR2HostWindow::OnDeactivate()
 {
     mActive = false;
-    for (const auto& view : std::vector<ViewRef>(mView)) {
+    ForEachView([](const ViewRef& view) {
         view->DoDeactivate();
-        platform::YieldToEventLoop();
-    }
+        return false;
+    });
     Deactivate();
     // The focus view stays, to get the focus back on the next Activate.
     if (const auto focus = mFocusView.lock())
@@ -237,10 +247,10 @@ void VR2HostWindow::OnDeactivate()
 
 void VR2HostWindow::OnEnableMenuItems()
 {
-    for (const auto& view : std::vector<ViewRef>(mView)) {
+    ForEachView([](const ViewRef& view) {
         view->DoEnableMenuItems();
-        platform::YieldToEventLoop();
-    }
+        return false;
+    });
     EnableMenuItems();
 }
 
@@ -259,11 +269,8 @@ void VR2HostWindow::OnOpen()
 
 bool VR2HostWindow::OnCancelClose(bool appQuitting)
 {
-    for (const auto& view : std::vector<ViewRef>(mView)) {
-        if (view->DoCancelClose(appQuitting))
-            return true;
-        platform::YieldToEventLoop();
-    }
+    if (ForEachView([appQuitting](const ViewRef& view) { return view->DoCancelClose(appQuitting); }))
+        return true;
     return CancelClose(appQuitting);
 }
 

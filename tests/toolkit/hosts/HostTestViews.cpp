@@ -1,21 +1,16 @@
 #include "HostTestViews.h"
 
-#include "platform/Exceptions.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <algorithm>
 
-namespace {
+std::string PointText(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
 
-std::string Point(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
-
-std::string KeyName(const std::string& key)
+std::string KeyLabel(const std::string& key)
 {
     const auto code = static_cast<unsigned char>(key[0]);
     return code < 0x20 || code == 0x7F ? "#" + std::to_string(code) : key;
 }
-
-}  // namespace
 
 ProbeView::Ref ProbeView::Create(const std::shared_ptr<EventLog>& log, std::string name, int32_t left, int32_t top,
                                  int32_t width, int32_t height, platform::Color color)
@@ -29,60 +24,23 @@ ProbeView::Ref ProbeView::Create(const std::shared_ptr<EventLog>& log, std::stri
     return view;
 }
 
-bool ProbeView::MouseDown(int32_t x, int32_t y)
-{
-    Add("MouseDown " + Point(x, y));
-    return takePress;
-}
-
-void ProbeView::MouseDrag(int32_t x, int32_t y)
-{
-    Add("MouseDrag " + Point(x, y));
-    if (cancelDragOnDrag)
-        CancelDragging = true;
-}
-
-void ProbeView::MouseUp(int32_t x, int32_t y) { Add("MouseUp " + Point(x, y)); }
-void ProbeView::MouseMove(int32_t x, int32_t y) { Add("MouseMove " + Point(x, y)); }
-
-bool ProbeView::MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
-{
-    Add("MouseWheel " + Point(x, y) + " " + Point(deltaX, deltaY));
-    return takeWheel;
-}
-
-bool ProbeView::KeyDown(const std::string& key)
-{
-    Add("KeyDown " + KeyName(key));
-    return takeKeys;
-}
-
 bool ProbeView::ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
 {
-    Add("ConstructContextualMenu " + Point(x, y));
+    Add("ConstructContextualMenu " + PointText(x, y));
     base->Append(platform::MenuItem::Create("Cut"));
     base->Append(platform::MenuItem::Create("Copy"));
-    return buildMenu;
+    return true;
 }
 
-bool ProbeView::ContextualMenuAction(const platform::MenuItem::Ref& hitItem)
-{
-    Add("ContextualMenuAction " + hitItem->Text);
-    return takeMenuAction;
-}
-
-bool ProbeView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
+bool ProbeView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&)
 {
     ++paints;
-    paintedRects.push_back(rect->description());
     g->SetForeColor(color);
     g->FillRect(0, 0, width(), height());
     if (onPaint)
         onPaint();
     return true;
 }
-
-// A holder of views
 
 TestHolder::Ref TestHolder::Create(std::string name, int32_t left, int32_t top, int32_t width, int32_t height)
 {
@@ -123,12 +81,11 @@ TestHolder::ViewRef TestHolder::VR2Surface_FindViewAtPoint(const VR2Point::Ref& 
 
 void TestHolder::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture)
 {
-    if (const auto surface = parent(false)) {
-        const auto moved = rect->intersection(frame());
-        moved->offset(left(), top());
-        if (!moved->empty())
-            surface->UpdateRect(moved, picture);
-    }
+    const auto surface = parent(false);
+    const auto moved = rect->intersection(frame());
+    moved->offset(left(), top());
+    if (surface && !moved->empty())
+        surface->UpdateRect(moved, picture);
 }
 
 TestHolder::ViewRef TestHolder::VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap)
@@ -154,50 +111,19 @@ bool TestHolder::VR2Surface_isFocusView(const ViewRef& view)
     return surface && surface->isFocusView(view);
 }
 
-// The window
-
 TestHostWindow::Ref TestHostWindow::Create(const std::shared_ptr<EventLog>& log, int32_t width, int32_t height)
 {
     Ref window(new TestHostWindow());
     window->log = log;
     window->Width(width);
     window->Height(height);
-    window->Title("host under test");
     return Opened(window);
-}
-
-bool TestHostWindow::MouseDown(int32_t x, int32_t y)
-{
-    Add("MouseDown " + Point(x, y));
-    return takePress;
-}
-
-void TestHostWindow::MouseUp(int32_t x, int32_t y) { Add("MouseUp " + Point(x, y)); }
-void TestHostWindow::MouseDrag(int32_t x, int32_t y) { Add("MouseDrag " + Point(x, y)); }
-void TestHostWindow::MouseMove(int32_t x, int32_t y) { Add("MouseMove " + Point(x, y)); }
-
-bool TestHostWindow::MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
-{
-    Add("MouseWheel " + Point(x, y) + " " + Point(deltaX, deltaY));
-    return false;
-}
-
-bool TestHostWindow::KeyDown(const std::string& key)
-{
-    Add("KeyDown " + KeyName(key));
-    return takeKeys;
 }
 
 bool TestHostWindow::ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
 {
-    Add("ConstructContextualMenu " + Point(x, y));
+    Add("ConstructContextualMenu " + PointText(x, y));
     base->Append(platform::MenuItem::Create("Window item"));
-    return true;
-}
-
-bool TestHostWindow::ContextualMenuAction(const platform::MenuItem::Ref& hitItem)
-{
-    Add("ContextualMenuAction " + hitItem->Text);
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
-#include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <functional>
@@ -11,6 +10,10 @@
 #include <vector>
 
 using EventLog = std::vector<std::string>;
+
+std::string PointText(int32_t x, int32_t y);
+// A key as a log shows it: control characters as "#" and their code.
+std::string KeyLabel(const std::string& key);
 
 // A view that fills its frame with one colour and logs its events, prefixed
 // with its name, into a log it shares with the window and its neighbours.
@@ -25,12 +28,10 @@ public:
     bool takePress = true;
     bool takeKeys = false;
     bool takeWheel = true;
-    bool buildMenu = true;
     bool takeMenuAction = true;
     bool cancelClose = false;
     bool cancelDragOnDrag = false;
     int paints = 0;
-    std::vector<std::string> paintedRects;
     std::function<void()> onPaint;
 
 protected:
@@ -40,33 +41,53 @@ protected:
     void Close() override { Add("Close"); }
     void Activate() override { Add("Activate"); }
     void Deactivate() override { Add("Deactivate"); }
-    bool CancelClose(bool) override
-    {
-        Add("CancelClose");
-        return cancelClose;
-    }
-    bool MouseDown(int32_t x, int32_t y) override;
-    void MouseDrag(int32_t x, int32_t y) override;
-    void MouseUp(int32_t x, int32_t y) override;
     void MouseEnter() override { Add("MouseEnter"); }
     void MouseExit() override { Add("MouseExit"); }
-    void MouseMove(int32_t x, int32_t y) override;
-    bool MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY) override;
-    bool KeyDown(const std::string& key) override;
     void GotFocus() override { Add("GotFocus"); }
     void LostFocus() override { Add("LostFocus"); }
-    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override;
-    bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override;
+    void MouseUp(int32_t x, int32_t y) override { Add("MouseUp " + PointText(x, y)); }
+    void MouseMove(int32_t x, int32_t y) override { Add("MouseMove " + PointText(x, y)); }
     void Resized(const VR2Rect::Ref& oldBounds) override { Add("Resized " + oldBounds->description()); }
     void HandleMessage(const VR2Object::Ref&, const VR2Message::Ref& message) override
     {
         Add("HandleMessage " + message->category);
     }
+    bool CancelClose(bool) override
+    {
+        Add("CancelClose");
+        return cancelClose;
+    }
+    bool MouseDown(int32_t x, int32_t y) override
+    {
+        Add("MouseDown " + PointText(x, y));
+        return takePress;
+    }
+    void MouseDrag(int32_t x, int32_t y) override
+    {
+        Add("MouseDrag " + PointText(x, y));
+        CancelDragging = CancelDragging || cancelDragOnDrag;
+    }
+    bool MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY) override
+    {
+        Add("MouseWheel " + PointText(x, y) + " " + PointText(deltaX, deltaY));
+        return takeWheel;
+    }
+    bool KeyDown(const std::string& key) override
+    {
+        Add("KeyDown " + KeyLabel(key));
+        return takeKeys;
+    }
+    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override;
+    bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override
+    {
+        Add("ContextualMenuAction " + hitItem->Text);
+        return takeMenuAction;
+    }
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
 };
 
-// A view that holds views, as containers do: it passes focus, repaint and
-// root requests up to its parent and offers its children no routing of its own.
+// A view that holds views, as containers do: focus, repaint and root requests
+// go up to its parent; it routes no events of its own.
 class TestHolder : public VR2View, public VR2Surface {
 public:
     using Ref = std::shared_ptr<TestHolder>;
@@ -116,66 +137,45 @@ public:
     std::vector<std::string> paintRectArguments;
     std::function<void(const VR2Graphics::Ref&, const VR2Rect::Ref&)> onPaintRect;
 
-
 protected:
     void Add(const std::string& line) { log->push_back("window " + line); }
 
-    bool MouseDown(int32_t x, int32_t y) override;
-    void MouseUp(int32_t x, int32_t y) override;
-    void MouseDrag(int32_t x, int32_t y) override;
-    void MouseMove(int32_t x, int32_t y) override;
-    bool MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY) override;
-    bool KeyDown(const std::string& key) override;
     void Activate() override { Add("Activate"); }
     void Deactivate() override { Add("Deactivate"); }
+    void Closed() override { Add("Closed"); }
+    void Resized() override { Add("Resized"); }
+    void MouseUp(int32_t x, int32_t y) override { Add("MouseUp " + PointText(x, y)); }
+    void MouseDrag(int32_t x, int32_t y) override { Add("MouseDrag " + PointText(x, y)); }
+    void MouseMove(int32_t x, int32_t y) override { Add("MouseMove " + PointText(x, y)); }
+    bool MouseDown(int32_t x, int32_t y) override
+    {
+        Add("MouseDown " + PointText(x, y));
+        return takePress;
+    }
+    bool MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY) override
+    {
+        Add("MouseWheel " + PointText(x, y) + " " + PointText(deltaX, deltaY));
+        return false;
+    }
+    bool KeyDown(const std::string& key) override
+    {
+        Add("KeyDown " + KeyLabel(key));
+        return takeKeys;
+    }
     bool CancelClose(bool) override
     {
         Add("CancelClose");
         return cancelClose;
     }
-    void Closed() override { Add("Closed"); }
     bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override;
-    bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override;
-    void Resized() override { Add("Resized"); }
+    bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override
+    {
+        Add("ContextualMenuAction " + hitItem->Text);
+        return true;
+    }
     void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override;
     bool PaintRect(const VR2Graphics::Ref& g, const VR2Rect::Ref& rect) override;
 
 private:
     TestHostWindow() = default;
-};
-
-// An application that logs the messages reaching it.
-class TestApplication : public VR2Application {
-public:
-    using Ref = std::shared_ptr<TestApplication>;
-    static Ref Create() { return Ref(new TestApplication()); }
-
-    struct Received {
-        const platform::Object* sender;
-        VR2Message::Ref message;
-    };
-    std::vector<Received> messages;
-    EventLog events;
-    platform::FolderItem::Ref openedItem;
-    bool themeInstalledAtOpen = false;
-
-protected:
-    void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override
-    {
-        messages.push_back({sender.get(), message});
-    }
-    void Open() override
-    {
-        themeInstalledAtOpen = DidSetupVireoSetup();
-        events.push_back("Open");
-    }
-    void NewDocument() override { events.push_back("NewDocument"); }
-    void OpenDocument(const platform::FolderItem::Ref& item) override
-    {
-        openedItem = item;
-        events.push_back("OpenDocument");
-    }
-
-private:
-    TestApplication() = default;
 };

@@ -3,8 +3,45 @@
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
 #include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/hosts/VR2Application.h"
 
 namespace {
+
+// An application that logs the messages and events reaching it.
+class TestApplication : public VR2Application {
+public:
+    using Ref = std::shared_ptr<TestApplication>;
+    static Ref Create() { return Ref(new TestApplication()); }
+
+    struct Received {
+        const platform::Object* sender;
+        VR2Message::Ref message;
+    };
+    std::vector<Received> messages;
+    EventLog events;
+    platform::FolderItem::Ref openedItem;
+    bool themeInstalledAtOpen = false;
+
+protected:
+    void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override
+    {
+        messages.push_back({sender.get(), message});
+    }
+    void Open() override
+    {
+        themeInstalledAtOpen = DidSetupVireoSetup();
+        events.push_back("Open");
+    }
+    void NewDocument() override { events.push_back("NewDocument"); }
+    void OpenDocument(const platform::FolderItem::Ref& item) override
+    {
+        openedItem = item;
+        events.push_back("OpenDocument");
+    }
+
+private:
+    TestApplication() = default;
+};
 
 class PlainWindow : public platform::Window {
 public:
