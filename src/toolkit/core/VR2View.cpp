@@ -129,12 +129,13 @@ void VR2View::detach(bool refreshParent, bool noDetach)
 
 void VR2View::release()
 {
-    // A second release finds nothing left to break.
+    // Marked first: a ViewWillRelease handler that releases or detaches the
+    // view again finds nothing left to break.
     if (mReleased)
         return;
+    mReleased = true;
     const auto self = Self();
     ViewWillRelease();
-    mReleased = true;
     if (EventHandlerTable)
         EventHandlerTable->Release();
     EventHandlerTable = nullptr;

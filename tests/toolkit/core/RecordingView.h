@@ -21,8 +21,6 @@ public:
     std::shared_ptr<std::vector<std::string>> disposedLog;  // outlives the view
     std::function<void(const std::string& event)> onEvent;  // runs after each logged event
 
-    using VR2View::isReleased;
-
 protected:
     void Log(const std::string& event)
     {

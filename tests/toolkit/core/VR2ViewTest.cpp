@@ -144,6 +144,17 @@ TEST_F(Views, ReleaseLeavesAnInertViewAndIsHarmlessTwice)
     view->attach(window, true, false);
     EXPECT_TRUE(window->views.empty());
     EXPECT_TRUE(view->events->empty());
+
+    // A ViewWillRelease handler that lets go of the view again does not start over.
+    auto selfReleasing = Attached(0, 0, 10, 10);
+    selfReleasing->onEvent = [weak = std::weak_ptr(selfReleasing)](const std::string& event) {
+        if (event == "ViewWillRelease") {
+            weak.lock()->release();
+            weak.lock()->detach(true, false);
+        }
+    };
+    selfReleasing->release();
+    EXPECT_EQ(*selfReleasing->events, (Events{"ViewWillRelease", "ViewDidRelease"}));
 }
 
 TEST_F(Views, ResizeAndMoveNotifyAsTold)
