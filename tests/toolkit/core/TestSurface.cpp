@@ -65,14 +65,6 @@ TestSurface::ViewRef TestSurface::VR2Surface_FindViewAtPoint(const VR2Point::Ref
     return Vireo2Engine::VR2FindViewAtPoint(views, point, visibleOnly, recurse, passOn);
 }
 
-void TestSurface::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& newCursor)
-{
-    if (const auto up = parent(false))
-        up->ChangeMouseCursor(newCursor);
-    else
-        cursor = newCursor;
-}
-
 void TestSurface::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture)
 {
     const auto up = parent(false);

@@ -35,7 +35,6 @@ public:
     std::vector<std::string> subviewChanges;
     std::shared_ptr<std::vector<RecordingReceiver::Entry>> log = std::make_shared<std::vector<RecordingReceiver::Entry>>();
     std::function<void(const VR2Object::Ref&, const VR2Message::Ref&)> reaction;
-    platform::MouseCursor::Ref cursor;
     std::vector<ViewRef> views;
     ViewRef focus;
     // When painted: fills its whole frame with this colour (if set), then composites its views.
@@ -55,7 +54,7 @@ protected:
     ViewRef VR2Surface_FindViewByName(const std::string& name, bool deep, bool visibleOnly) override;
     ViewRef VR2Surface_FindViewAtPoint(const VR2Point::Ref& point, bool visibleOnly, bool recurse, int32_t passOn) override;
     VR2Point::Ref VR2Surface_MousePosition(int32_t) override { return nullptr; }
-    void VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& newCursor) override;
+    void VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref&) override {}
     void VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture) override;
     void VR2Surface_SwapView(const ViewRef&, const ViewRef&) override {}
     VR2Point::Ref VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) override { return nullptr; }

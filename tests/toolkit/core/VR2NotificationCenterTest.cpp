@@ -21,6 +21,13 @@ protected:
         return static_cast<size_t>(std::count_if(log->begin(), log->end(),
                                                   [&](const auto& entry) { return entry.receiver == receiver->name; }));
     }
+    // What exact, anySelector and everything heard since the log was last cleared; clears it.
+    std::vector<size_t> Heard()
+    {
+        std::vector<size_t> counts{CountFor(exact), CountFor(anySelector), CountFor(everything)};
+        log->clear();
+        return counts;
+    }
 
     VR2NotificationCenter::Ref center = Vireo2Engine::VR2DefaultNotificationCenter();
     std::shared_ptr<std::vector<RecordingReceiver::Entry>> log = std::make_shared<std::vector<RecordingReceiver::Entry>>();
@@ -29,6 +36,8 @@ protected:
     RecordingReceiver::Ref everything = RecordingReceiver::Create("everything", log);
     const int32_t kChange = FourCC("schg");
 };
+
+using Sizes = std::vector<size_t>;
 
 }  // namespace
 
@@ -43,32 +52,20 @@ TEST_F(Notifications, WildcardsMatchAndEachObserverHearsOnce)
     center->addObserver(exact, "buttons", kChange);
 
     center->postNotification(exact, kChange, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 1u);
-    EXPECT_EQ(CountFor(anySelector), 1u);
-    EXPECT_EQ(CountFor(everything), 1u);
     // A poster that observes hears itself, as sender.
     for (const auto& entry : *log)
         EXPECT_EQ(entry.sender, exact.get());
-
-    log->clear();
+    EXPECT_EQ(Heard(), (Sizes{1, 1, 1}));
     center->postNotification(nullptr, FourCC("othr"), "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 1u);
-    EXPECT_EQ(CountFor(anySelector), 1u);
-    EXPECT_EQ(CountFor(everything), 1u);
+    EXPECT_EQ(Heard(), (Sizes{1, 1, 1}));
 
     // Selector 2000 does not reach the observers of every category.
-    log->clear();
     center->removeObserver(exact, "", 0);
     center->addObserver(exact, "buttons", 2000);
     center->postNotification(nullptr, 2000, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 1u);
-    EXPECT_EQ(CountFor(anySelector), 1u);
-    EXPECT_EQ(CountFor(everything), 0u);
-
-    log->clear();
+    EXPECT_EQ(Heard(), (Sizes{1, 1, 0}));
     center->postNotification(nullptr, FourCC("thcg"), "vr2theme", nullptr);
-    EXPECT_EQ(CountFor(everything), 1u);
-    EXPECT_EQ(log->size(), 1u);
+    EXPECT_EQ(Heard(), (Sizes{0, 0, 1}));
 }
 
 TEST_F(Notifications, RemovalBySelectorCategoryAndEverything)

@@ -111,7 +111,6 @@ TEST_F(ViewMessages, PropertiesByMessage)
 {
     auto text = TextView::Create("Apple");
     text->attach(container, false, false);
-    EXPECT_EQ(Props::VR2ObjectGetProperty(text, "width", 0).Int32Value(), 0);
     EXPECT_EQ(Props::VR2ObjectGetProperty(view, "width", 0).Int32Value(), 30);
     EXPECT_EQ(Props::VR2ObjectGetProperty(view, "visible", false).BooleanValue(), true);
     EXPECT_EQ(Props::VR2ObjectGetProperty(text, "text", "").StringValue(), "Apple");

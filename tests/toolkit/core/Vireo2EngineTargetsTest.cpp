@@ -37,15 +37,6 @@ protected:
     void VR2Object_Action(const VR2Object::Ref&, const VR2Message::Ref&) override {}
 };
 
-// An application object that is not a VR2Application.
-class PlainApplication : public VR2Object {
-public:
-    static std::shared_ptr<PlainApplication> Create() { return std::shared_ptr<PlainApplication>(new PlainApplication()); }
-
-protected:
-    void VR2Object_Action(const VR2Object::Ref&, const VR2Message::Ref&) override {}
-};
-
 // A window of the platform's list that holds no views.
 struct PlainWindow : platform::Object {
     static std::shared_ptr<PlainWindow> Create() { return std::shared_ptr<PlainWindow>(new PlainWindow()); }
@@ -92,7 +83,8 @@ protected:
     VR2View::Ref inner;
     VR2View::Ref other;
     std::shared_ptr<StandInApplication> application = StandInApplication::Create();
-    std::shared_ptr<PlainApplication> plainApplication = PlainApplication::Create();
+    // An application object that is not a VR2Application.
+    RecordingReceiver::Ref plainApplication = RecordingReceiver::Create("app");
     VR2View::Ref loose = VR2View::Create<VR2View>();
 };
 

@@ -75,7 +75,7 @@ TEST_F(Delivery, NestedWalksKeepTheirOwnVisitedSets)
     EXPECT_EQ(a->Names(), (Names{"B", "B", "A", "A"}));
 }
 
-TEST_F(Delivery, TargetAloneReceivesAndEmptyChainDeliversNothing)
+TEST_F(Delivery, TargetAloneReceivesEmptyChainDeliversNothingAndErrorsReachTheCaller)
 {
     Vireo2Engine::VR2Responder_AcquireFocus(a);
     Vireo2Engine::VR2SendMessage(a, b, message);
@@ -92,10 +92,8 @@ TEST_F(Delivery, TargetAloneReceivesAndEmptyChainDeliversNothing)
     EXPECT_THROW(Vireo2Engine::VR2SendMessage(nullptr, b, nullptr), platform::NilObjectException);
     EXPECT_THROW(Vireo2Engine::VR2ForwardMessage(a, nullptr, b, nullptr), platform::NilObjectException);
     EXPECT_TRUE(log->empty());
-}
 
-TEST_F(Delivery, ExceptionFromAReceiverEndsTheWalkAndReachesTheCaller)
-{
+    // An exception from a receiver ends the walk and reaches the caller.
     Vireo2Engine::VR2Responder_AcquireFocus(a);
     Vireo2Engine::VR2Responder_AcquireFocus(b);
     b->reaction = [](auto&, auto&) { throw std::runtime_error("refused"); };
@@ -131,14 +129,6 @@ TEST_F(Delivery, AcquireFocusMovesToTheEndAndNeverDuplicates)
         Vireo2Engine::VR2Responder_AcquireFocus(member);
     Vireo2Engine::VR2Responder_AcquireFocus(b);
     Vireo2Engine::VR2Responder_AcquireFocus(b);
-    auto chain = Vireo2Engine::VR2ResponderChainCopy();
-    ASSERT_EQ(chain.size(), 3u);
-    EXPECT_EQ(chain[0], a);
-    EXPECT_EQ(chain[1], c);
-    EXPECT_EQ(chain[2], b);
-
-    // The copy is independent of the chain.
-    chain.clear();
-    EXPECT_EQ(Vireo2Engine::VR2ResponderChainCopy().size(), 3u);
+    EXPECT_EQ(Vireo2Engine::VR2ResponderChainCopy(), (std::vector<VR2Object::Ref>{a, c, b}));
     EXPECT_THROW(Vireo2Engine::VR2Responder_AcquireFocus(nullptr), platform::NilObjectException);
 }
