@@ -1,5 +1,6 @@
 #include "platform/Text.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -53,6 +54,11 @@ double Val(std::string_view text)
     size_t start = i;
     if (i < text.size() && text[i] == '+')
         start = ++i;
+    else if (i < text.size() && text[i] == '-')
+        ++i;
+    // from_chars would also read "inf" and "nan": typed text such as "Infinity" is no number.
+    if (i == text.size() || !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'))
+        return 0;
     double result = 0;
     const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), result,
                                               std::chars_format::general);

@@ -36,8 +36,9 @@ std::string Str(double value);
 // Text without a number gives 0.
 double Val(std::string_view text);
 
-// Masks: up to three sections "positive;negative;zero". '#' is an optional
-// digit, '0' a forced digit, '%' scales by 100, anything else is literal.
+// Masks print whole numbers: up to three sections "positive;negative;zero".
+// '#' is an optional digit, '0' a forced digit, '%' scales by 100; text before
+// the first and after the last digit place is kept (no grouping, no decimals).
 // Format(0, "#") is "", Format(-5, "#;- #;0") is "- 5", Format(0.75, "#%") is "75%".
 std::string Format(double value, std::string_view mask);
 

@@ -105,6 +105,10 @@ TEST(Text, ValIsLocaleFreeNumericPrefix)
     EXPECT_EQ(Val(""), 0);
     EXPECT_EQ(Val("&hFF"), 255);
     EXPECT_EQ(Val("1,5"), 1);
+    EXPECT_EQ(Val("-.5"), -0.5);
+    EXPECT_EQ(Val("inf"), 0) << "typed words are no numbers";
+    EXPECT_EQ(Val("-Infinity"), 0);
+    EXPECT_EQ(Val("nan"), 0);
 }
 
 TEST(Text, FormatMasks)
