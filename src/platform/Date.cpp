@@ -12,7 +12,7 @@ namespace {
 std::optional<int64_t> gNowForTesting;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day)
+constexpr int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day)
 {
     year -= month <= 2;
     const int64_t era = (year >= 0 ? year : year - 399) / 400;
@@ -37,7 +37,8 @@ void CivilFromDays(int64_t days, int64_t& year, int64_t& month, int64_t& day)
 
 int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
-const int64_t kEpochOffset = -DaysFromCivil(1904, 1, 1) * 86400;  // 1970 minus 1904, in seconds
+// Constant, so that dates made during static initialisation see it.
+constexpr int64_t kEpochOffset = -DaysFromCivil(1904, 1, 1) * 86400;  // 1970 minus 1904, in seconds
 
 constexpr std::array<const char*, 7> kDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday",
                                                   "Thursday", "Friday", "Saturday"};

@@ -19,17 +19,20 @@ std::shared_ptr<Services>& Current()
     return services;
 }
 
+// The widgets need a QApplication; a plain QCoreApplication has no screen to beep or show on.
+bool HasWidgets() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
+
 }  // namespace
 
 void Services::Beep()
 {
-    if (QApplication::instance())
+    if (HasWidgets())
         QApplication::beep();
 }
 
 void Services::MsgBox(const std::string& text)
 {
-    if (!QApplication::instance())
+    if (!HasWidgets())
         return;
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), QString::fromStdString(text),
                     QMessageBox::Ok);
@@ -70,7 +73,7 @@ void AddItems(QMenu& menu, const MenuItem::Ref& parent, std::unordered_map<QActi
 
 MenuItem::Ref Services::PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y)
 {
-    if (!menu || !QApplication::instance())
+    if (!menu || !HasWidgets())
         return nullptr;
     QMenu popup;
     std::unordered_map<QAction*, MenuItem::Ref> items;
