@@ -7,14 +7,13 @@ using platform::REALSQLDatabase;
 
 namespace {
 
-// Every operation gives its failure result; `context` names the case.
-void ExpectEveryOperationFails(const std::string& context)
+// Every change, and every read, gives its failure result; `context` names the case.
+void ExpectEveryChangeFails(const std::string& context)
 {
     const auto day = platform::Date::Create(2026, 12, 6);
     auto item = DPFoodRecord::Create();
-    item->CaloricItem = "toast";
-    item->CalVal = 120;
     item->EatenDate = day;
+    item->CalVal = 120;
     EXPECT_EQ(DiaryDB::AddFood(item), -1) << context;
     EXPECT_EQ(item->id, 0) << context;
     EXPECT_FALSE(DiaryDB::Remove_Food(1)) << context;
@@ -24,10 +23,20 @@ void ExpectEveryOperationFails(const std::string& context)
     EXPECT_FALSE(DiaryDB::AddTo_Steps(day, 10)) << context;
     EXPECT_FALSE(DiaryDB::Update_Goal_Food(day, 1800)) << context;
     EXPECT_FALSE(DiaryDB::Update_Goal_Steps(day, 9000)) << context;
+    EXPECT_EQ(DiaryDB::GetDaily(platform::Date::Create(2026, 12, 7)), nullptr) << context << ": a new day";
+}
+void ExpectEveryReadFails(const std::string& context)
+{
+    const auto day = platform::Date::Create(2026, 12, 6);
     EXPECT_EQ(DiaryDB::GetDaily(day), nullptr) << context;
     EXPECT_EQ(DiaryDB::GetAllFood(), nullptr) << context;
     EXPECT_EQ(DiaryDB::GetAllDaily(), nullptr) << context;
     EXPECT_EQ(DiaryDB::GetMonthlyStats(day), nullptr) << context;
+}
+void ExpectEveryOperationFails(const std::string& context)
+{
+    ExpectEveryChangeFails(context);
+    ExpectEveryReadFails(context);
 }
 
 const char* const kDailySchema =
@@ -49,7 +58,7 @@ TEST_F(StoreTest, FirstStartCreatesBothTablesInDevuserOnly)
     EXPECT_FALSE(std::filesystem::exists(documents));
 
     PlainSQL plain(File());
-    EXPECT_EQ(plain.Rows("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
+    EXPECT_EQ(plain.Query("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' "
                          "ORDER BY name"),
               (Rows{{"daily", kDailySchema}, {"food", kFoodSchema}}));
     EXPECT_EQ(plain.Count("daily"), 0);
@@ -73,7 +82,7 @@ TEST_F(StoreTest, WithoutADevuserFolderTheFileLivesInDocuments)
     ASSERT_TRUE(std::filesystem::exists(file));
     {
         PlainSQL plain(file);
-        EXPECT_EQ(plain.Rows("SELECT caloric_item, cal_val FROM food"), (Rows{{"egg", "78"}}));
+        EXPECT_EQ(plain.Query("SELECT caloric_item, cal_val FROM food"), (Rows{{"egg", "78"}}));
     }
     std::filesystem::remove_all(documents);
 }
@@ -98,7 +107,7 @@ TEST_F(StoreTest, FileWithoutTablesOpensButEveryOperationFails)
     db.reset();
     ExpectEveryOperationFails("no tables");
     PlainSQL plain(File());
-    EXPECT_EQ(plain.Integer("SELECT count(*) FROM sqlite_master"), 0) << "nothing repairs the file";
+    EXPECT_EQ(plain.Count("sqlite_master"), 0) << "nothing repairs the file";
 }
 
 TEST_F(StoreTest, ReadOnlyFolderFailsEveryOperation)
@@ -130,47 +139,35 @@ TEST_F(StoreTest, CreationThatFailsHalfWayLeavesNoFileBehind)
 
     std::filesystem::remove(journal);
     ASSERT_TRUE(DiaryDB::Init(db));
-    EXPECT_EQ(Plain().Integer("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('daily', 'food')"),
-              2);
+    EXPECT_EQ(Plain().Text("SELECT group_concat(name) FROM sqlite_master WHERE name NOT LIKE 'sqlite%'"),
+              "daily,food");
 }
 
 TEST_F(StoreTest, LockedFileFailsCleanlyAndChangesNothing)
 {
     const auto day = Day(2026, 12, 6);
     ASSERT_NE(DiaryDB::GetDaily(day), nullptr);
-    auto egg = Food("egg", 78, day);
-    ASSERT_EQ(DiaryDB::AddFood(egg), 1);
-    const auto daily = Plain().Rows("SELECT * FROM daily");
-    const auto food = Plain().Rows("SELECT * FROM food");
+    ASSERT_EQ(DiaryDB::AddFood(Food("egg", 78, day)), 1);
+    const auto daily = Plain().Query("SELECT * FROM daily");
+    const auto food = Plain().Query("SELECT * FROM food");
 
     // Another process is writing: every change fails, reads of what exists go on.
     PlainSQL other(File());
     other.Exec("BEGIN IMMEDIATE; UPDATE daily SET steps = 1");
-    auto toast = Food("toast", 120, day);
-    EXPECT_EQ(DiaryDB::AddFood(toast), -1);
-    EXPECT_EQ(toast->id, 0);
-    EXPECT_FALSE(DiaryDB::Remove_Food(1));
-    EXPECT_EQ(mRecorder->beeps, 0);
-    EXPECT_FALSE(DiaryDB::Update_Food(1, std::string("boiled egg")));
-    EXPECT_FALSE(DiaryDB::Update_Food(1, 90));
-    EXPECT_FALSE(DiaryDB::AddTo_Calorie_Total(day, 5));
-    EXPECT_FALSE(DiaryDB::AddTo_Steps(day, 500));
-    EXPECT_FALSE(DiaryDB::Update_Goal_Food(day, 1800));
-    EXPECT_FALSE(DiaryDB::Update_Goal_Steps(day, 8000));
-    EXPECT_EQ(DiaryDB::GetDaily(Day(2026, 12, 7)), nullptr) << "a new day's row cannot be inserted";
+    ExpectEveryChangeFails("write lock");
+    EXPECT_EQ(mServices->beeps, 0);
     auto record = DiaryDB::GetDaily(day);
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->CalorieTotal, 78);
     EXPECT_NE(DiaryDB::GetAllFood(), nullptr);
     EXPECT_NE(DiaryDB::GetMonthlyStats(Day(2026, 12, 9)), nullptr);
     other.Exec("ROLLBACK");
-    EXPECT_EQ(Plain().Rows("SELECT * FROM daily"), daily);
-    EXPECT_EQ(Plain().Rows("SELECT * FROM food"), food);
+    EXPECT_EQ(Plain().Query("SELECT * FROM daily"), daily);
+    EXPECT_EQ(Plain().Query("SELECT * FROM food"), food);
 
     // Another process holds the file exclusively: reads fail too.
     other.Exec("BEGIN EXCLUSIVE");
-    EXPECT_EQ(DiaryDB::GetAllFood(), nullptr);
-    EXPECT_EQ(DiaryDB::GetDaily(day), nullptr);
+    ExpectEveryReadFails("exclusive lock");
     other.Exec("COMMIT");
     EXPECT_NE(DiaryDB::GetAllFood(), nullptr);
 }

@@ -16,18 +16,6 @@ protected:
     platform::Date::Ref mDay = Day(2026, 12, 6);
 };
 
-// A diary file that has the food table and a row but no daily table: every
-// change of a day total fails there.
-class FoodWithoutDaysTest : public StoreTest {
-protected:
-    void SetUp() override
-    {
-        StoreTest::SetUp();
-        Plain().Exec("DROP TABLE daily; INSERT INTO food (caloric_item, cal_val, eaten_date) "
-                     "VALUES ('cake', 450, '2026-12-06')");
-    }
-};
-
 }  // namespace
 
 TEST_F(FoodTest, AddingItemsRaisesTheTotalUnderAStrictGoal)
@@ -35,7 +23,7 @@ TEST_F(FoodTest, AddingItemsRaisesTheTotalUnderAStrictGoal)
     auto egg = Food("egg", 500, mDay);
     EXPECT_EQ(DiaryDB::AddFood(egg), 1);
     EXPECT_EQ(egg->id, 1);
-    EXPECT_EQ(Plain().Rows("SELECT id, caloric_item, cal_val, eaten_date FROM food"),
+    EXPECT_EQ(Plain().Query("SELECT id, caloric_item, cal_val, eaten_date FROM food"),
               (Rows{{"1", "egg", "500", kDay}}));
     EXPECT_EQ(Calories(kDay), (Rows{{"500", "1"}}));
 
@@ -47,13 +35,6 @@ TEST_F(FoodTest, AddingItemsRaisesTheTotalUnderAStrictGoal)
     EXPECT_EQ(Calories(kDay), (Rows{{"2001", "0"}}));
     EXPECT_EQ(Add("refund", -1001), 5) << "a negative amount lowers the total";
     EXPECT_EQ(Calories(kDay), (Rows{{"1000", "1"}}));
-
-    // An item for a day without a row makes one holding only the date and the total.
-    EXPECT_EQ(DiaryDB::AddFood(Food("soup", 300, Day(2026, 12, 8))), 6);
-    EXPECT_EQ(Plain().Rows("SELECT cal_goal_reached, cal_goal, calorie_total, steps, step_goal, steps_goal_reached "
-                           "FROM daily WHERE entry_date = '2026-12-08'"),
-              (Rows{{PlainSQL::kNull, PlainSQL::kNull, "300", PlainSQL::kNull, PlainSQL::kNull, PlainSQL::kNull}}));
-    EXPECT_EQ(Plain().Count("daily"), 2);
 }
 
 TEST_F(FoodTest, NamesAreBoundNotSplicedAndDigitsBecomeNumbers)
@@ -61,7 +42,7 @@ TEST_F(FoodTest, NamesAreBoundNotSplicedAndDigitsBecomeNumbers)
     ASSERT_EQ(Add("Bob's \"special\"; DROP TABLE food; --", 10), 1);
     ASSERT_EQ(Add("007", 20), 2);
     ASSERT_EQ(Add("7up", 30), 3);
-    EXPECT_EQ(Plain().Rows("SELECT caloric_item FROM food ORDER BY id"),
+    EXPECT_EQ(Plain().Query("SELECT caloric_item FROM food ORDER BY id"),
               (Rows{{"Bob's \"special\"; DROP TABLE food; --"}, {"7"}, {"7up"}}));
     auto rs = DiaryDB::GetAllFood();
     ASSERT_NE(rs, nullptr);
@@ -69,17 +50,7 @@ TEST_F(FoodTest, NamesAreBoundNotSplicedAndDigitsBecomeNumbers)
     EXPECT_EQ(rs->Field("caloric_item").StringValue(), "7");
 }
 
-TEST_F(FoodTest, IdsAreNeverReused)
-{
-    ASSERT_EQ(Add("a", 1), 1);
-    ASSERT_EQ(Add("b", 2), 2);
-    ASSERT_EQ(Add("c", 3), 3);
-    ASSERT_TRUE(DiaryDB::Remove_Food(3));
-    EXPECT_EQ(Add("d", 4), 4);
-    EXPECT_EQ(Plain().Rows("SELECT id FROM food ORDER BY id"), (Rows{{"1"}, {"2"}, {"4"}}));
-}
-
-TEST_F(FoodTest, RemovingAnItemTakesItsCaloriesOffItsDay)
+TEST_F(FoodTest, RemovingTakesTheCaloriesOffAndIdsAreNeverReused)
 {
     ASSERT_EQ(Add("egg", 300), 1);
     ASSERT_EQ(Add("toast", 2000), 2);
@@ -87,14 +58,16 @@ TEST_F(FoodTest, RemovingAnItemTakesItsCaloriesOffItsDay)
 
     EXPECT_TRUE(DiaryDB::Remove_Food(2));
     EXPECT_EQ(Calories(kDay), (Rows{{"300", "1"}}));
+    EXPECT_EQ(Add("tea", 0), 3) << "the largest id is not given again";
     EXPECT_TRUE(DiaryDB::Remove_Food(1));
+    EXPECT_TRUE(DiaryDB::Remove_Food(3));
     EXPECT_EQ(Calories(kDay), (Rows{{"0", "1"}})) << "an empty day is below its goal";
     EXPECT_EQ(Plain().Count("food"), 0);
 
     EXPECT_FALSE(DiaryDB::Remove_Food(1)) << "already removed";
     EXPECT_FALSE(DiaryDB::Remove_Food(0));
     EXPECT_FALSE(DiaryDB::Remove_Food(-5));
-    EXPECT_EQ(mRecorder->beeps, 0) << "a missing item is no reason to beep";
+    EXPECT_EQ(mServices->beeps, 0) << "a missing item is no reason to beep";
     EXPECT_EQ(Calories(kDay), (Rows{{"0", "1"}}));
 }
 
@@ -121,49 +94,47 @@ TEST_F(FoodTest, RemovingWorksWhileOtherConnectionsHoldTheirRows)
     EXPECT_EQ(Calories(kDay), (Rows{{"0", "1"}})) << "only the changed column is written back";
 }
 
-TEST_F(FoodTest, RenamingLeavesTotalsAlone)
-{
-    ASSERT_EQ(Add("egg", 300), 1);
-    const auto totals = Plain().Rows("SELECT * FROM daily");
-    EXPECT_TRUE(DiaryDB::Update_Food(1, std::string("boiled egg")));
-    EXPECT_EQ(Plain().Rows("SELECT caloric_item, cal_val FROM food"), (Rows{{"boiled egg", "300"}}));
-    EXPECT_EQ(Plain().Rows("SELECT * FROM daily"), totals);
-    EXPECT_FALSE(DiaryDB::Update_Food(2, std::string("ghost")));
-    EXPECT_EQ(Plain().Count("food"), 1);
-}
-
-TEST_F(FoodTest, NewCaloriesMoveTheTotalByTheDifference)
+TEST_F(FoodTest, EditsOfNameAndCalories)
 {
     ASSERT_EQ(Add("egg", 300), 1);
     ASSERT_EQ(Add("cake", 900), 2);
+    EXPECT_TRUE(DiaryDB::Update_Food(1, std::string("boiled egg")));
+    EXPECT_EQ(Calories(kDay), (Rows{{"1200", "1"}})) << "a rename leaves the total alone";
+    EXPECT_FALSE(DiaryDB::Update_Food(3, std::string("ghost")));
+
     EXPECT_TRUE(DiaryDB::Update_Food(2, 1800));
-    EXPECT_EQ(Plain().Text("SELECT cal_val FROM food WHERE id = 2"), "1800");
+    EXPECT_EQ(Plain().Query("SELECT caloric_item, cal_val FROM food ORDER BY id"),
+              (Rows{{"boiled egg", "300"}, {"cake", "1800"}}));
     EXPECT_EQ(Calories(kDay), (Rows{{"2100", "0"}}));
+
+    // A raised goal leaves the flag stale; the same calories again add nothing
+    // but recompute it against the goal of now.
+    ASSERT_TRUE(DiaryDB::Update_Goal_Food(mDay, 3000));
+    EXPECT_FALSE(DiaryDB::GetDaily(mDay)->CalGoalReached);
+    EXPECT_TRUE(DiaryDB::Update_Food(2, 1800));
+    EXPECT_EQ(Calories(kDay), (Rows{{"2100", "1"}}));
     EXPECT_TRUE(DiaryDB::Update_Food(2, 100));
     EXPECT_EQ(Calories(kDay), (Rows{{"400", "1"}}));
 
-    // The same value adds nothing but recomputes the flag against the goal of now.
-    ASSERT_TRUE(DiaryDB::Update_Goal_Food(mDay, 300));
-    EXPECT_EQ(Calories(kDay), (Rows{{"400", "1"}})) << "a goal edit leaves the flag as it was";
-    EXPECT_TRUE(DiaryDB::Update_Food(2, 100));
-    EXPECT_EQ(Calories(kDay), (Rows{{"400", "0"}}));
-
     EXPECT_FALSE(DiaryDB::Update_Food(3, 50));
-    EXPECT_EQ(Calories(kDay), (Rows{{"400", "0"}}));
+    EXPECT_EQ(Calories(kDay), (Rows{{"400", "1"}}));
 }
 
-TEST_F(FoodWithoutDaysTest, ItemsAndTotalsStayInStepWhenTheTotalCannotChange)
+TEST_F(StoreTest, ItemsAndTotalsStayInStepWhenTheTotalCannotChange)
 {
-    const auto food = Plain().Rows("SELECT * FROM food");
+    // The diary has its items but lost its table of days.
+    Plain().Exec("DROP TABLE daily; INSERT INTO food (caloric_item, cal_val, eaten_date) "
+                 "VALUES ('cake', 450, '2026-12-06')");
+    const auto food = Plain().Query("SELECT * FROM food");
 
     auto toast = Food("toast", 120, Day(2026, 12, 6));
     EXPECT_EQ(DiaryDB::AddFood(toast), -1);
     EXPECT_EQ(toast->id, 0);
     EXPECT_FALSE(DiaryDB::Update_Food(1, 500));
-    EXPECT_EQ(mRecorder->beeps, 0);
+    EXPECT_EQ(mServices->beeps, 0);
     EXPECT_FALSE(DiaryDB::Remove_Food(1));
-    EXPECT_EQ(mRecorder->beeps, 1) << "the total could not be lowered";
+    EXPECT_EQ(mServices->beeps, 1) << "the total could not be lowered";
 
-    EXPECT_EQ(Plain().Rows("SELECT * FROM food"), food);
+    EXPECT_EQ(Plain().Query("SELECT * FROM food"), food);
     EXPECT_TRUE(DiaryDB::Update_Food(1, std::string("cheesecake"))) << "a rename needs no total";
 }

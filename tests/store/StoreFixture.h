@@ -3,25 +3,15 @@
 // A diary in a throw-away "devuser" folder, driven through DiaryDB and
 // checked with plain SQL on its file.
 #include "platform/Files.h"
-#include "platform/Services.h"
 #include "platform/sql/PlainSQL.h"
 #include "platform/sql/REALSQLDatabase.h"
 #include "store/DiaryDB.h"
+#include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <vector>
-
-using Rows = std::vector<std::vector<std::string>>;
-
-// Counts the beeps instead of sounding them.
-class BeepRecorder : public platform::Services {
-public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 class StoreTest : public testing::Test {
 protected:
@@ -29,7 +19,7 @@ protected:
     {
         std::filesystem::create_directory(Devuser());
         platform::SetApplicationFolderForTesting(mApplicationFolder.Path().string());
-        mPreviousServices = platform::SetServices(mRecorder);
+        mPreviousServices = platform::SetServices(mServices);
         mPreviousTimeout = platform::REALSQLDatabase::DefaultBusyTimeout();
         platform::REALSQLDatabase::SetDefaultBusyTimeout(20);
     }
@@ -64,18 +54,19 @@ protected:
         item->EatenDate = day;
         return item;
     }
-    // calorie_total, cal_goal_reached of the day's row.
+    // calorie_total, cal_goal_reached (or steps, steps_goal_reached) of the day's row.
     Rows Calories(const std::string& dateText)
     {
-        return Plain().Rows("SELECT calorie_total, cal_goal_reached FROM daily WHERE entry_date = '" + dateText + "'");
+        return Plain().Query("SELECT calorie_total, cal_goal_reached FROM daily WHERE entry_date = '" + dateText + "'");
     }
     Rows Steps(const std::string& dateText)
     {
-        return Plain().Rows("SELECT steps, steps_goal_reached FROM daily WHERE entry_date = '" + dateText + "'");
+        return Plain().Query("SELECT steps, steps_goal_reached FROM daily WHERE entry_date = '" + dateText + "'");
     }
 
     TemporaryFolder mApplicationFolder;
-    std::shared_ptr<BeepRecorder> mRecorder = std::make_shared<BeepRecorder>();
+    std::shared_ptr<testing_support::RecordingServices> mServices =
+        std::make_shared<testing_support::RecordingServices>();
     std::shared_ptr<platform::Services> mPreviousServices;
     int32_t mPreviousTimeout = 0;
     std::unique_ptr<PlainSQL> mPlain;

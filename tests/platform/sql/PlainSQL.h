@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using Rows = std::vector<std::vector<std::string>>;
+
 class TemporaryFolder {
 public:
     TemporaryFolder()
@@ -48,21 +50,18 @@ public:
     PlainSQL(const PlainSQL&) = delete;
     PlainSQL& operator=(const PlainSQL&) = delete;
 
-    // Runs statements; false (and the message in LastError) when they fail.
-    bool TryExec(const std::string& sql)
+    void Exec(const std::string& sql)
     {
         char* message = nullptr;
-        const bool ok = sqlite3_exec(mConnection, sql.c_str(), nullptr, nullptr, &message) == SQLITE_OK;
-        mLastError = message ? message : "";
+        EXPECT_EQ(sqlite3_exec(mConnection, sql.c_str(), nullptr, nullptr, &message), SQLITE_OK)
+            << sql << ": " << (message ? message : "");
         sqlite3_free(message);
-        return ok;
     }
-    void Exec(const std::string& sql) { EXPECT_TRUE(TryExec(sql)) << sql << ": " << mLastError; }
 
     // Every row of a query, each column as text (kNull for NULL).
-    std::vector<std::vector<std::string>> Rows(const std::string& sql)
+    Rows Query(const std::string& sql)
     {
-        std::vector<std::vector<std::string>> rows;
+        Rows rows;
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(mConnection, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
             ADD_FAILURE() << sql << ": " << sqlite3_errmsg(mConnection);
@@ -82,20 +81,11 @@ public:
     // The first column of the first row; kNull when there is no row.
     std::string Text(const std::string& sql)
     {
-        const auto rows = Rows(sql);
+        const auto rows = Query(sql);
         return rows.empty() || rows[0].empty() ? kNull : rows[0][0];
     }
-    int64_t Integer(const std::string& sql) { return std::stoll(Text(sql)); }
-    int64_t Count(const std::string& table) { return Integer("SELECT count(*) FROM " + table); }
-    // The storage class SQLite gave a column value ("integer", "text", ...).
-    std::string TypeOf(const std::string& expression, const std::string& from)
-    {
-        return Text("SELECT typeof(" + expression + ") FROM " + from);
-    }
-
-    const std::string& LastError() const { return mLastError; }
+    int64_t Count(const std::string& table) { return std::stoll(Text("SELECT count(*) FROM " + table)); }
 
 private:
     sqlite3* mConnection = nullptr;
-    std::string mLastError;
 };
