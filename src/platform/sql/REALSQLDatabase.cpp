@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -16,10 +17,54 @@ int32_t gBusyTimeout = 2000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// Whether an ORDER BY or GROUP BY term names a result column by its number,
+// which a column added in front would shift.
+bool OrdersByPosition(std::string_view sql)
+{
+    std::string lower(sql);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const std::string_view clause : {"order", "group"}) {
+        for (size_t at = lower.find(clause); at != std::string::npos; at = lower.find(clause, at + 1)) {
+            size_t i = at + clause.size();
+            if ((at > 0 && IsWordCharacter(lower[at - 1])) || i == lower.size() || IsWordCharacter(lower[i]))
+                continue;
+            while (i < lower.size() && IsBlank(lower[i]))
+                ++i;
+            if (lower.compare(i, 2, "by") != 0 || (i + 2 < lower.size() && IsWordCharacter(lower[i + 2])))
+                continue;
+            // Walk the terms: a term that starts with a digit is a position.
+            int depth = 0;
+            bool termStart = true;
+            for (i += 2; i < lower.size() && lower[i] != ';'; ++i) {
+                const char c = lower[i];
+                if (IsBlank(c))
+                    continue;
+                if (termStart && depth == 0 && std::isdigit(static_cast<unsigned char>(c)))
+                    return true;
+                termStart = c == ',' && depth == 0;
+                if (c == '(')
+                    ++depth;
+                else if (c == ')' && depth-- == 0)
+                    break;
+                else if (depth == 0 && !IsWordCharacter(lower[i - 1]) &&
+                         (lower.compare(i, 5, "limit") == 0 || lower.compare(i, 6, "having") == 0))
+                    break;
+            }
+        }
+    }
+    return false;
+}
+
 // "SELECT x FROM t" becomes "SELECT rowid, x FROM t", so that the rows can be
-// found again for edits; "" when the text does not begin with SELECT.
+// found again for edits; "" when the text does not begin with SELECT or names
+// result columns by position.
 std::string WithRowId(std::string_view sql)
 {
+    if (OrdersByPosition(sql))
+        return {};
     size_t start = 0;
     while (start < sql.size() && IsBlank(sql[start]))
         ++start;

@@ -85,6 +85,13 @@ TEST_F(RecordSetTest, EmptyFailedAndReadOnlyQueries)
     }
     EXPECT_EQ(mDb->SQLSelect("SELECT count(*) AS c FROM t")->Field("c").IntegerValue(), 3);
 
+    // A column named by its position keeps its place: the rowid read for edits does not shift it.
+    auto rs = mDb->SQLSelect("SELECT name, n FROM t ORDER BY 2 LIMIT 1");
+    ASSERT_NE(rs, nullptr);
+    EXPECT_EQ(rs->Field("name").StringValue(), "fig");
+    rs = mDb->SQLSelect("SELECT name, n FROM t ORDER BY day IS NULL, 2");
+    ASSERT_NE(rs, nullptr);
+    EXPECT_EQ(rs->Field("name").StringValue(), "pear");
 }
 
 TEST_F(RecordSetTest, EditsAndDeletionsFindTheirRowByRowid)
