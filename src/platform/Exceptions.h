@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -32,5 +33,14 @@ class KeyNotFoundException : public RuntimeException {
 public:
     explicit KeyNotFoundException(const std::string& message = "KeyNotFoundException") : RuntimeException(message) {}
 };
+
+// The object behind a reference that must not be nil; raises NilObjectException for nil.
+template <typename T>
+T& Require(const std::shared_ptr<T>& object)
+{
+    if (!object)
+        throw NilObjectException();
+    return *object;
+}
 
 }  // namespace platform

@@ -89,44 +89,48 @@ void Graphics::FontChanged()
     mText->appliedIn = 0;
 }
 
+namespace {
+
+// Stores value and tells whether it differs from what the field held.
+template <typename T>
+bool Change(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+}  // namespace
+
 void Graphics::SetTextFont(const std::string& name)
 {
-    if (name != mTextFont) {
-        mTextFont = name;
+    if (Change(mTextFont, name))
         FontChanged();
-    }
 }
 
 void Graphics::SetTextSize(int32_t size)
 {
-    if (size != mTextSize) {
-        mTextSize = size;
+    if (Change(mTextSize, size))
         FontChanged();
-    }
 }
 
 void Graphics::SetBold(bool value)
 {
-    if (value != mBold) {
-        mBold = value;
+    if (Change(mBold, value))
         FontChanged();
-    }
 }
 
 void Graphics::SetItalic(bool value)
 {
-    if (value != mItalic) {
-        mItalic = value;
+    if (Change(mItalic, value))
         FontChanged();
-    }
 }
 
 void Graphics::SetUnderline(bool value)
 {
-    if (value != mUnderline) {
-        mUnderline = value;
+    if (Change(mUnderline, value))
         FontChanged();
-    }
 }
 
 const QFont& Graphics::Font()

@@ -54,9 +54,8 @@ void VR2Graphics::Offset(int32_t dx, int32_t dy)
 
 void VR2Graphics::Offset(const VR2Point::Ref& delta)
 {
-    if (!delta)
-        throw platform::NilObjectException();
-    Offset(delta->x, delta->y);
+    const auto& move = platform::Require(delta);
+    Offset(move.x, move.y);
 }
 
 void VR2Graphics::Reset(const platform::Graphics::Ref& port, int32_t x, int32_t y,
@@ -123,17 +122,15 @@ void VR2Graphics::DrawRect(const VR2Rect::Ref& rect)
 {
     // The renderer switch goes on before the rectangle is read, and stays on when it is nil.
     mContext->SetUseOldRenderer(true);
-    if (!rect)
-        throw platform::NilObjectException();
-    DrawRect(rect->left, rect->top, rect->width, rect->height);
+    const auto& box = platform::Require(rect);
+    DrawRect(box.left, box.top, box.width, box.height);
 }
 
 void VR2Graphics::FillRect(const VR2Rect::Ref& rect)
 {
     mContext->SetUseOldRenderer(true);
-    if (!rect)
-        throw platform::NilObjectException();
-    FillRect(rect->left, rect->top, rect->width, rect->height);
+    const auto& box = platform::Require(rect);
+    FillRect(box.left, box.top, box.width, box.height);
 }
 
 void VR2Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
@@ -292,9 +289,7 @@ void VR2Graphics::PutBackground(const platform::Picture::Ref& target, int32_t x,
 {
     if (!Background)
         return;
-    if (!target)
-        throw platform::NilObjectException();
-    auto port = target->Graphics();
+    auto port = platform::Require(target).Graphics();
     port->SetUseOldRenderer(true);
     const int32_t width = target->Width(), height = target->Height();
     port->DrawPicture(Background, 0, 0, width, height, X(x), Y(y), width, height);

@@ -9,18 +9,12 @@
 #include <vector>
 
 using platform::Graphics;
+using platform::Require;
 using platform::Picture;
 
 namespace VR2PictureExtras {
 
 namespace {
-
-const Picture& Require(const Picture::Ref& picture)
-{
-    if (!picture)
-        throw platform::NilObjectException();
-    return *picture;
-}
 
 // A new picture holding the source's image and a copy of its mask.
 Picture::Ref CopyWithMask(const Picture::Ref& source)

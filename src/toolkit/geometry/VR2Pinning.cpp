@@ -21,9 +21,7 @@ VR2Pinning::Ref VR2Pinning::copy() const
 
 void VR2Pinning::setPinningWithPinning(const Ref& other)
 {
-    if (!other)
-        throw platform::NilObjectException();
-    CopyFlags(*other);
+    CopyFlags(platform::Require(other));
 }
 
 void VR2Pinning::CopyFlags(const VR2Pinning& other)

@@ -29,9 +29,8 @@ void VR2Point::offset(int32_t dx, int32_t dy, const std::shared_ptr<VR2Rect>& bo
 
 void VR2Point::offset(const Ref& delta, const std::shared_ptr<VR2Rect>& bounds)
 {
-    if (!delta)
-        throw platform::NilObjectException();
-    offset(delta->x, delta->y, bounds);
+    const auto& move = platform::Require(delta);
+    offset(move.x, move.y, bounds);
 }
 
 bool VR2Point::equal(const Ref& other) const noexcept

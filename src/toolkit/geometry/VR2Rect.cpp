@@ -5,20 +5,9 @@
 
 #include <algorithm>
 
+using platform::Require;
 using platform::WrapAdd;
 using platform::WrapSub;
-
-namespace {
-
-template <typename T>
-const T& Require(const std::shared_ptr<T>& value)
-{
-    if (!value)
-        throw platform::NilObjectException();
-    return *value;
-}
-
-}  // namespace
 
 VR2Rect::VR2Rect(std::string_view text)
 {

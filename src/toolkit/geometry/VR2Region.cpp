@@ -68,9 +68,8 @@ VR2Rect::Ref VR2Region::getRect() const { return VR2Rect::Create(left(), top(), 
 
 bool VR2Region::equal(const VR2Rect::Ref& rect) const
 {
-    if (!rect)
-        throw platform::NilObjectException();
-    return rect->left == left() && rect->top == top() && rect->width == width() && rect->height == height();
+    const auto& other = platform::Require(rect);
+    return other.left == left() && other.top == top() && other.width == width() && other.height == height();
 }
 
 bool VR2Region::intersects(const VR2Rect::Ref& rect) const
@@ -143,8 +142,7 @@ void VR2Region::offset(const VR2Point::Ref& delta)
 {
     if (mRect.empty())
         return;
-    if (!delta)
-        throw platform::NilObjectException();
+    const auto& move = platform::Require(delta);
     for (const auto& member : mRect)
-        member->offset(delta->x, delta->y);
+        member->offset(move.x, move.y);
 }
