@@ -1,8 +1,6 @@
 #include "platform/ArcShape.h"
 #include "platform/Exceptions.h"
 #include "platform/Graphics.h"
-#include "platform/Picture.h"
-#include "platform/RGBSurface.h"
 
 #include "support/Pixels.h"
 
@@ -12,7 +10,6 @@
 #include <numbers>
 
 using platform::Color;
-using platform::Graphics;
 using platform::Picture;
 using platform::RGB;
 
@@ -20,67 +17,46 @@ namespace {
 
 constexpr Color kWhite = RGB(255, 255, 255);
 constexpr Color kInk = RGB(200, 0, 0);
-constexpr int32_t kOwn = Graphics::kOwnSize;
+constexpr int32_t kOwn = platform::Graphics::kOwnSize;
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-class GraphicsTest : public testing::Test {
+class GraphicsTest : public testing::Test, protected testsupport::Canvas {
 protected:
-    void SetUp() override
-    {
-        picture = Picture::NewPicture(60, 40);
-        port = picture->Graphics();
-        port->SetForeColor(kInk);
-    }
+    GraphicsTest() : Canvas(60, 40), port(picture->Graphics()) { port->SetForeColor(kInk); }
 
-    Color At(int x, int y) const { return testsupport::PixelAt(picture, x, y); }
-    int InkIn(int left, int top, int width, int height) const
-    {
-        return testsupport::InkIn(picture, left, top, width, height);
-    }
-    int Ink() const { return testsupport::Ink(picture); }
-
-    Picture::Ref picture;
-    Graphics::Ref port;
+    platform::Graphics::Ref port;
 };
 
 }  // namespace
 
-TEST_F(GraphicsTest, FillRectCoversExactlyItsBox)
+TEST_F(GraphicsTest, RectanglesCoverExactlyTheirBoxAndFrameItWithThePenInside)
 {
     port->FillRect(5, 6, 10, 4);
     EXPECT_EQ(InkIn(5, 6, 10, 4), 40);
     EXPECT_EQ(Ink(), 40);
-    EXPECT_EQ(At(5, 6), kInk);
-    EXPECT_EQ(At(14, 9), kInk);
-
     port->FillRect(30, 30, 0, 5);
     port->FillRect(30, 30, 5, -5);
     port->FillRect(-5, -5, 6, 6);  // clipped to the one pixel at (0, 0)
+    port->FillRect(kMax, 0, kMax, 5);
+    port->FillRect(std::numeric_limits<int32_t>::min(), 0, kMax, 5);
     EXPECT_EQ(Ink(), 41);
-    port->FillRect(std::numeric_limits<int32_t>::max(), 0, std::numeric_limits<int32_t>::max(), 5);
-    port->FillRect(std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 5);
-    EXPECT_EQ(Ink(), 41);
-
     port->ClearRect(0, 0, 60, 40);
     EXPECT_EQ(Ink(), 0);
-}
 
-TEST_F(GraphicsTest, DrawRectFramesTheBoxWithThePenInside)
-{
     port->DrawRect(10, 10, 8, 5);
     EXPECT_EQ(InkIn(10, 10, 8, 5), 2 * 8 + 2 * 3);
     EXPECT_EQ(InkIn(11, 11, 6, 3), 0);
     EXPECT_EQ(Ink(), 22);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->SetPenWidth(2);
     port->SetPenHeight(3);
     port->DrawRect(10, 10, 10, 10);
     EXPECT_EQ(Ink(), 100 - 6 * 4);
     EXPECT_EQ(InkIn(12, 13, 6, 4), 0);
-    EXPECT_EQ(At(19, 19), kInk);
 
     // A box narrower than two pens is filled.
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawRect(0, 0, 3, 10);
     EXPECT_EQ(Ink(), 30);
 }
@@ -88,28 +64,27 @@ TEST_F(GraphicsTest, DrawRectFramesTheBoxWithThePenInside)
 TEST_F(GraphicsTest, LinesIncludeBothEndsAndThePenHangsRightAndBelow)
 {
     port->DrawLine(3, 5, 12, 5);
+    EXPECT_EQ(InkIn(3, 5, 10, 1), 10);
     EXPECT_EQ(Ink(), 10);
-    EXPECT_EQ(At(3, 5), kInk);
-    EXPECT_EQ(At(12, 5), kInk);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawLine(10, 30, 10, 20);
     EXPECT_EQ(InkIn(10, 20, 1, 11), 11);
     EXPECT_EQ(Ink(), 11);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawLine(0, 0, 9, 9);
     EXPECT_EQ(Ink(), 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(At(i, i), kInk) << i;
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawLine(20, 10, 0, 0);  // shallow, drawn backwards
     EXPECT_EQ(At(20, 10), kInk);
     EXPECT_EQ(At(0, 0), kInk);
     EXPECT_EQ(Ink(), 21);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->SetPenWidth(2);
     port->SetPenHeight(2);
     port->DrawLine(5, 5, 10, 5);
@@ -117,28 +92,27 @@ TEST_F(GraphicsTest, LinesIncludeBothEndsAndThePenHangsRightAndBelow)
     EXPECT_EQ(Ink(), 14);
 }
 
-TEST_F(GraphicsTest, OvalsAndRoundRectsStayInsideTheirBox)
+TEST_F(GraphicsTest, CurvesStayInsideTheirBox)
 {
     port->FillOval(10, 10, 20, 12);
     EXPECT_EQ(At(20, 16), kInk);
     EXPECT_EQ(At(10, 10), kWhite);
-    EXPECT_EQ(At(29, 21), kWhite);
-    const int all = Ink();
-    EXPECT_EQ(InkIn(10, 10, 20, 12), all);
+    EXPECT_EQ(InkIn(10, 10, 20, 12), Ink());
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawOval(10, 10, 20, 12);
     EXPECT_EQ(At(20, 16), kWhite);
     EXPECT_NE(At(20, 10), kWhite);
     EXPECT_EQ(InkIn(10, 10, 20, 12), Ink());
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->FillRoundRect(5, 5, 30, 20, 10, 10);
     EXPECT_EQ(At(20, 5), kInk);
     EXPECT_EQ(At(5, 15), kInk);
     EXPECT_EQ(At(5, 5), kWhite);
     EXPECT_EQ(InkIn(5, 5, 30, 20), Ink());
-    port->ClearRect(0, 0, 60, 40);
+
+    Clear();
     port->DrawRoundRect(5, 5, 30, 20, 10, 10);
     EXPECT_EQ(At(20, 15), kWhite);
     EXPECT_EQ(InkIn(5, 5, 30, 20), Ink());
@@ -153,12 +127,12 @@ TEST_F(GraphicsTest, PolygonsUseThePlatformPointForm)
     EXPECT_EQ(At(0, 5), kWhite);
     EXPECT_EQ(InkIn(0, 0, 8, 8), Ink());
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawPolygon({0, 10, 10, 20, 10, 20, 20, 10, 20});
     EXPECT_EQ(Ink(), 4 * 10);
     EXPECT_EQ(At(15, 15), kWhite);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->FillPolygon({0});
     port->FillPolygon({0, 1, 1, 5});
     port->DrawPolygon({});
@@ -182,7 +156,6 @@ TEST_F(GraphicsTest, DrawPictureScalesCropsAndTakesTheOwnSizeMarker)
     port->DrawPicture(source, 20, 20, 8, 4, 0, 0, 4, 2);
     EXPECT_EQ(At(23, 23), RGB(0, 0, 255));
     EXPECT_EQ(At(24, 20), RGB(0, 255, 0));
-    EXPECT_EQ(At(27, 23), RGB(0, 255, 0));
     EXPECT_EQ(At(28, 23), kWhite);
 
     port->DrawPicture(source, 40, 0, 2, 2, 2, 0, 2, 2);
@@ -191,7 +164,7 @@ TEST_F(GraphicsTest, DrawPictureScalesCropsAndTakesTheOwnSizeMarker)
 
     const int before = Ink();
     port->DrawPicture(source, 0, 0, 0, 0, 0, 0, 0, 0);
-    port->DrawPicture(source, std::numeric_limits<int32_t>::max(), 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
+    port->DrawPicture(source, kMax, 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
     EXPECT_EQ(Ink(), before);
     EXPECT_THROW(port->DrawPicture(nullptr, 0, 0, kOwn, kOwn, 0, 0, kOwn, kOwn), platform::NilObjectException);
 
@@ -207,14 +180,13 @@ TEST_F(GraphicsTest, UniformMasksAndOpacityBlend)
     source->Graphics()->SetForeColor(RGB(0, 0, 0));
     source->Graphics()->FillRect(0, 0, 2, 2);
 
-    // A mask filled whole with one grey acts as an opacity.
+    // A mask filled whole with one grey acts as an opacity; white hides everything.
     auto maskPort = source->Mask()->Graphics();
     maskPort->SetForeColor(RGB(191, 191, 191));
     maskPort->FillRect(0, 0, 2, 2);
     port->DrawPicture(source, 0, 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
     EXPECT_NEAR(At(0, 0).Red(), 191, 2);
-
-    maskPort->ClearRect(0, 0, 2, 2);  // white hides everything
+    maskPort->ClearRect(0, 0, 2, 2);
     port->DrawPicture(source, 10, 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
     EXPECT_EQ(At(10, 0), kWhite);
 
@@ -223,7 +195,7 @@ TEST_F(GraphicsTest, UniformMasksAndOpacityBlend)
     port->DrawPicture(source, 20, 0, 0.5);
     EXPECT_NEAR(At(20, 0).Red(), 128, 2);
 
-    // The opacity multiplies with the mask.
+    // The opacity multiplies with a mask of varying levels.
     maskPort->SetForeColor(RGB(128, 128, 128));
     maskPort->FillRect(0, 0, 1, 2);
     port->DrawPicture(source, 30, 0, 0.5);
@@ -248,12 +220,10 @@ TEST_F(GraphicsTest, TextIsMeasuredInTheStandardFontsWithoutAWindow)
     measure->SetTextFont("SmallSystem");
     measure->SetTextSize(0);
     EXPECT_LT(measure->StringWidth("Calories eaten"), systemWidth);
-    EXPECT_LT(measure->TextHeight(), 17);
     measure->SetTextFont("System");
     EXPECT_GE(measure->TextHeight(), 13);
     EXPECT_GT(measure->TextAscent(), 8);
     EXPECT_LT(measure->TextAscent(), measure->TextHeight());
-    EXPECT_EQ(measure->StringWidth(""), 0);
     measure->SetBold(true);
     EXPECT_GT(measure->StringWidth("Calories eaten"), systemWidth);
     measure->SetBold(false);
@@ -269,19 +239,19 @@ TEST_F(GraphicsTest, TextIsMeasuredInTheStandardFontsWithoutAWindow)
 TEST_F(GraphicsTest, DrawStringSitsOnItsBaselineWrapsAndCondenses)
 {
     const int32_t ascent = port->TextAscent();
+    const int32_t line = port->TextHeight();
     port->DrawString("Steps", 5, 20);
     EXPECT_GT(InkIn(5, 20 - ascent, 40, ascent), 10);
     EXPECT_EQ(InkIn(0, 0, 60, 20 - ascent), 0);
     EXPECT_EQ(InkIn(0, 0, 4, 40), 0);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     const int32_t wrap = port->StringWidth("abc");
     port->DrawString("abc abc", 0, ascent, wrap, false);
-    const int32_t line = port->TextHeight();
     EXPECT_GT(InkIn(0, line, 60, line), 5);
     EXPECT_EQ(InkIn(wrap + 2, 0, 60 - wrap - 2, 40), 0);
 
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawString("a long line of text", 0, ascent, 30, true);
     EXPECT_GT(Ink(), 5);
     EXPECT_EQ(InkIn(31, 0, 29, 40), 0);
@@ -290,7 +260,7 @@ TEST_F(GraphicsTest, DrawStringSitsOnItsBaselineWrapsAndCondenses)
 
 TEST_F(GraphicsTest, FontChangesReachTheNextStringEvenAcrossPaintings)
 {
-    auto inkHeight = [&] {
+    auto inkRows = [&] {
         int rows = 0;
         for (int y = 0; y < 40; ++y)
             rows += InkIn(0, y, 60, 1) > 0 ? 1 : 0;
@@ -298,26 +268,25 @@ TEST_F(GraphicsTest, FontChangesReachTheNextStringEvenAcrossPaintings)
     };
     port->SetTextSize(10);
     port->DrawString("H", 0, 35);
-    const int small = inkHeight();
-    port->ClearRect(0, 0, 60, 40);
+    const int small = inkRows();
+    Clear();
     port->SetTextSize(30);
     port->DrawString("H", 0, 35);
-    const int large = inkHeight();
+    const int large = inkRows();
     EXPECT_GT(large, 2 * small);
 
     // A new painter (after the image was read) must still get the current font.
     picture->Image();
-    port->ClearRect(0, 0, 60, 40);
+    Clear();
     port->DrawString("H", 0, 35);
-    EXPECT_EQ(inkHeight(), large);
+    EXPECT_EQ(inkRows(), large);
 }
 
-TEST_F(GraphicsTest, ArcShapesAreDrawnAboutTheirCentre)
+TEST_F(GraphicsTest, ArcShapesAndIconsDrawInTheirOwnPlace)
 {
     auto arc = platform::ArcShape::Create();
     arc->Width = 20;
     arc->Height = 20;
-    arc->StartAngle = 0;
     arc->ArcAngle = std::numbers::pi / 2;  // right to bottom: the lower-right quarter
     arc->FillColor = kInk;
     port->DrawObject(arc, 30, 20);
@@ -326,16 +295,15 @@ TEST_F(GraphicsTest, ArcShapesAreDrawnAboutTheirCentre)
     EXPECT_EQ(At(34, 15), kWhite);
     EXPECT_EQ(InkIn(30, 20, 11, 11), Ink());
     EXPECT_THROW(port->DrawObject(nullptr, 0, 0), platform::NilObjectException);
-}
 
-TEST_F(GraphicsTest, AlertIconsFillTheirOwnSquare)
-{
+    // Alert icons fill their own 32-by-32 square from its top-left corner.
     auto large = Picture::NewPicture(120, 40);
     auto icons = large->Graphics();
     icons->DrawCautionIcon(4, 4);
     icons->DrawNoteIcon(44, 4);
     icons->DrawStopIcon(84, 4);
-    EXPECT_GT(testsupport::InkIn(large, 0, 0, 40, 40), 100);
-    EXPECT_GT(testsupport::InkIn(large, 40, 0, 40, 40), 100);
-    EXPECT_EQ(testsupport::InkIn(large, 84, 4, 32, 32), testsupport::InkIn(large, 80, 0, 40, 40));
+    for (int left : {4, 44, 84}) {
+        EXPECT_GT(testsupport::InkIn(large, left, 4, 32, 32), 100) << left;
+        EXPECT_EQ(testsupport::InkIn(large, left, 4, 32, 32), testsupport::InkIn(large, left - 4, 0, 40, 40));
+    }
 }
