@@ -2,7 +2,9 @@
 #include "platform/Keyboard.h"
 #include "platform/System.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QThread>
 
 namespace platform {
 
@@ -25,7 +27,17 @@ bool Keyboard::AsyncShiftKey()
 
 bool Keyboard::CommandKey() { return CurrentInput().command; }
 
-bool System::MouseDown() { return CurrentInput().buttonDown; }
+bool System::MouseDown()
+{
+    auto& input = CurrentInput();
+    // A press hook that waits for the release yields without user input, so
+    // the release would stay queued: deliver what the desktop has sent.
+    auto* application = QCoreApplication::instance();
+    if (input.buttonDown && input.pressHookRunning && application &&
+        QThread::currentThread() == application->thread())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return input.buttonDown;
+}
 int32_t System::MouseX() { return CurrentInput().screenX; }
 int32_t System::MouseY() { return CurrentInput().screenY; }
 

@@ -11,6 +11,8 @@ struct InputState {
     bool command = false;
     bool buttonDown = false;
     bool contextualClick = false;
+    // A window's press hook has not returned yet (it may hold until the release).
+    bool pressHookRunning = false;
     int32_t screenX = 0;
     int32_t screenY = 0;
 };

@@ -288,32 +288,41 @@ void WindowWidget::HandlePress(QMouseEvent* event)
     auto& input = CurrentInput();
     input.buttonDown = true;
     // A press while another button holds the window belongs to that press.
-    if (mPressTaken)
+    if (mPressTaken || input.pressHookRunning)
         return;
     const bool contextual = event->button() == Qt::RightButton;
     input.contextualClick = contextual;
     const int32_t x = mPointer.x();
     const int32_t y = mPointer.y();
+    input.pressHookRunning = true;
     mPressTaken = Dispatch([&] { return mOwner->OnMouseDown(x, y); });
-    if (mPressTaken)
+    input.pressHookRunning = false;
+    if (mPressTaken && !input.buttonDown) {
+        // The hook held on until the button came up: that release ends the press.
+        mPressTaken = false;
+        Raise([&] { mOwner->OnMouseUp(mPointer.x(), mPointer.y()); });
+    } else if (mPressTaken) {
         RestartDragRepeat();
-    else if (contextual)
+    } else if (contextual) {
         ShowContextualMenu(x, y);
+    }
 }
 
 void WindowWidget::ShowContextualMenu(int32_t x, int32_t y)
 {
-    const auto base = MenuItem::Create();
-    const bool built = Dispatch([&] { return mOwner->OnConstructContextualMenu(base, x, y); });
-    if (!built || !mOwner || base->Count() == 0)
-        return;
-    const QPoint global = mapToGlobal(QPoint(x, y));
-    MenuItem::Ref hit;
-    RunGuarded([&] { hit = PopUpMenu(base, global.x(), global.y()); });
-    // The menu took the release.
-    CurrentInput().buttonDown = false;
-    if (hit)
-        Dispatch([&] { return mOwner->OnContextualMenuAction(hit); });
+    // One dispatch around the menu's own event loop keeps the window alive through it.
+    Dispatch([&] {
+        const auto base = MenuItem::Create();
+        if (!mOwner->OnConstructContextualMenu(base, x, y) || base->Count() == 0)
+            return false;
+        const QPoint global = mapToGlobal(QPoint(x, y));
+        const auto hit = PopUpMenu(base, global.x(), global.y());
+        // The menu took the release.
+        CurrentInput().buttonDown = false;
+        if (hit && mOwner && mOwner->IsOpen())
+            mOwner->OnContextualMenuAction(hit);
+        return true;
+    });
 }
 
 void WindowWidget::mousePressEvent(QMouseEvent* event) { HandlePress(event); }

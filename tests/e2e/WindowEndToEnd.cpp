@@ -1,12 +1,15 @@
 // End-to-end check of the real desktop path, run by window_end_to_end.sh under
-// a real X server. Without arguments: opens a window host with one view and
+// a real X server. Without arguments: opens a window host with two views and
 // writes the window's screen rectangle to $E2E_DIR/ready. A click turns the
-// view green and gives it the focus; typed text shows as a blue bar, ten
-// pixels per character; Esc writes what the view received to $E2E_DIR/report
+// first view green and gives it the focus; typed text shows as a blue bar, ten
+// pixels per character; the second view holds its press until the release;
+// Esc writes what the view received to $E2E_DIR/report
 // and quits. With "--pixel FILE X Y": prints the colour at (X, Y) of the
 // image FILE as RRGGBB.
 
 #include "platform/Application.h"
+#include "platform/EventLoop.h"
+#include "platform/System.h"
 #include "platform/Text.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/hosts/VR2Application.h"
@@ -29,10 +32,34 @@ std::string OutputPath(const char* name)
     return std::string(folder ? folder : ".") + "/" + name;
 }
 
+// Holds inside its press until the button comes up, as a press-and-hold
+// button does, then turns from yellow to cyan.
+class HoldView : public VR2View {
+public:
+    int holds = 0;
+
+protected:
+    bool MouseDown(int32_t, int32_t) override
+    {
+        while (platform::System::MouseDown())
+            platform::YieldToEventLoop();
+        ++holds;
+        refresh();
+        return true;
+    }
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&) override
+    {
+        g->SetForeColor(platform::Color{holds > 0 ? 0x00C0C0 : 0xC0C000});
+        g->FillRect(0, 0, width(), height());
+        return true;
+    }
+};
+
 class TypingView : public VR2View {
 public:
     int clicks = 0;
     std::string text;
+    std::weak_ptr<HoldView> held;
 
 protected:
     void Created() override { CanFocus = true; }
@@ -46,7 +73,9 @@ protected:
     bool KeyDown(const std::string& key) override
     {
         if (key == platform::Chr(27)) {
-            std::ofstream(OutputPath("report")) << "clicks " << clicks << " text " << text << "\n";
+            const auto hold = held.lock();
+            std::ofstream(OutputPath("report"))
+                << "clicks " << clicks << " text " << text << " holds " << (hold ? hold->holds : -1) << "\n";
             platform::Application::Current()->Quit(0);
             return true;
         }
@@ -85,6 +114,11 @@ protected:
         view->move(50, 50, false);
         view->resize(200, 100, false);
         view->attach(mWindow, true, false);
+        mHold = VR2View::Create<HoldView>();
+        mHold->move(260, 10, false);
+        mHold->resize(30, 30, false);
+        mHold->attach(mWindow, true, false);
+        view->held = mHold;
         mWindow->Show();
         // Reported once the desktop has placed and painted the window.
         QTimer::singleShot(300, [window = mWindow] {
@@ -98,6 +132,7 @@ protected:
 private:
     EndToEndApplication() = default;
     VR2HostWindow::Ref mWindow;
+    std::shared_ptr<HoldView> mHold;
 };
 
 int PrintPixel(const char* file, int x, int y)

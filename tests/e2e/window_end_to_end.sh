@@ -62,10 +62,18 @@ expect_pixel 95 135 0000C0 "the bar of five typed characters"
 expect_pixel 105 135 00C000 "past the bar"
 expect_pixel 10 10 EFEFEF "window background"
 
+# A press held for a while: the view waits in its press for the release.
+xdotool mousemove $((left + 275)) $((top + 25))
+sleep 0.2
+xdotool mousedown 1
+sleep 0.3
+xdotool mouseup 1
+expect_pixel 275 25 00C0C0 "the held view after its release"
+
 xdotool key Escape
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 report="$(cat "$E2E_DIR/report" 2>/dev/null || true)"
-[ "$report" = "clicks 1 text hello" ] || fail "the view received: '$report'"
+[ "$report" = "clicks 1 text hello holds 1" ] || fail "the view received: '$report'"
 echo "PASSED: $report"

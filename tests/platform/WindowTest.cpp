@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
+#include "platform/EventLoop.h"
 #include "platform/Keyboard.h"
 #include "platform/System.h"
 #include "platform/Text.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -81,6 +83,17 @@ protected:
     }
     void OnMouseUp(int32_t x, int32_t y) override { log.push_back("up " + Point(x, y)); }
     void OnMouseMove(int32_t x, int32_t y) override { log.push_back("move " + Point(x, y)); }
+    bool OnConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override
+    {
+        log.push_back("menu " + Point(x, y));
+        base->Append(platform::MenuItem::Create("Item"));
+        return true;
+    }
+    bool OnContextualMenuAction(const platform::MenuItem::Ref& hitItem) override
+    {
+        log.push_back("chosen " + hitItem->Text);
+        return true;
+    }
     bool OnKeyDown(const std::string& key) override
     {
         shiftDuringKey = platform::Keyboard::ShiftKey();
@@ -142,6 +155,20 @@ TEST_F(WindowTest, PressesFollowTheDesktopAndASecondClickIsASecondPress)
     EXPECT_EQ(window->Take(), Log({"down 10,20"}));
     EXPECT_EQ(window->MouseX(), 30);
     EXPECT_EQ(window->MouseY(), 40);
+}
+
+TEST_F(WindowTest, PressHookThatHoldsUntilTheReleaseEndsThePress)
+{
+    // As a press-and-hold button does: wait in the hook, yielding, for the release.
+    window->onMouseDown = [&] {
+        QTimer::singleShot(0, [&] { QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(12, 22)); });
+        while (platform::System::MouseDown())
+            platform::YieldToEventLoop();
+    };
+    platform::WindowWidget::SetDragRepeatInterval(30);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 20));
+    ProcessEventsFor(100);
+    EXPECT_EQ(window->Take(), Log({"down 10,20", "up 12,22"}));
 }
 
 TEST_F(WindowTest, HeldButtonKeepsSendingDrags)
@@ -284,6 +311,24 @@ TEST(WindowList, WindowThatClosesItselfInsideAnEventGoesAwaySafely)
     window->onMouseDown = [&weak] { weak.lock()->Close(); };
     window.reset();
     QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(weak.expired());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(WindowList, WindowDroppedWhileItsContextualMenuIsOpenGoesAwaySafely)
+{
+    ScopedRecordingServices services;
+    std::weak_ptr<RecordingWindow> weak = RecordingWindow::Create();
+    auto window = weak.lock();
+    window->takePress = false;
+    ShowAndActivate(*window);
+    QWindow* handle = HandleOf(*window);
+    services->choose = [&weak](const platform::MenuItem::Ref& menu) {
+        weak.lock()->Close();
+        return menu->Child(0);
+    };
+    window.reset();
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(10, 10));
     EXPECT_TRUE(weak.expired());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
