@@ -2,8 +2,10 @@
 
 #include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,9 +13,14 @@
 
 using EventLog = std::vector<std::string>;
 
-std::string PointText(int32_t x, int32_t y);
+inline std::string PointText(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
+
 // A key as a log shows it: control characters as "#" and their code.
-std::string KeyLabel(const std::string& key);
+inline std::string KeyLabel(const std::string& key)
+{
+    const auto code = static_cast<unsigned char>(key[0]);
+    return code < 0x20 || code == 0x7F ? "#" + std::to_string(code) : key;
+}
 
 // A view that fills its frame with one colour and logs its events, prefixed
 // with its name, into a log it shares with the window and its neighbours.
@@ -21,7 +28,16 @@ class ProbeView : public VR2View {
 public:
     using Ref = std::shared_ptr<ProbeView>;
     static Ref Create(const std::shared_ptr<EventLog>& log, std::string name, int32_t left, int32_t top,
-                      int32_t width, int32_t height, platform::Color color = platform::Color{0x808080});
+                      int32_t width, int32_t height, platform::Color color = platform::Color{0x808080})
+    {
+        auto view = VR2View::Create<ProbeView>();
+        view->log = log;
+        view->Name = std::move(name);
+        view->color = color;
+        view->move(left, top, false);
+        view->resize(width, height, false);
+        return view;
+    }
 
     std::shared_ptr<EventLog> log;
     platform::Color color;
@@ -77,45 +93,98 @@ protected:
         Add("KeyDown " + KeyLabel(key));
         return takeKeys;
     }
-    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override;
+    bool DragEnter(const VR2DragObject::Ref&, int32_t) override
+    {
+        Add("DragEnter");
+        return true;
+    }
+    bool DragOver(int32_t x, int32_t y, const VR2DragObject::Ref&, int32_t) override
+    {
+        Add("DragOver " + PointText(x, y));
+        return true;
+    }
+    void DropObject(const VR2DragObject::Ref&, int32_t) override { Add("DropObject"); }
+    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override
+    {
+        Add("ConstructContextualMenu " + PointText(x, y));
+        base->Append(platform::MenuItem::Create("Cut"));
+        base->Append(platform::MenuItem::Create("Copy"));
+        return true;
+    }
     bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override
     {
         Add("ContextualMenuAction " + hitItem->Text);
         return takeMenuAction;
     }
-    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&) override
+    {
+        ++paints;
+        g->SetForeColor(color);
+        g->FillRect(0, 0, width(), height());
+        if (onPaint)
+            onPaint();
+        return true;
+    }
 };
 
-// A view that holds views, as containers do: focus, repaint and root requests
-// go up to its parent; it routes no events of its own.
+// A view that holds views, as containers do: focus and root requests go up to
+// its parent; it routes no events and paints nothing of its own.
 class TestHolder : public VR2View, public VR2Surface {
 public:
     using Ref = std::shared_ptr<TestHolder>;
-    static Ref Create(std::string name, int32_t left, int32_t top, int32_t width, int32_t height);
+    static Ref Create(int32_t left, int32_t top)
+    {
+        auto holder = VR2View::Create<TestHolder>();
+        holder->move(left, top, false);
+        holder->resize(100, 100, false);
+        return holder;
+    }
 
     std::vector<ViewRef> views;
 
 protected:
-    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
-
-    void VR2Surface_AttachView(const ViewRef& view) override;
-    void VR2Surface_DetachView(const ViewRef& view) override;
-    ViewRef VR2Surface_FindViewByName(const std::string& name, bool deep, bool visibleOnly) override;
-    ViewRef VR2Surface_FindViewAtPoint(const VR2Point::Ref& point, bool visibleOnly, bool recurse,
-                                       int32_t passOn) override;
+    void VR2Surface_AttachView(const ViewRef& view) override
+    {
+        views.push_back(view);
+        view->DoOpen();
+    }
+    void VR2Surface_DetachView(const ViewRef& view) override
+    {
+        views.erase(std::remove(views.begin(), views.end(), view), views.end());
+    }
+    ViewRef VR2Surface_FindViewByName(const std::string& name, bool deep, bool visibleOnly) override
+    {
+        return Vireo2Engine::VR2FindViewByName(views, name, deep, visibleOnly);
+    }
+    ViewRef VR2Surface_FindViewAtPoint(const VR2Point::Ref&, bool, bool, int32_t) override { return nullptr; }
     VR2Point::Ref VR2Surface_MousePosition(int32_t) override { return nullptr; }
     void VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref&) override {}
-    void VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture) override;
+    void VR2Surface_UpdateRect(const VR2Rect::Ref&, const std::shared_ptr<platform::Picture>&) override {}
     void VR2Surface_SwapView(const ViewRef&, const ViewRef&) override {}
     VR2Point::Ref VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) override { return nullptr; }
     std::shared_ptr<VR2DragObject> VR2Surface_CreateDragObject(const VR2Rect::Ref&, int32_t) override
     {
         return nullptr;
     }
-    ViewRef VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap) override;
-    VR2Surface::Ref VR2Surface_RootSurface() override;
-    void VR2Surface_ChangeFocus(const ViewRef& view, int32_t code) override;
-    bool VR2Surface_isFocusView(const ViewRef& view) override;
+    ViewRef VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap) override
+    {
+        return Vireo2Engine::VR2FindViewSibling(views, view, forward, wrap);
+    }
+    VR2Surface::Ref VR2Surface_RootSurface() override
+    {
+        const auto surface = parent(false);
+        return surface ? surface->RootSurface() : nullptr;
+    }
+    void VR2Surface_ChangeFocus(const ViewRef& view, int32_t code) override
+    {
+        if (const auto surface = parent(false))
+            surface->ChangeFocus(view, code);
+    }
+    bool VR2Surface_isFocusView(const ViewRef& view) override
+    {
+        const auto surface = parent(false);
+        return surface && surface->isFocusView(view);
+    }
     VR2Rect::Ref VR2Surface_Bounds(int32_t) override { return frame(); }
     void VR2Surface_SubviewDidChangeBounds(const ViewRef&, const VR2Rect::Ref&, bool, bool) override {}
     std::vector<ViewRef>& VR2Surface_getViewList() override { return views; }
@@ -126,7 +195,14 @@ protected:
 class TestHostWindow : public VR2HostWindow {
 public:
     using Ref = std::shared_ptr<TestHostWindow>;
-    static Ref Create(const std::shared_ptr<EventLog>& log, int32_t width = 400, int32_t height = 300);
+    static Ref Create(const std::shared_ptr<EventLog>& log)
+    {
+        Ref window(new TestHostWindow());
+        window->log = log;
+        window->Width(400);
+        window->Height(300);
+        return Opened(window);
+    }
 
     std::shared_ptr<EventLog> log;
     bool takePress = false;
@@ -167,14 +243,36 @@ protected:
         Add("CancelClose");
         return cancelClose;
     }
-    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override;
+    bool DragEnter(const VR2DragObject::Ref&, int32_t) override
+    {
+        Add("DragEnter");
+        return false;
+    }
+    bool ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y) override
+    {
+        Add("ConstructContextualMenu " + PointText(x, y));
+        base->Append(platform::MenuItem::Create("Window item"));
+        return true;
+    }
     bool ContextualMenuAction(const platform::MenuItem::Ref& hitItem) override
     {
         Add("ContextualMenuAction " + hitItem->Text);
         return true;
     }
-    void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override;
-    bool PaintRect(const VR2Graphics::Ref& g, const VR2Rect::Ref& rect) override;
+    void HandleMessage(const VR2Object::Ref&, const VR2Message::Ref& message) override
+    {
+        Add("HandleMessage " + (message ? message->category : std::string("nil")));
+        if (handleMessages && message)
+            message->result = 1;
+    }
+    bool PaintRect(const VR2Graphics::Ref& g, const VR2Rect::Ref& rect) override
+    {
+        ++paintRects;
+        paintRectArguments.push_back(rect->description());
+        if (onPaintRect)
+            onPaintRect(g, rect);
+        return false;
+    }
 
 private:
     TestHostWindow() = default;

@@ -71,7 +71,7 @@ protected:
 
 TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplication)
 {
-    auto holder = TestHolder::Create("holder", 0, 0, 100, 100);
+    auto holder = TestHolder::Create(0, 0);
     holder->attach(window, false, false);
     auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
     inner->attach(holder, false, false);

@@ -48,7 +48,7 @@ TEST_F(HostFixture, ShiftTabFromTheOnlyViewLeavesNoFocus)
 TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
 {
     auto top = Add("top", 0, 0, 10, 10);
-    auto holder = TestHolder::Create("holder", 50, 0, 100, 100);
+    auto holder = TestHolder::Create(50, 0);
     holder->attach(window, false, false);
     auto first = ProbeView::Create(log, "h1", 0, 0, 10, 10);
     auto second = ProbeView::Create(log, "h2", 20, 0, 10, 10);
@@ -91,7 +91,7 @@ TEST_F(HostFixture, ViewThatLeavesTheWindowTakesNoMoreKeysOrDrags)
 
 TEST_F(HostFixture, FocusInsideAHolderThatLeavesGoesWithIt)
 {
-    auto holder = TestHolder::Create("holder", 50, 0, 100, 100);
+    auto holder = TestHolder::Create(50, 0);
     holder->attach(window, false, false);
     auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
     inner->attach(holder, false, false);
@@ -106,7 +106,7 @@ TEST_F(HostFixture, FocusInsideAHolderThatLeavesGoesWithIt)
     EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
 
     // A view taken out of its holder, not the window, loses the focus at the next key.
-    auto other = TestHolder::Create("other", 50, 0, 100, 100);
+    auto other = TestHolder::Create(50, 0);
     other->attach(window, false, false);
     auto nested = ProbeView::Create(log, "nested", 0, 0, 10, 10);
     nested->attach(other, false, false);

@@ -2,7 +2,11 @@
 
 #include "platform/Exceptions.h"
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QMimeData>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -30,40 +34,27 @@ TEST_F(HostFixture, PressDragAndReleaseGoToTheViewThatTookThePress)
     a->takePress = false;
     QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
     EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "window MouseDown 70,70"}));
-}
 
-TEST_F(HostFixture, PressOnNoViewGoesToTheWindowInWindowCoordinates)
-{
-    Add("a", 10, 40, 100, 50);
-    Show();
-    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(300, 20));
-    EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20"}));
-
+    // A press on no view goes to the window in window coordinates, and so do its drags.
     window->takePress = true;
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(300, 20));
-    QTest::mouseMove(handle, QPoint(20, 50));  // over a: still the window's drag
+    QTest::mouseMove(handle, QPoint(20, 50));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(20, 50));
     EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20", "window MouseDrag 20,50", "window MouseUp 20,50"}));
-}
 
-TEST_F(HostFixture, CancelledDragEndsTheDragsOfThatPress)
-{
-    auto a = Add("a", 10, 40, 100, 50);
+    // A drag that the view cancels ends the drags of that press, not the next one's.
+    a->takePress = true;
     a->cancelDragOnDrag = true;
-    Show();
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
     QTest::mouseMove(handle, QPoint(30, 60));
     QTest::mouseMove(handle, QPoint(40, 70));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(40, 70));
-    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20"}));
-    EXPECT_TRUE(a->CancelDragging);
-
-    // The next press starts afresh.
     a->cancelDragOnDrag = false;
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
     QTest::mouseMove(handle, QPoint(30, 60));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
-    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20"}));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20", "a MouseDown 10,10",
+                                  "a MouseDrag 20,20", "a MouseUp 20,20"}));
 }
 
 TEST_F(HostFixture, HoverFollowsThePointerAndIsRetrackedAfterARelease)
@@ -91,6 +82,32 @@ TEST_F(HostFixture, HoverFollowsThePointerAndIsRetrackedAfterARelease)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(widget, &leave);
     EXPECT_EQ(Take(), Lines({"b MouseExit"}));
+}
+
+TEST_F(HostFixture, DesktopDragsGoToTheHoverViewInItsCoordinates)
+{
+    Add("a", 10, 40, 100, 50);
+    Show();
+    QMimeData data;
+    auto drag = [&] {
+        QDragEnterEvent enter(QPoint(25, 60), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &enter);
+        QDragMoveEvent move(QPoint(25, 60), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &move);
+        QDropEvent drop(QPointF(25, 60), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(widget, &drop);
+    };
+    QTest::mouseMove(handle, QPoint(20, 50));
+    Take();
+    drag();
+    EXPECT_EQ(Take(), Lines({"a DragEnter", "a DragOver 15,20", "a DropObject"}));
+
+    // Without a hover view the window's own events answer: its DragEnter declines.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+    Take();
+    drag();
+    EXPECT_EQ(Take(), Lines({"window DragEnter"}));
 }
 
 TEST_F(HostFixture, WheelGoesToTheViewUnderThePointerThenTheWindow)
