@@ -175,7 +175,7 @@ TEST_F(WindowTest, HeldButtonKeepsSendingDrags)
 {
     platform::WindowWidget::SetDragRepeatInterval(30);
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(5, 6));
-    EXPECT_TRUE(WaitFor([&] { return window->log.size() >= 3; }));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return window->log.size() >= 3; }));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(5, 6));
     auto log = window->Take();
     EXPECT_EQ(log.front(), "down 5,6");

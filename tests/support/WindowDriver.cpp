@@ -43,14 +43,4 @@ QImage ScreenPixels(const platform::Window& window)
     return screen->grabWindow(widget->winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void ProcessEventsFor(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-}
-
 }  // namespace testing_support

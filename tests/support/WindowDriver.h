@@ -4,6 +4,7 @@
 // with real input events and read the pixels it put on screen.
 
 #include "platform/Window.h"
+#include "support/EventLoop.h"
 
 #include <QImage>
 #include <QPoint>
@@ -22,28 +23,10 @@ void ShowAndActivate(platform::Window& window);
 // What the window shows on screen, read back from the desktop.
 QImage ScreenPixels(const platform::Window& window);
 
-// Runs the event loop until condition holds or about two seconds pass.
-template <typename Condition>
-bool WaitFor(Condition condition);
-
-void ProcessEventsFor(int milliseconds);
+// Runs the event loop for that long.
+inline void ProcessEventsFor(int milliseconds)
+{
+    RunEventLoopUntil([] { return false; }, milliseconds);
+}
 
 }  // namespace testing_support
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
-
-template <typename Condition>
-bool testing_support::WaitFor(Condition condition)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > 2000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return true;
-}

@@ -24,7 +24,7 @@ protected:
         handle = testing_support::HandleOf(*window);
         widget = testing_support::WidgetOf(*window);
         // The desktop's first paint, so that it comes before the test, not in it.
-        EXPECT_TRUE(testing_support::WaitFor([&] { return window->paintRects > 0; }));
+        EXPECT_TRUE(RunEventLoopUntil([&] { return window->paintRects > 0; }));
         window->paintRectArguments.clear();
         log->clear();
     }

@@ -89,32 +89,30 @@ TEST_F(HostFixture, ViewThatLeavesTheWindowTakesNoMoreKeysOrDrags)
     EXPECT_EQ(Take(), Lines({"window MouseDrag 30,60", "window MouseUp 30,60", "window KeyDown x"}));
 }
 
-TEST_F(HostFixture, FocusInsideAHolderThatLeavesGoesWithIt)
+TEST_F(HostFixture, FocusInsideAViewThatLeavesGoesWithIt)
 {
-    auto holder = TestHolder::Create(50, 0);
-    holder->attach(window, false, false);
-    auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
-    inner->attach(holder, false, false);
-    inner->CanFocus = true;
-    inner->Retained = true;
-    inner->changeFocus(0);
-    Show();
-
+    // A focused view inside a holder; the holder leaves the window, or the view leaves the holder.
+    auto nest = [&] {
+        auto holder = TestHolder::Create(50, 0);
+        holder->attach(window, false, false);
+        auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
+        inner->attach(holder, false, false);
+        inner->CanFocus = true;
+        inner->Retained = true;
+        inner->changeFocus(0);
+        log->clear();
+        return std::make_pair(holder, inner);
+    };
+    auto [holder, inner] = nest();
     holder->detach(false, false);
     EXPECT_EQ(Take(), Lines({"inner LostFocus"}));
     QTest::keyClick(widget, Qt::Key_X);
     EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
 
-    // A view taken out of its holder, not the window, loses the focus at the next key.
-    auto other = TestHolder::Create(50, 0);
-    other->attach(window, false, false);
-    auto nested = ProbeView::Create(log, "nested", 0, 0, 10, 10);
-    nested->attach(other, false, false);
-    nested->CanFocus = true;
-    nested->Retained = true;
-    nested->changeFocus(0);
+    // Taken out of its holder but not the window, it loses the focus at the next key.
+    auto [other, nested] = nest();
     nested->detach(false, false);
-    log->clear();
+    Take();
     QTest::keyClick(widget, Qt::Key_X);
-    EXPECT_EQ(Take(), Lines({"nested LostFocus", "window KeyDown x"}));
+    EXPECT_EQ(Take(), Lines({"inner LostFocus", "window KeyDown x"}));
 }
