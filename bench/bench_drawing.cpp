@@ -213,5 +213,15 @@ int main(int argc, char** argv)
         for (int x = 0; x < kWidth; ++x)
             differing += drawn.pixel(x, y) != image.pixel(x, y) ? 1 : 0;
     std::printf("pixels that differ between the two: %ld of %d\n", differing, kWidth * kHeight);
+
+    // Wrapping pasted text must cost in its length, not its square (goal: a few ms).
+    std::string words, word(5000, 'm');
+    for (int i = 0; i < 2000; ++i)
+        words += "word ";
+    auto port = picture->Graphics();
+    std::printf("wrapping 10 KB of words at 400 px: %8.1f us\n",
+                MedianMicroseconds([&] { port->StringHeight(words, 400); }, 5));
+    std::printf("wrapping a 5,000-letter word at 100 px: %8.1f us\n",
+                MedianMicroseconds([&] { port->StringHeight(word, 100); }, 5));
     return 0;
 }

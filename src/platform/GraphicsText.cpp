@@ -41,6 +41,11 @@ std::vector<QString> WrapLines(const QString& text, int width, const QFontMetric
     std::vector<QString> lines;
     const QStringList paragraphs = QString(text).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     for (const QString& paragraph : paragraphs) {
+        // Measuring the growing line word by word costs time in the square of its length.
+        if (metrics.horizontalAdvance(paragraph) <= width) {
+            lines.push_back(paragraph);
+            continue;
+        }
         QString line;
         for (const QString& word : paragraph.split(' ')) {
             const QString candidate = line.isEmpty() ? word : line + ' ' + word;
@@ -51,12 +56,15 @@ std::vector<QString> WrapLines(const QString& text, int width, const QFontMetric
             if (!line.isEmpty())
                 lines.push_back(line);
             line.clear();
+            // Only prefixes are measured, never the whole rest, so a long word costs in its length.
             QString rest = word;
-            while (metrics.horizontalAdvance(rest) > width && rest.size() > 1) {
+            while (rest.size() > 1) {
                 qsizetype fits = 1;
                 while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= width)
                     ++fits;
-                if (fits < rest.size() && rest.at(fits - 1).isHighSurrogate() && fits > 1)
+                if (fits == rest.size())
+                    break;
+                if (rest.at(fits - 1).isHighSurrogate() && fits > 1)
                     --fits;
                 lines.push_back(rest.left(fits));
                 rest = rest.mid(fits);
