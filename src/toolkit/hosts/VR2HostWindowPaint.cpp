@@ -62,13 +62,18 @@ void VR2HostWindow::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::s
         mUpdateRegion->append(rect);
         return;
     }
+    // Only the part inside the window is painted: a huge request must not
+    // allocate a huge picture.
+    const auto visible = rect->intersection(0, 0, Width(), Height());
+    if (visible->empty())
+        return;
     {
         DrawingMark mark(mDrawInProgress);
-        const auto picture = Compose(rect);
+        const auto picture = Compose(visible);
         if (!picture)
             return;
-        Graphics()->DrawPicture(picture, rect->left, rect->top);
-        Invalidate(rect->left, rect->top, rect->width, rect->height);
+        Graphics()->DrawPicture(picture, visible->left, visible->top);
+        Invalidate(visible->left, visible->top, visible->width, visible->height);
     }
     UpdateNow();
 }

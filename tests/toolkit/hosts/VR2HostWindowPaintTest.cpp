@@ -86,7 +86,12 @@ TEST_F(HostPaintTest, LockedUpdatesRepaintTheirBoundingBoxOnce)
     window->UnlockUpdate();
     window->UnlockUpdate();
     window->UpdateRect(VR2Rect::Create(5, 5, 0, 10), nullptr);
+    window->UpdateRect(VR2Rect::Create(500, 10, 20, 20), nullptr);  // outside the window
     EXPECT_TRUE(window->paintRectArguments.empty());
+    // A request larger than the window paints the window only.
+    window->UpdateRect(VR2Rect::Create(-100000, -100000, 1000000, 1000000), nullptr);
+    EXPECT_EQ(window->paintRectArguments, Lines({",,400,300"}));
+    window->paintRectArguments.clear();
     EXPECT_THROW(window->UpdateRect(nullptr, nullptr), platform::NilObjectException);
 }
 
