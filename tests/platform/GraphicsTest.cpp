@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <numbers>
+#include <utility>
 
 using platform::Color;
 using platform::Picture;
@@ -174,42 +175,50 @@ TEST_F(GraphicsTest, DrawPictureScalesCropsAndTakesTheOwnSizeMarker)
     EXPECT_EQ(At(14, 11), RGB(0, 255, 0));
 }
 
-TEST_F(GraphicsTest, UniformMasksAndOpacityBlend)
+TEST_F(GraphicsTest, MasksAndOpacityBlendTheSourceButNeverTouchTheTargetsMask)
 {
-    auto source = Picture::NewPicture(2, 2);
+    auto source = Picture::NewPicture(4, 1);
     source->Graphics()->SetForeColor(RGB(0, 0, 0));
-    source->Graphics()->FillRect(0, 0, 2, 2);
+    source->Graphics()->FillRect(0, 0, 4, 1);
+    auto mask = source->Mask()->Graphics();
+    auto targetMask = picture->Mask();
+    auto fillMask = [&](Color level, int x, int width) {
+        mask->SetForeColor(level);
+        mask->FillRect(x, 0, width, 1);
+    };
 
-    // A mask filled whole with one grey acts as an opacity; white hides everything.
-    auto maskPort = source->Mask()->Graphics();
-    maskPort->SetForeColor(RGB(191, 191, 191));
-    maskPort->FillRect(0, 0, 2, 2);
+    // Level 0 shows, 255 hides, 128 blends about half and half; an opacity multiplies.
+    fillMask(kWhite, 1, 1);
+    fillMask(RGB(128, 128, 128), 2, 1);
     port->DrawPicture(source, 0, 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
-    EXPECT_NEAR(At(0, 0).Red(), 191, 2);
-    maskPort->ClearRect(0, 0, 2, 2);
-    port->DrawPicture(source, 10, 0, kOwn, kOwn, 0, 0, kOwn, kOwn);
-    EXPECT_EQ(At(10, 0), kWhite);
+    port->DrawPicture(source, 10, 0, 0.5);
+    const std::pair<int, int> expected[] = {{0, 0},   {1, 255},  {2, 128},  {3, 0},
+                                            {10, 128}, {11, 255}, {12, 191}, {13, 128}};
+    for (const auto& [x, red] : expected)
+        EXPECT_NEAR(At(x, 0).Red(), red, 2) << x;
 
-    maskPort->SetForeColor(RGB(0, 0, 0));
-    maskPort->FillRect(0, 0, 2, 2);
-    port->DrawPicture(source, 20, 0, 0.5);
-    EXPECT_NEAR(At(20, 0).Red(), 128, 2);
+    // A changed mask is seen at the next draw.
+    fillMask(RGB(0, 0, 0), 1, 1);
+    port->DrawPicture(source, 20, 0, 1.0);
+    EXPECT_EQ(At(21, 0), RGB(0, 0, 0));
 
-    // The opacity multiplies with a mask of varying levels.
-    maskPort->SetForeColor(RGB(128, 128, 128));
-    maskPort->FillRect(0, 0, 1, 2);
-    port->DrawPicture(source, 30, 0, 0.5);
+    // A mask of one level throughout acts as a plain opacity.
+    fillMask(RGB(191, 191, 191), 0, 4);
+    port->DrawPicture(source, 30, 0, 1.0);
     EXPECT_NEAR(At(30, 0).Red(), 191, 2);
-    EXPECT_NEAR(At(31, 0).Red(), 128, 2);
-    port->DrawPicture(source, 40, 0, 0.0);
-    EXPECT_EQ(At(40, 0), kWhite);
+    fillMask(kWhite, 0, 4);
+    port->DrawPicture(source, 40, 0, 1.0);
+    port->DrawPicture(source, 50, 0, 0.0);
+    EXPECT_EQ(InkIn(40, 0, 20, 1), 0);
+
+    for (int x = 0; x < 60; ++x)
+        EXPECT_EQ(testsupport::PixelAt(targetMask, x, 0), RGB(0, 0, 0)) << x;
 }
 
 TEST_F(GraphicsTest, TextIsMeasuredInTheStandardFontsWithoutAWindow)
 {
     auto measure = Picture::NewPicture(1, 1)->Graphics();
     const int32_t systemWidth = measure->StringWidth("Calories eaten");
-    EXPECT_GT(systemWidth, 50);
     measure->SetTextSize(13);
     EXPECT_EQ(measure->StringWidth("Calories eaten"), systemWidth);
     measure->SetTextFont("DejaVu Sans");
@@ -221,8 +230,6 @@ TEST_F(GraphicsTest, TextIsMeasuredInTheStandardFontsWithoutAWindow)
     measure->SetTextSize(0);
     EXPECT_LT(measure->StringWidth("Calories eaten"), systemWidth);
     measure->SetTextFont("System");
-    EXPECT_GE(measure->TextHeight(), 13);
-    EXPECT_GT(measure->TextAscent(), 8);
     EXPECT_LT(measure->TextAscent(), measure->TextHeight());
     measure->SetBold(true);
     EXPECT_GT(measure->StringWidth("Calories eaten"), systemWidth);

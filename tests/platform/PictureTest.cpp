@@ -74,36 +74,3 @@ TEST(Picture, TransformMapsEveryChannelThroughTheLevelMap)
     EXPECT_EQ(surface->Pixel(0, 0), kWhite);
     EXPECT_THROW(surface->Transform(std::vector<int32_t>(255, 0)), platform::OutOfBoundsException);
 }
-
-TEST(Picture, MaskLevelsBlendTheImageWhenItIsDrawn)
-{
-    auto source = Picture::NewPicture(4, 1);
-    source->Graphics()->SetForeColor(RGB(255, 0, 0));
-    source->Graphics()->FillRect(0, 0, 4, 1);
-    auto mask = source->Mask()->RGBSurface();
-    mask->SetPixel(1, 0, kWhite);
-    mask->SetPixel(2, 0, RGB(128, 128, 128));
-
-    auto target = Picture::NewPicture(6, 1);
-    auto port = target->Graphics();
-    port->SetForeColor(RGB(0, 0, 255));
-    port->FillRect(0, 0, 6, 1);
-    auto targetMask = target->Mask();
-    port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
-
-    EXPECT_EQ(PixelAt(target, 0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(PixelAt(target, 1, 0), RGB(255, 0, 0));  // level 0 shows
-    EXPECT_EQ(PixelAt(target, 2, 0), RGB(0, 0, 255));  // level 255 hides
-    const Color blend = PixelAt(target, 3, 0);         // level 128 blends about half and half
-    EXPECT_NEAR(blend.Red(), 127, 2);
-    EXPECT_NEAR(blend.Blue(), 128, 2);
-    EXPECT_EQ(PixelAt(target, 4, 0), RGB(255, 0, 0));
-    // Drawing never writes the destination's mask.
-    for (int x = 0; x < 6; ++x)
-        EXPECT_EQ(PixelAt(targetMask, x, 0), kBlack);
-
-    // A changed mask is seen at the next draw.
-    mask->SetPixel(1, 0, kBlack);
-    port->DrawPicture(source, 1, 0, -10000, -10000, 0, 0, -10000, -10000);
-    EXPECT_EQ(PixelAt(target, 2, 0), RGB(255, 0, 0));
-}
