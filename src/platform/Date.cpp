@@ -50,21 +50,16 @@ constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "Mar
 
 Date::Ref Date::Now()
 {
-    Ref date(new Date());
     if (gNowForTesting) {
+        Ref date(new Date());
         date->SetTotalSeconds(*gNowForTesting);
         return date;
     }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    date->mYear = local.tm_year + 1900;
-    date->mMonth = local.tm_mon + 1;
-    date->mDay = local.tm_mday;
-    date->mHour = local.tm_hour;
-    date->mMinute = local.tm_min;
-    date->mSecond = local.tm_sec;
-    return date;
+    return Create(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                  local.tm_sec);
 }
 
 Date::Ref Date::Create(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second)
@@ -82,14 +77,7 @@ Date::Ref Date::Create(int32_t year, int32_t month, int32_t day, int32_t hour, i
 
 Date::Ref Date::copy() const
 {
-    Ref date(new Date());
-    date->mYear = mYear;
-    date->mMonth = mMonth;
-    date->mDay = mDay;
-    date->mHour = mHour;
-    date->mMinute = mMinute;
-    date->mSecond = mSecond;
-    return date;
+    return Create(Year(), Month(), Day(), Hour(), Minute(), Second());
 }
 
 void Date::SetYear(int32_t year) { mYear = year; Normalize(); }
