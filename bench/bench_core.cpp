@@ -41,7 +41,7 @@ protected:
         if (parent(false))
             return;
         ++handled;
-        message->result = VR2Message::kResultHandled;
+        message->result = codes::kResultHandled;
     }
 
     void VR2Surface_AttachView(const ViewRef& view) override

@@ -28,6 +28,7 @@ constexpr int kWidth = 799;
 constexpr int kHeight = 559;
 constexpr int kRows = 22;
 constexpr int kRowHeight = 20;
+constexpr int32_t kOwn = platform::Graphics::kOwnSize;
 
 struct Row {
     std::string date, calories, steps;
@@ -63,7 +64,7 @@ void PaintThroughTheToolkit(const VR2Graphics::Ref& g, const std::vector<Row>& r
     g->FillRect(0, 0, kWidth, kHeight);
     g->FillGradientRect(0, 0, kWidth, 48, Color{0xF8F8F8}, Color{0xC8C8C8}, false);
     for (int i = 0; i < 3; ++i)
-        g->DrawPicture(icons[static_cast<size_t>(i)], 12 + 32 * i, 12, -1, -1, -1, -1, -1, -1);
+        g->DrawPicture(icons[static_cast<size_t>(i)], 12 + 32 * i, 12, kOwn, kOwn, kOwn, kOwn, kOwn, kOwn);
     g->SetTextFont("System");
     g->SetTextSize(0);
     g->SetBold(true);
@@ -85,8 +86,8 @@ void PaintThroughTheToolkit(const VR2Graphics::Ref& g, const std::vector<Row>& r
         g->DrawString(row.date, 10, top + 15, -1, false);
         g->DrawString(row.calories, 200, top + 15, -1, false);
         g->DrawString(row.steps, 400, top + 15, -1, false);
-        g->DrawPicture(icons[3], 700, top - 2, -1, -1, -1, -1, -1, -1);
-        g->DrawPicture(icons[4], 740, top - 2, -1, -1, -1, -1, -1, -1);
+        g->DrawPicture(icons[3], 700, top - 2, kOwn, kOwn, kOwn, kOwn, kOwn, kOwn);
+        g->DrawPicture(icons[4], 740, top - 2, kOwn, kOwn, kOwn, kOwn, kOwn, kOwn);
         g->SetForeColor(Color{0xDDDDDD});
         g->DrawLine(0, top + kRowHeight - 1, kWidth - 1, top + kRowHeight - 1);
     }

@@ -37,8 +37,9 @@ class Graphics : public Object {
 public:
     using Ref = std::shared_ptr<Graphics>;
 
-    // The marker for "the picture's own size" in DrawPicture's sizes.
-    static constexpr int32_t kOwnSize = -10000;
+    // The marker for "the picture's own size" in DrawPicture's sizes, here
+    // and in the toolkit's drawing context alike.
+    static constexpr int32_t kOwnSize = -1;
 
     ~Graphics() override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FourCC.h"
+#include "platform/Codes.h"
 #include "toolkit/core/VR2EventData.h"
 
 #include <cstdint>
@@ -13,14 +13,13 @@
 class VR2EventDataSpecifier : public VR2EventData {
 public:
     using Ref = std::shared_ptr<VR2EventDataSpecifier>;
-    static constexpr int32_t kType = platform::FourCC("spec");
     static Ref Create() { return Ref(new VR2EventDataSpecifier()); }
 
     int32_t targetCode = 0;
     std::string targetName;
     platform::Variant propertyKey;
 
-    int32_t type() override { return kType; }
+    int32_t type() override { return codes::kDataSpecifier; }
     // Empties the target and the property; messageDataKey stays.
     void Release() override;
 

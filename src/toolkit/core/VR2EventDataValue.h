@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FourCC.h"
+#include "platform/Codes.h"
 #include "toolkit/core/VR2EventData.h"
 
 #include <cstdint>
@@ -10,12 +10,11 @@
 class VR2EventDataValue : public VR2EventData {
 public:
     using Ref = std::shared_ptr<VR2EventDataValue>;
-    static constexpr int32_t kType = platform::FourCC("valu");
     static Ref Create() { return Ref(new VR2EventDataValue()); }
 
     platform::Variant value;
 
-    int32_t type() override { return kType; }
+    int32_t type() override { return codes::kDataValue; }
     void Release() override {}
 
 private:

@@ -12,8 +12,7 @@
 
 void VR2EventHandlerTable::addHandler(int32_t code, const VR2EventHandler::Ref& handler)
 {
-    if (!handler)
-        throw platform::NilObjectException();
+    platform::Require(handler);
     const auto entry = std::find_if(mTable.begin(), mTable.end(), [&](const auto& pair) { return pair.first == code; });
     if (entry == mTable.end()) {
         mTable.emplace_back(code, handler);

@@ -34,8 +34,7 @@ VR2Message::Ref VR2Message::Create(std::string category, int32_t selector)
 
 std::string VR2Message::description() const
 {
-    if (!params)
-        throw platform::NilObjectException();
+    platform::Require(params);
     std::string text = category + ": '" + platform::FourCCText(selector) + "'=" + platform::Format(selector, "#") + " (";
     bool first = true;
     for (const auto& key : params->Keys()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Codes.h"
 #include "platform/Dictionary.h"
 #include "platform/Object.h"
 #include "platform/Variant.h"
@@ -14,20 +15,13 @@ class VR2Message : public platform::Object {
 public:
     using Ref = std::shared_ptr<VR2Message>;
 
-    enum : int32_t {
-        kResultNotHandled = 0,
-        kResultHandled = 1,
-        kResultStop = 3,      // not to be passed on
-        kResultNoTarget = 4,  // forwarded to nobody
-    };
-
     // A message with a new empty params Dictionary.
     static Ref Create();
     static Ref Create(std::string category, int32_t selector);
 
     std::string category;
     int32_t selector = 0;
-    int32_t result = kResultNotHandled;
+    int32_t result = codes::kResultNone;  // one of the codes::kResult values
     platform::Dictionary::Ref params;
     platform::Variant reply;
 

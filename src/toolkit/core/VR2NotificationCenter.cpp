@@ -42,7 +42,7 @@ void Erase(Set& set, const VR2Object::Ref& observer)
 
 void CheckAddress(int32_t selector, const std::string& category)
 {
-    if (selector == 0)
+    if (selector == VR2NotificationCenter::kEverySelector)
         throw platform::TypeMismatchException("a notification needs a selector");
     if (category.empty())
         throw platform::TypeMismatchException("a notification needs a category");
@@ -54,8 +54,7 @@ VR2NotificationCenter::Ref VR2NotificationCenter::Create() { return Ref(new VR2N
 
 void VR2NotificationCenter::addObserver(const VR2Object::Ref& observer, const std::string& category, int32_t selector)
 {
-    if (!observer)
-        throw platform::NilObjectException();
+    platform::Require(observer);
     TableLock lock(*mProtectObserverTable);
     if (category.empty())
         AddOnce(mAllCategories, observer);
@@ -77,7 +76,7 @@ void VR2NotificationCenter::removeObserver(const VR2Object::Ref& observer, const
     const auto level = mObserverTable.find(category);
     if (level == mObserverTable.end())
         return;
-    if (selector != 0) {
+    if (selector != kEverySelector) {
         const auto set = level->second.find(selector);
         if (set != level->second.end())
             Erase(set->second, observer);
@@ -93,7 +92,7 @@ std::vector<VR2Object::Ref> VR2NotificationCenter::Gather(const std::string& cat
     TableLock lock(*mProtectObserverTable);
     const auto level = mObserverTable.find(category);
     if (level != mObserverTable.end()) {
-        for (const int32_t code : {selector, 0}) {
+        for (const int32_t code : {selector, kEverySelector}) {
             const auto set = level->second.find(code);
             if (set != level->second.end())
                 for (const auto& observer : set->second)
@@ -129,7 +128,6 @@ void VR2NotificationCenter::postNotification(const VR2Object::Ref& sender, int32
 
 void VR2NotificationCenter::VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message)
 {
-    if (!message)
-        throw platform::NilObjectException();
+    platform::Require(message);
     Deliver(sender, message->selector, message->category, message->params, true);
 }

@@ -12,14 +12,16 @@
 #include <vector>
 
 // The process-wide observer registry (Vireo2Engine::VR2DefaultNotificationCenter).
-// Observers register for a category and a selector; selector 0 stands for every
-// selector of the category, and the category "" for every category. Each
+// Observers register for a category and a selector; kEverySelector stands for
+// every selector of the category, and the category "" for every category. Each
 // matching observer receives its own new message, synchronously, once per post.
 // The table keeps its observers alive until they are removed.
 class VR2NotificationCenter : public VR2Object {
 public:
     using Ref = std::shared_ptr<VR2NotificationCenter>;
 
+    // The selector that stands for every selector of a category.
+    static constexpr int32_t kEverySelector = 0;
     // Observers of every category do not hear of this selector.
     static constexpr int32_t kSelectorNotForAllCategories = 2000;
 
@@ -28,12 +30,12 @@ public:
     // A nil observer raises NilObjectException.
     void addObserver(const VR2Object::Ref& observer, const std::string& category, int32_t selector);
 
-    // Selector 0 or an empty category raise TypeMismatchException. A params
+    // kEverySelector or an empty category raise TypeMismatchException. A params
     // Dictionary is shared by every recipient and the poster.
     void postNotification(const VR2Object::Ref& sender, int32_t selector, const std::string& category,
                           const platform::Dictionary::Ref& params);
 
-    // Selector 0 removes the observer from every selector of the category; the
+    // kEverySelector removes the observer from every selector of the category; the
     // category "" removes it from every set of the table.
     void removeObserver(const VR2Object::Ref& observer, const std::string& category, int32_t selector);
 

@@ -19,8 +19,8 @@ class VR2View;
 // Anything that holds views: the window host, the container view, the
 // scrolling view. Its children live in one list, first at the bottom, last on
 // top. Callers use the plain names; a holder implements the VR2Surface_
-// operations. Coordinate codes: 0 (1, 2) the surface's own layout
-// coordinates, 3 the screen. Focus codes: 0 give, 1 take away, 2 next, 3 previous.
+// operations. Coordinate spaces and focus codes are the codes::kSpace and
+// codes::kFocus values.
 class VR2Surface : public virtual platform::Object {
 public:
     using Ref = std::shared_ptr<VR2Surface>;
@@ -60,7 +60,7 @@ public:
     Ref RootSurface() { return VR2Surface_RootSurface(); }
     void ChangeFocus(const ViewRef& view, int32_t code) { VR2Surface_ChangeFocus(view, code); }
     bool isFocusView(const ViewRef& view) { return VR2Surface_isFocusView(view); }
-    // A code other than 0 to 3 raises TypeMismatchException.
+    // A code that is not a codes::kSpace value raises TypeMismatchException.
     VR2Rect::Ref Bounds(int32_t space) { return VR2Surface_Bounds(space); }
     void SubviewDidChangeBounds(const ViewRef& view, const VR2Rect::Ref& oldBounds, bool resized, bool moved)
     {

@@ -1,5 +1,6 @@
 #include "toolkit/core/VR2View.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/UnhandledException.h"
 #include "toolkit/core/App.h"
@@ -32,24 +33,15 @@ VR2View::Ref VR2View::Self()
     return std::dynamic_pointer_cast<VR2View>(weak_from_this().lock());
 }
 
-VR2Surface::Ref VR2View::RequireSurface() const
-{
-    auto surface = mSurface.lock();
-    if (!surface)
-        throw platform::NilObjectException("the view has no parent");
-    return surface;
-}
-
 // Geometry
 
 VR2Rect::Ref VR2View::bounds(int32_t space)
 {
-    if (space == 0)
+    if (space == codes::kSpaceLocal)
         return mBounds->copy();
-    if (space == 3) {
-        auto rect = RequireSurface()->Bounds(3);
-        if (!rect)
-            throw platform::NilObjectException();
+    if (space == codes::kSpaceScreen) {
+        auto rect = platform::Require(mSurface.lock()).Bounds(codes::kSpaceScreen);
+        platform::Require(rect);
         rect->width = width();
         rect->height = height();
         rect->offset(left(), top());
@@ -85,7 +77,7 @@ void VR2View::resize(int32_t newWidth, int32_t newHeight, bool notify)
 
 void VR2View::move(int32_t x, int32_t y, bool notify)
 {
-    const auto old = bounds(0);
+    const auto old = bounds(codes::kSpaceLocal);
     mBounds->top = y;
     mBounds->left = x;
     if (auto surface = mSurface.lock(); notify && surface)
@@ -121,7 +113,7 @@ void VR2View::detach(bool refreshParent, bool noDetach)
     if (!noDetach)
         surface->DetachView(self);
     if (refreshParent)
-        surface->UpdateRect(bounds(0), nullptr);
+        surface->UpdateRect(bounds(codes::kSpaceLocal), nullptr);
     mSurface.reset();
     if (!Retained)
         release();
@@ -175,8 +167,7 @@ void VR2View::refreshRect(const VR2Rect::Ref& rect, const std::shared_ptr<platfo
     const auto surface = mSurface.lock();
     if (!surface)
         return;
-    if (!rect)
-        throw platform::NilObjectException();
+    platform::Require(rect);
     const auto whole = frame();
     if (!rect->intersects(whole))
         return;
@@ -220,8 +211,7 @@ void VR2View::SetUserData(const platform::Variant& key, const platform::Variant&
 
 void VR2View::sendMessage(const VR2Message::Ref& message)
 {
-    if (!message)
-        throw platform::NilObjectException();
+    platform::Require(message);
     if (const auto surface = mSurface.lock()) {
         // Every surface is a receiver too; one that is not gets nothing.
         if (const auto target = std::dynamic_pointer_cast<VR2Object>(surface))

@@ -50,10 +50,10 @@ public:
     VR2EventHandlerTable::Ref EventHandlerTable;
     bool Retained = false;  // detach does not release the view
     double Opacity = 1.0;
-    bool needsUpdate = false;
 
-    // Geometry: 0 a copy of the frame in the parent's coordinates, 3 the
-    // frame on the screen (needs a parent), any other code nil.
+    // Geometry: codes::kSpaceLocal a copy of the frame in the parent's
+    // coordinates, codes::kSpaceScreen the frame on the screen (needs a
+    // parent), any other code nil.
     VR2Rect::Ref bounds(int32_t space);
     // The setters write the frame and nothing else.
     int32_t width() const;
@@ -141,7 +141,7 @@ protected:
     VR2View() = default;
 
     // Built-in requests ("vr2view", "vr2o_property"), then HandleMessage, then
-    // the parent unless the result is 1 or 3.
+    // the parent unless the result ends the road (codes::EndsRoad).
     void VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message) final;
 
     // Events. Boolean results mean handled (or accepted); the defaults say no.
@@ -198,8 +198,6 @@ protected:
 
     // This view as a shared reference (nil while it is being disposed).
     Ref Self();
-    // The parent surface, or NilObjectException.
-    VR2Surface::Ref RequireSurface() const;
     bool isReleased() const { return mReleased; }
 
     VR2Rect::Ref mBounds;

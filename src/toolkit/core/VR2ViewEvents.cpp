@@ -1,19 +1,15 @@
 #include "toolkit/core/VR2View.h"
 
 #include "platform/Exceptions.h"
-#include "platform/FourCC.h"
+#include "platform/Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/VireoStandardProperties.h"
 
 #include <array>
 #include <string_view>
 
-using platform::FourCC;
-
 namespace {
 
-constexpr int32_t kGotFocusCode = FourCC("gfcs");
-constexpr int32_t kLostFocusCode = FourCC("lfcs");
 constexpr const char* kViewCategory = "vr2view";
 
 // The view's own property keys.
@@ -104,7 +100,7 @@ void VR2View::DoLostFocus()
     if (mReleased)
         return;
     if (EventHandlerTable)
-        EventHandlerTable->triggerHandler(kLostFocusCode, Self(), nullptr);
+        EventHandlerTable->triggerHandler(codes::kEventLostFocus, Self(), nullptr);
     LostFocus();
 }
 
@@ -224,7 +220,7 @@ void VR2View::DoGotFocus()
     if (mReleased || !Enabled)
         return;
     if (EventHandlerTable)
-        EventHandlerTable->triggerHandler(kGotFocusCode, Self(), nullptr);
+        EventHandlerTable->triggerHandler(codes::kEventGotFocus, Self(), nullptr);
     GotFocus();
 }
 
@@ -234,38 +230,36 @@ void VR2View::VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::R
 {
     if (mReleased)
         return;
-    if (!message)
-        throw platform::NilObjectException();
+    platform::Require(message);
     if (message->category == VireoStandardProperties::kCategory) {
         const auto selector = message->selector;
-        if (selector == FourCC("getp") || selector == FourCC("hasp") || selector == FourCC("setp")) {
-            if (!message->params)
-                throw platform::NilObjectException();
-            if (selector == FourCC("getp")) {
+        if (selector == codes::kGetProperty || selector == codes::kHasProperty || selector == codes::kSetProperty) {
+            const auto& params = platform::Require(message->params);
+            if (selector == codes::kGetProperty) {
                 auto values = platform::Dictionary::Create();
-                DoPropertyGet(message->params->Keys(), values);
+                DoPropertyGet(params.Keys(), values);
                 message->reply = values;
-            } else if (selector == FourCC("hasp")) {
-                message->reply = DoPropertyCheck(message->params->Keys());
+            } else if (selector == codes::kHasProperty) {
+                message->reply = DoPropertyCheck(params.Keys());
             } else {
                 DoPropertySet(message->params);
             }
-            message->result = VR2Message::kResultHandled;
+            message->result = codes::kResultHandled;
             return;
         }
     } else if (message->category == kViewCategory) {
-        const bool enable = message->selector == FourCC("eanb") && !Enabled;
-        const bool disable = message->selector == FourCC("disb") && Enabled;
+        const bool enable = message->selector == codes::kEnable && !Enabled;
+        const bool disable = message->selector == codes::kDisable && Enabled;
         if (enable || disable) {
             Enabled = enable;
             refresh();
-            message->result = VR2Message::kResultHandled;
+            message->result = codes::kResultHandled;
             return;
         }
     }
 
     HandleMessage(sender, message);
-    if (message->result == VR2Message::kResultHandled || message->result == VR2Message::kResultStop)
+    if (codes::EndsRoad(message->result))
         return;
     if (const auto surface = mSurface.lock())
         Vireo2Engine::VR2ForwardMessage(Self(), sender, std::dynamic_pointer_cast<VR2Object>(surface), message);
@@ -288,8 +282,7 @@ bool VR2View::DoPropertyGet(const std::vector<platform::Variant>& keys, const pl
 {
     if (mReleased || keys.empty())
         return false;
-    if (!values)
-        throw platform::NilObjectException();
+    platform::Require(values);
     std::vector<platform::Variant> remaining;
     for (const auto& key : keys) {
         if (!IsBuiltInKey(key)) {
@@ -309,8 +302,7 @@ bool VR2View::DoPropertySet(const platform::Dictionary::Ref& values)
 {
     if (mReleased)
         return false;
-    if (!values)
-        throw platform::NilObjectException();
+    platform::Require(values);
     if (values->Count() == 0)
         return false;
     auto rest = platform::Dictionary::Create();

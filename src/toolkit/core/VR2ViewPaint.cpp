@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "platform/Exceptions.h"
+#include "platform/Graphics.h"
 #include "platform/Picture.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -20,9 +21,9 @@ bool VR2View::DoPaint(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&
         if (!picture)
             return true;
         Paint(VR2Graphics::Create(picture->Graphics()));
-        if (!g)
-            throw platform::NilObjectException();
-        g->DrawPicture(picture, 0, 0, -1, -1, -1, -1, -1, -1);
+        platform::Require(g);
+        constexpr int32_t own = platform::Graphics::kOwnSize;
+        g->DrawPicture(picture, 0, 0, own, own, own, own, own, own);
         return true;
     }
     if (Vireo2Engine::VR2DebugBoundingBox && g) {

@@ -41,7 +41,7 @@ void WalkResponderChain(const VR2Object::Ref& sender, const VR2Message::Ref& mes
         if (!receiver)
             return;
         receiver->Action(sender, message);
-        if (message->result == VR2Message::kResultHandled)
+        if (message->result == codes::kResultHandled)
             return;
     }
 }
@@ -50,8 +50,7 @@ void WalkResponderChain(const VR2Object::Ref& sender, const VR2Message::Ref& mes
 
 void VR2SendMessage(const VR2Object::Ref& sender, const VR2Object::Ref& target, const VR2Message::Ref& message)
 {
-    if (!message)
-        throw platform::NilObjectException();
+    platform::Require(message);
     if (target)
         target->Action(sender, message);
     else
@@ -61,14 +60,13 @@ void VR2SendMessage(const VR2Object::Ref& sender, const VR2Object::Ref& target, 
 void VR2ForwardMessage(const VR2Object::Ref& forwarder, const VR2Object::Ref& sender, const VR2Object::Ref& target,
                        const VR2Message::Ref& message)
 {
-    if (!message)
-        throw platform::NilObjectException();
+    platform::Require(message);
     if (!target) {
-        message->result = VR2Message::kResultNoTarget;
+        message->result = codes::kResultNoTarget;
         return;
     }
     if (forwarder && VR2SameObject(forwarder.get(), sender.get())) {
-        message->result = VR2Message::kResultStop;
+        message->result = codes::kResultStop;
         return;
     }
     target->Action(sender, message);
@@ -76,8 +74,7 @@ void VR2ForwardMessage(const VR2Object::Ref& forwarder, const VR2Object::Ref& se
 
 void VR2Responder_AcquireFocus(const VR2Object::Ref& object)
 {
-    if (!object)
-        throw platform::NilObjectException();
+    platform::Require(object);
     auto& chain = ResponderChain();
     const auto found = std::find_if(chain.begin(), chain.end(),
                                     [&](const VR2Object::Ref& member) { return VR2SameObject(member.get(), object.get()); });

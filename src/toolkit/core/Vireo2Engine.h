@@ -30,12 +30,13 @@ inline bool VR2DebugBoundingBox = false;
 inline std::shared_ptr<VR2DragObject> VR2CurrentDragObject;
 
 // Delivers the message to target, or along the responder chain (newest member
-// first, each at most once, until one sets result 1) when target is nil.
+// first, each at most once, until one sets codes::kResultHandled) when target is nil.
 // Exceptions from receivers reach the caller. A nil message raises NilObjectException.
 void VR2SendMessage(const VR2Object::Ref& sender, const VR2Object::Ref& target, const VR2Message::Ref& message);
 
-// Passes a message on to target, keeping its sender. A nil target sets result
-// 4; a forwarder that is the sender sets result 3; neither delivers.
+// Passes a message on to target, keeping its sender. A nil target sets
+// codes::kResultNoTarget; a forwarder that is the sender sets
+// codes::kResultStop; neither delivers.
 void VR2ForwardMessage(const VR2Object::Ref& forwarder, const VR2Object::Ref& sender, const VR2Object::Ref& target,
                        const VR2Message::Ref& message);
 

@@ -66,24 +66,20 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
     // The size is read again before each view: a view appended while painting is painted too.
     for (size_t index = 0; index < views.size(); ++index) {
         // Skipping a view must cost next to nothing: no reference count, no allocation.
-        VR2View* const candidate = views[index].get();
-        if (!candidate)
-            throw platform::NilObjectException("a view list holds nil");
-        if (!candidate->Visible)
+        const VR2View& candidate = platform::Require(views[index]);
+        if (!candidate.Visible)
             continue;
-        const int32_t left = candidate->left(), top = candidate->top();
-        const int32_t width = candidate->width(), height = candidate->height();
+        const int32_t left = candidate.left(), top = candidate.top();
+        const int32_t width = candidate.width(), height = candidate.height();
         if (width <= 0 || height <= 0)
             continue;
-        if (!dirty)
-            throw platform::NilObjectException();
+        platform::Require(dirty);
         if (!dirty->intersects(left, top, width, height))
             continue;
         const auto part = dirty->intersection(left, top, width, height);
         if (part->empty())
             continue;
-        if (!g)
-            throw platform::NilObjectException();
+        platform::Require(g);
 
         // Held while it paints: its DoPaint may change the list.
         const auto view = views[index];
@@ -102,16 +98,16 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
         part->offset(platform::WrapNeg(left), platform::WrapNeg(top));
         if (!view->DoPaint(context, part))
             continue;
+        constexpr int32_t own = platform::Graphics::kOwnSize;
         if (offscreenPath)
             g->DrawPicture(offscreen.Picture(), platform::WrapAdd(left, part->left), platform::WrapAdd(top, part->top),
-                           -1, -1, -1, -1, -1, -1);
+                           own, own, own, own, own, own);
     }
 }
 
 void VR2AutoSizeRectForString(const std::string& text, const VR2Rect::Ref& rect, const VR2Graphics::Ref& g)
 {
-    if (!rect)
-        throw platform::NilObjectException();
+    platform::Require(rect);
     auto context = g;
     if (!context) {
         context = VR2Graphics::Create();

@@ -1,13 +1,11 @@
 #include "toolkit/core/Vireo2Engine.h"
 
 #include "platform/Exceptions.h"
-#include "platform/FourCC.h"
+#include "platform/Codes.h"
 #include "platform/Text.h"
 #include "toolkit/core/App.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
-
-using platform::FourCC;
 
 namespace Vireo2Engine {
 
@@ -55,8 +53,7 @@ std::shared_ptr<VR2View> VR2ApplicationFindViewByPath(const std::string& path, b
 
 std::shared_ptr<VR2View> VR2FindViewByPath(const std::shared_ptr<VR2Surface>& surface, const std::string& path)
 {
-    if (!surface)
-        throw platform::NilObjectException();
+    platform::Require(surface);
     auto parts = platform::Split(path, ".");
     auto current = surface;
     while (!parts.empty()) {
@@ -82,44 +79,44 @@ VR2Object::Ref VR2FindTargetObject(int32_t code, const std::string& name, const 
     const bool named = !name.empty();
 
     switch (code) {
-    case FourCC("self"):
+    case codes::kTargetSelf:
         return source;
-    case FourCC("parn"):
+    case codes::kTargetParent:
         return AsObject(parent);
-    case FourCC("top "):
+    case codes::kTargetTop:
         return AsObject(root);
-    case FourCC("app "):
+    case codes::kTargetApp:
         return AsObject(application);
-    case FourCC("fapp"):
+    case codes::kTargetFindInApp:
         return applicationLookups ? applicationLookups->focusView() : VR2ApplicationFindFocusObject();
-    case FourCC("fprt"):
+    case codes::kTargetFindInParent:
         return parent ? parent->focusView() : nullptr;
-    case FourCC("ftop"):
+    case codes::kTargetFindInTop:
         return root ? root->focusView() : nullptr;
-    case FourCC("fslf"):
+    case codes::kTargetFindInSelf:
         return ownSurface ? ownSurface->focusView() : nullptr;
-    case FourCC("frst"): {
+    case codes::kTargetFirstResponder: {
         const auto chain = VR2ResponderChainCopy();
         return chain.empty() ? nullptr : chain.front();
     }
-    case FourCC("inap"):
+    case codes::kTargetInApp:
         if (!named)
             return nullptr;
         return applicationLookups ? applicationLookups->findViewByName(name, true, false)
                                   : VR2ApplicationFindViewByName(name, true, false);
-    case FourCC("inpt"):
+    case codes::kTargetInParent:
         return parent && named ? parent->FindViewByName(name, true, false) : nullptr;
-    case FourCC("intp"):
+    case codes::kTargetInTop:
         return root && named ? root->FindViewByName(name, true, false) : nullptr;
-    case FourCC("insf"):
+    case codes::kTargetInSelf:
         return ownSurface && named ? ownSurface->FindViewByName(name, true, false) : nullptr;
-    case FourCC("papp"):
+    case codes::kTargetPathInApp:
         return named ? VR2ApplicationFindViewByPath(name, true, false) : nullptr;
-    case FourCC("pprt"):
+    case codes::kTargetPathInParent:
         return parent ? VR2FindViewByPath(parent, name) : nullptr;
-    case FourCC("ptop"):
+    case codes::kTargetPathInTop:
         return root ? VR2FindViewByPath(root, name) : nullptr;
-    case FourCC("pslf"):
+    case codes::kTargetPathInSelf:
         return ownSurface && named ? VR2FindViewByPath(ownSurface, name) : nullptr;
     default:
         return nullptr;

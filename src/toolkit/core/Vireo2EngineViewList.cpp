@@ -1,5 +1,6 @@
 #include "toolkit/core/Vireo2Engine.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/core/VR2Surface.h"
@@ -11,13 +12,6 @@
 namespace Vireo2Engine {
 
 namespace {
-
-const std::shared_ptr<VR2View>& Require(const std::shared_ptr<VR2View>& view)
-{
-    if (!view)
-        throw platform::NilObjectException("a view list holds nil");
-    return view;
-}
 
 // Centres a length in a box from 0 to extent.
 int32_t Centred(int32_t extent, int32_t length)
@@ -54,25 +48,25 @@ bool VR2ArrangeLockedViews(const std::shared_ptr<VR2Rect>& oldBounds, const std:
     // Collected first: hooks that change the holder's list do not change this pass.
     ViewList pinned;
     for (const auto& view : views)
-        if (Require(view)->Pinning && view->Pinning->isLocked())
+        if (platform::Require(view).Pinning && view->Pinning->isLocked())
             pinned.push_back(view);
     if (pinned.empty())
         return false;
-    if (!oldBounds || !newBounds)
-        throw platform::NilObjectException();
-    const int32_t dw = platform::WrapSub(newBounds->width, oldBounds->width);
-    const int32_t dh = platform::WrapSub(newBounds->height, oldBounds->height);
+    const auto& from = platform::Require(oldBounds);
+    const auto& to = platform::Require(newBounds);
+    const int32_t dw = platform::WrapSub(to.width, from.width);
+    const int32_t dh = platform::WrapSub(to.height, from.height);
 
     for (const auto& view : pinned) {
         // A view released by an earlier view's hook has no pinning left.
         const auto pinning = view->Pinning;
         if (!pinning)
             continue;
-        const auto before = view->bounds(0);
-        ApplyPinning(*view, *pinning, dw, dh, *newBounds);
+        const auto before = view->bounds(codes::kSpaceLocal);
+        ApplyPinning(*view, *pinning, dw, dh, to);
         if (!live)
             view->DoResized(before);
-        else if (!view->bounds(0)->equal(before))
+        else if (!view->bounds(codes::kSpaceLocal)->equal(before))
             view->DoResizing(before);
     }
     return true;
@@ -82,17 +76,17 @@ std::shared_ptr<VR2View> VR2FindViewAtPoint(const ViewList& views, const std::sh
                                             bool visibleOnly, bool recurse, int32_t passOn)
 {
     for (auto candidate = views.rbegin(); candidate != views.rend(); ++candidate) {
-        const auto& view = Require(*candidate);
+        const auto& view = *candidate;
+        platform::Require(view);
         if (visibleOnly && !view->Visible)
             continue;
-        if (!point)
-            throw platform::NilObjectException();
-        if (!view->containsPoint(point->x, point->y))
+        const auto& where = platform::Require(point);
+        if (!view->containsPoint(where.x, where.y))
             continue;
         if (recurse) {
             if (const auto surface = std::dynamic_pointer_cast<VR2Surface>(view)) {
                 const auto inside =
-                    VR2Point::Create(platform::WrapSub(point->x, view->left()), platform::WrapSub(point->y, view->top()));
+                    VR2Point::Create(platform::WrapSub(where.x, view->left()), platform::WrapSub(where.y, view->top()));
                 return surface->FindViewAtPoint(inside, visibleOnly, recurse, passOn);
             }
         }
@@ -122,8 +116,8 @@ std::shared_ptr<VR2View> VR2FindViewSibling(const ViewList& views, const std::sh
 std::shared_ptr<VR2View> VR2FindViewByName(const ViewList& views, const std::string& name, bool passOn,
                                            bool visibleOnly)
 {
-    for (const auto& entry : views) {
-        const auto& view = Require(entry);
+    for (const auto& view : views) {
+        platform::Require(view);
         if (visibleOnly && !view->Visible)
             continue;
         if (view->Name == name)

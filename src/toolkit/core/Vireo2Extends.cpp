@@ -12,8 +12,7 @@ platform::Variant FindValue(const platform::Dictionary::Ref& d, const platform::
 
 platform::Dictionary::Ref Copy(const platform::Dictionary::Ref& d)
 {
-    if (!d)
-        throw platform::NilObjectException();
+    platform::Require(d);
     auto copy = platform::Dictionary::Create();
     for (const auto& key : d->Keys())
         copy->SetValue(key, d->Value(key));
@@ -23,8 +22,7 @@ platform::Dictionary::Ref Copy(const platform::Dictionary::Ref& d)
 bool keysExist(const platform::Dictionary::Ref& d, const std::vector<std::string>& keys)
 {
     for (const auto& key : keys) {
-        if (!d)
-            throw platform::NilObjectException();
+        platform::Require(d);
         if (!d->HasKey(platform::Variant(key)))
             return false;
     }

@@ -56,8 +56,7 @@ platform::Dictionary::Ref VR2RectListToDictionary(const std::vector<VR2Rect::Ref
 
 std::vector<VR2Rect::Ref> VR2RectListFromDictionary(const platform::Dictionary::Ref& d)
 {
-    if (!d)
-        throw platform::NilObjectException();
+    platform::Require(d);
     std::vector<VR2Rect::Ref> rects;
     for (const auto& key : d->Keys()) {
         auto rect = key.As<VR2Rect>();
@@ -82,8 +81,7 @@ int32_t VR2SelectorStringToInteger(std::string_view text)
 
 VR2MenuInfo::Ref VR2MenuItemToMenuInfo(const platform::MenuItem::Ref& item)
 {
-    if (!item)
-        throw platform::NilObjectException();
+    platform::Require(item);
     auto info = VR2MenuInfo::Create();
     info->Enabled = item->Enabled;
     info->Tag = item->Tag;

@@ -1,6 +1,7 @@
 #include "toolkit/geometry/VR2Graphics.h"
 
 #include "platform/ArcShape.h"
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/geometry/VR2Gradient.h"
@@ -9,8 +10,7 @@ using platform::WrapAdd;
 
 VR2Graphics::Ref VR2Graphics::Create(const platform::Graphics::Ref& port)
 {
-    if (!port)
-        throw platform::NilObjectException("VR2Graphics: no port");
+    platform::Require(port);
     Ref context(new VR2Graphics());
     context->Target(port);
     return context;
@@ -192,13 +192,13 @@ std::vector<int32_t> VR2Graphics::Arrow(int32_t x, int32_t y, int32_t width, int
     const int32_t right = WrapAdd(left, width), bottom = WrapAdd(top, height);
     const int32_t halfWidth = width / 2, halfHeight = height / 2;
     switch (direction) {
-    case 0:
+    case codes::kArrowDown:
         return {0, left, top, right, top, WrapAdd(left, halfWidth), bottom};
-    case 1:
+    case codes::kArrowUp:
         return {0, left, bottom, right, bottom, WrapAdd(left, halfWidth), top};
-    case 2:
+    case codes::kArrowLeft:
         return {0, right, top, right, bottom, left, WrapAdd(top, halfHeight)};
-    case 3:
+    case codes::kArrowRight:
         return {0, left, top, left, bottom, right, WrapAdd(top, halfHeight)};
     default:
         return {};
@@ -278,7 +278,7 @@ void VR2Graphics::DrawPicture(const platform::Picture::Ref& picture, int32_t x, 
                               int32_t sourceHeight)
 {
     constexpr int32_t own = platform::Graphics::kOwnSize;
-    if (destWidth == -1)
+    if (destWidth == own)
         mContext->DrawPicture(picture, X(x), Y(y), own, own, 0, 0, own, own);
     else
         mContext->DrawPicture(picture, X(x), Y(y), destWidth, destHeight, sourceX, sourceY, sourceWidth,

@@ -82,7 +82,8 @@ public:
     // Points in the platform's polygon form (element 0 is not a coordinate).
     void DrawPolygon(const std::vector<int32_t>& points) override;
     void FillPolygon(const std::vector<int32_t>& points) override;
-    // Direction 0 down, 1 up, 2 left, 3 right; any other draws nothing.
+    // Direction one of codes::kArrowDown, kArrowUp, kArrowLeft, kArrowRight;
+    // any other draws nothing.
     void DrawArrow(int32_t x, int32_t y, int32_t width, int32_t height, int32_t direction) override;
     void FillArrow(int32_t x, int32_t y, int32_t width, int32_t height, int32_t direction) override;
     // DrawArc places the arc shape at the box's corner, FillArc at its centre.
@@ -92,7 +93,8 @@ public:
     // the port's ForeColor is left at the last colour drawn.
     void FillGradientRect(int32_t x, int32_t y, int32_t width, int32_t height, platform::Color startColor,
                           platform::Color endColor, bool columns) override;
-    // destWidth -1: the whole picture at its own size, other sizes ignored.
+    // destWidth kOwnSize: the whole picture at its own size, the other sizes
+    // and the source ignored.
     void DrawPicture(const platform::Picture::Ref& picture, int32_t x, int32_t y, int32_t destWidth,
                      int32_t destHeight, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
                      int32_t sourceHeight) override;
