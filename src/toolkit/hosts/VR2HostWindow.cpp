@@ -205,13 +205,19 @@ void VR2HostWindow::changeFocus(int32_t code)
 VR2HostWindow::ViewRef VR2HostWindow::WalkSiblings(const VR2Surface::Ref& surface, const ViewRef& start,
                                                    bool forward)
 {
+    return WalkFocusSiblings(surface, start, forward, mFocusView.lock());
+}
+
+VR2HostWindow::ViewRef VR2HostWindow::WalkFocusSiblings(const VR2Surface::Ref& surface, const ViewRef& start,
+                                                        bool forward, const ViewRef& stopAt)
+{
     ViewRef current = start;
     // Without a view that accepts the focus the search would go round for
     // ever: one pass over the list ends it.
-    for (size_t steps = 0; steps <= surface->getViewList().size(); ++steps) {
+    for (size_t steps = 0; steps <= platform::Require(surface).getViewList().size(); ++steps) {
         const auto next = surface->FindViewSibling(current, forward, true);
         platform::YieldToEventLoop();
-        if (!next || next == mFocusView.lock() || next->doesAcceptFocus())
+        if (!next || (stopAt && next == stopAt) || next->doesAcceptFocus())
             return next;
         current = next;
     }

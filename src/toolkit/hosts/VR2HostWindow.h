@@ -48,6 +48,12 @@ public:
     void UnlockUpdate();
     bool isUpdateLocked() const { return mLockUpdate; }
 
+    // The focus search of every holder: repeats surface's sibling search from
+    // start, wrapping, until nil, stopAt or a view that accepts the focus;
+    // after one pass over the list without a stop, nil.
+    static ViewRef WalkFocusSiblings(const VR2Surface::Ref& surface, const ViewRef& start, bool forward,
+                                     const ViewRef& stopAt);
+
     bool VR2DragObject_DragEnter(const VR2DragObject::Ref& drag, int32_t action);
     bool VR2DragObject_DragOver(int32_t x, int32_t y, const VR2DragObject::Ref& drag, int32_t action);
     bool VR2DragObject_DragExit(const VR2DragObject::Ref& drag, int32_t action);

@@ -1,0 +1,453 @@
+#include "toolkit/hosts/VR2ContainerView.h"
+
+#include "platform/Codes.h"
+#include "platform/Exceptions.h"
+#include "platform/System.h"
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/geometry/VR2Graphics.h"
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int32_t Saturate(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                     std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+VR2Rect::Ref VR2ContainerView::ClipToHolder(const VR2Rect& rect, int32_t width, int32_t height, int32_t dx,
+                                            int32_t dy)
+{
+    const int64_t left = std::max<int64_t>(rect.left, 0);
+    const int64_t top = std::max<int64_t>(rect.top, 0);
+    const int64_t right = std::min<int64_t>(int64_t{rect.left} + rect.width, width);
+    const int64_t bottom = std::min<int64_t>(int64_t{rect.top} + rect.height, height);
+    if (right <= left || bottom <= top)
+        return nullptr;
+    return VR2Rect::Create(Saturate(left + dx), Saturate(top + dy), Saturate(right - left), Saturate(bottom - top));
+}
+
+VR2Surface::Ref VR2ContainerView::SelfSurface() { return std::dynamic_pointer_cast<VR2Surface>(Self()); }
+
+VR2ContainerView::ViewRef VR2ContainerView::HitTest(int32_t x, int32_t y)
+{
+    return FindViewAtPoint(VR2Point::Create(x, y), true, false, 0);
+}
+
+void VR2ContainerView::initWithContentView(const ViewRef& view)
+{
+    platform::Require(view).attach(SelfSurface(), false, false);
+}
+
+bool VR2ContainerView::containsPoint(int32_t x, int32_t y)
+{
+    if (OverrideMouseEvents)
+        return VR2View::containsPoint(x, y);
+    for (const auto& child : mView)
+        if (child->containsPoint(x - left(), y - top()))
+            return true;
+    return false;
+}
+
+bool VR2ContainerView::doesAcceptFocus()
+{
+    return std::any_of(mView.begin(), mView.end(), [](const ViewRef& child) { return child->doesAcceptFocus(); });
+}
+
+// Mouse
+
+bool VR2ContainerView::MouseDown(int32_t x, int32_t y)
+{
+    if (platform::IsCMMClick())
+        return false;
+    if (OverrideMouseEvents)
+        return ContainerMouseDown(x, y);
+    if (const auto child = HitTest(x, y)) {
+        if (child->DoMouseDown(x - child->left(), y - child->top())) {
+            mMouseDownView = child;
+            return true;
+        }
+    }
+    return ContainerMouseDown(x, y);
+}
+
+void VR2ContainerView::MouseDrag(int32_t x, int32_t y)
+{
+    const auto capture = OverrideMouseEvents ? nullptr : mMouseDownView.lock();
+    if (!capture) {
+        ContainerMouseDrag(x, y);
+        return;
+    }
+    if (capture->CancelDragging)
+        return;
+    bool cancel = false;
+    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
+    if (cancel)
+        capture->CancelDragging = true;
+}
+
+void VR2ContainerView::MouseUp(int32_t x, int32_t y)
+{
+    const auto capture = OverrideMouseEvents ? nullptr : mMouseDownView.lock();
+    if (!capture) {
+        ContainerMouseUp(x, y);
+        return;
+    }
+    capture->DoMouseUp(x - capture->left(), y - capture->top());
+    mMouseDownView.reset();
+}
+
+void VR2ContainerView::MouseMove(int32_t x, int32_t y)
+{
+    if (OverrideMouseEvents)
+        ContainerMouseMove(x, y);
+    else
+        DoTrackMouseMovement(x, y);
+}
+
+void VR2ContainerView::DoTrackMouseMovement(int32_t x, int32_t y)
+{
+    const auto child = HitTest(x, y);
+    auto over = mMouseOverView.lock();
+    if (!child) {
+        if (over) {
+            mMouseOverView.reset();
+            over->DoMouseExit();
+        }
+        ContainerMouseMove(x, y);
+        return;
+    }
+    if (over && over != child) {
+        mMouseOverView.reset();
+        over->DoMouseExit();
+        over = nullptr;
+    }
+    if (!over) {
+        mMouseOverView = child;
+        child->DoMouseEnter();
+    }
+    if ((over = mMouseOverView.lock()))
+        over->DoMouseMove(x - over->left(), y - over->top());
+}
+
+void VR2ContainerView::MouseExit()
+{
+    if (!OverrideMouseEvents) {
+        if (const auto over = mMouseOverView.lock()) {
+            mMouseOverView.reset();
+            over->DoMouseExit();
+        }
+    }
+    ContainerMouseExit();
+}
+
+bool VR2ContainerView::MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
+{
+    if (!OverrideMouseEvents)
+        if (const auto child = HitTest(x, y))
+            if (child->DoMouseWheel(x - child->left(), y - child->top(), deltaX, deltaY))
+                return true;
+    return ContainerMouseWheel(x, y, deltaX, deltaY);
+}
+
+// Keys and focus
+
+bool VR2ContainerView::KeyDown(const std::string& key)
+{
+    if (const auto focus = mFocusView.lock())
+        if (focus->DoKeyDown(key))
+            return true;
+    return ContainerKeyDown(key);
+}
+
+void VR2ContainerView::GotFocus()
+{
+    if (!CanFocus) {
+        // Hands the focus on to the first child that takes it.
+        if (const auto child = VR2HostWindow::WalkFocusSiblings(SelfSurface(), nullptr, true, nullptr)) {
+            child->changeFocus(0);
+            return;
+        }
+    }
+    ContainerGotFocus();
+}
+
+// Contextual menus
+
+bool VR2ContainerView::ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
+{
+    const auto child = HitTest(x, y);
+    mContextualMenuView = child;
+    if (child)
+        return child->DoConstructContextualMenu(base, x - child->left(), y - child->top());
+    return ContainerConstructContextualMenu(base, x, y);
+}
+
+bool VR2ContainerView::ContextualMenuAction(const platform::MenuItem::Ref& hitItem)
+{
+    if (const auto child = mContextualMenuView.lock()) {
+        if (child->DoContextualMenuAction(hitItem)) {
+            mContextualMenuView.reset();
+            return true;
+        }
+    }
+    return ContainerContextualMenuAction(hitItem);
+}
+
+// Drag and drop go to the hover child.
+
+bool VR2ContainerView::DragEnter(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (const auto over = mMouseOverView.lock())
+        return over->DoDragEnter(drag, action);
+    return ContainerDragEnter(drag, action);
+}
+
+bool VR2ContainerView::DragOver(int32_t x, int32_t y, const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (const auto over = mMouseOverView.lock())
+        return over->DoDragOver(x - over->left(), y - over->top(), drag, action);
+    return ContainerDragOver(x, y, drag, action);
+}
+
+void VR2ContainerView::DragExit(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (const auto over = mMouseOverView.lock())
+        over->DoDragExit(drag, action);
+    else
+        ContainerDragExit(drag, action);
+}
+
+void VR2ContainerView::DropObject(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (const auto over = mMouseOverView.lock())
+        over->DoDropObject(drag, action);
+    else
+        ContainerDropObject(drag, action);
+}
+
+// Activation and window-level events
+
+void VR2ContainerView::Deactivate()
+{
+    VR2View::Active(false);
+    for (const auto& child : std::vector<ViewRef>(mView))
+        child->DoDeactivate();
+    ContainerDeactivate();
+}
+
+bool VR2ContainerView::CancelClose(bool appQuitting)
+{
+    for (const auto& child : std::vector<ViewRef>(mView))
+        if (child->DoCancelClose(appQuitting))
+            return true;
+    return ContainerCancelClose(appQuitting);
+}
+
+void VR2ContainerView::Close()
+{
+    mContextualMenuView.reset();
+    if (const auto over = mMouseOverView.lock()) {
+        mMouseOverView.reset();
+        over->DoMouseExit();
+    }
+    if (const auto focus = mFocusView.lock()) {
+        focus->DoLostFocus();
+        mFocusView.reset();
+    }
+    ContainerClose();
+}
+
+void VR2ContainerView::EnableMenuItems()
+{
+    for (const auto& child : std::vector<ViewRef>(mView))
+        child->DoEnableMenuItems();
+    ContainerEnableMenuItems();
+}
+
+// Opening and resizing
+
+void VR2ContainerView::Open()
+{
+    mWindowBounds = VR2Rect::Create(left(), top(), width(), height());
+    ContainerOpen();
+}
+
+void VR2ContainerView::ArrangeLockedViews(bool live)
+{
+    mWindowIsResizing = live;
+    // Before Open there is no earlier frame to lay the pinned children out from.
+    if (AutoArrangeLockedViews && mWindowBounds)
+        Vireo2Engine::VR2ArrangeLockedViews(mWindowBounds, bounds(0), live, mView);
+    mWindowBounds = bounds(0);
+}
+
+void VR2ContainerView::Resized(const VR2Rect::Ref& oldBounds)
+{
+    ArrangeLockedViews(false);
+    ContainerResized(oldBounds);
+}
+
+void VR2ContainerView::Resizing(const VR2Rect::Ref& oldBounds)
+{
+    ArrangeLockedViews(true);
+    ContainerResizing(oldBounds);
+}
+
+void VR2ContainerView::ViewWillRelease()
+{
+    ContainerViewWillRelease();
+    while (!mView.empty()) {
+        const auto first = mView.front();
+        first->detach(false, true);
+        const auto found = std::find(mView.begin(), mView.end(), first);
+        if (found != mView.end())
+            mView.erase(found);
+    }
+}
+
+// Painting
+
+bool VR2ContainerView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
+{
+    if (hasBackColor) {
+        platform::Require(g).SetForeColor(backColor);
+        g->FillRect(rect);
+    }
+    if (PaintLayer == 0 || PaintLayer == -1)
+        ContainerPaintRect(g, rect, 0);
+    Vireo2Engine::VR2CompositeRect(g, mView, rect, nullptr);
+    if (PaintLayer == 1 || PaintLayer == -1)
+        ContainerPaintRect(g, rect, 1);
+    return true;
+}
+
+// The surface
+
+void VR2ContainerView::VR2Surface_AttachView(const ViewRef& view)
+{
+    platform::Require(view);
+    mView.push_back(view);
+    view->Active(VR2View::Active());
+    view->DoOpen();
+}
+
+void VR2ContainerView::VR2Surface_DetachView(const ViewRef& view)
+{
+    const auto found = std::find(mView.begin(), mView.end(), view);
+    if (!view || found == mView.end())
+        return;
+    if (mFocusView.lock() == view) {
+        view->DoLostFocus();
+        mFocusView.reset();
+    }
+    for (auto* reference : {&mMouseDownView, &mMouseOverView})
+        if (reference->lock() == view)
+            reference->reset();
+    // DoLostFocus may have changed the list.
+    const auto again = std::find(mView.begin(), mView.end(), view);
+    if (again != mView.end())
+        mView.erase(again);
+}
+
+VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewByName(const std::string& name, bool deep,
+                                                                      bool visibleOnly)
+{
+    return Vireo2Engine::VR2FindViewByName(mView, name, deep, visibleOnly);
+}
+
+VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewAtPoint(const VR2Point::Ref& point,
+                                                                       bool visibleOnly, bool recurse,
+                                                                       int32_t passOn)
+{
+    return Vireo2Engine::VR2FindViewAtPoint(mView, point, visibleOnly, recurse, passOn);
+}
+
+VR2Point::Ref VR2ContainerView::VR2Surface_MousePosition(int32_t space)
+{
+    const auto point = RequireSurface()->MousePosition(space);
+    if (space == codes::kSpaceLocal && point)
+        point->offset(left(), top(), nullptr);
+    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
+        return nullptr;
+    return point;
+}
+
+void VR2ContainerView::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
+{
+    RequireSurface()->ChangeMouseCursor(cursor);
+}
+
+void VR2ContainerView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& pic)
+{
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return;
+    if (const auto clipped = ClipToHolder(platform::Require(rect), width(), height(), left(), top()))
+        surface->UpdateRect(clipped, pic);
+}
+
+void VR2ContainerView::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
+{
+    platform::Require(newView);
+    platform::Require(oldView);
+    const auto found = std::find(mView.begin(), mView.end(), oldView);
+    if (found == mView.end())
+        return;
+    *found = newView;
+    for (auto* reference : {&mFocusView, &mMouseDownView, &mMouseOverView, &mContextualMenuView})
+        if (reference->lock() == oldView)
+            reference->reset();
+    oldView->DoClose();
+    oldView->detach(false, true);
+    newView->attach(SelfSurface(), false, true);
+    newView->DoOpen();
+}
+
+VR2Point::Ref VR2ContainerView::VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) { return nullptr; }
+
+std::shared_ptr<VR2DragObject> VR2ContainerView::VR2Surface_CreateDragObject(const VR2Rect::Ref&, int32_t)
+{
+    return nullptr;
+}
+
+VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap)
+{
+    return Vireo2Engine::VR2FindViewSibling(mView, view, forward, wrap);
+}
+
+VR2Surface::Ref VR2ContainerView::VR2Surface_RootSurface()
+{
+    const auto surface = mSurface.lock();
+    return surface ? surface->RootSurface() : SelfSurface();
+}
+
+void VR2ContainerView::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
+{
+    if (const auto surface = mSurface.lock())
+        surface->ChangeFocus(view, code);
+}
+
+bool VR2ContainerView::VR2Surface_isFocusView(const ViewRef& view)
+{
+    const auto surface = mSurface.lock();
+    return surface && surface->isFocusView(view);
+}
+
+VR2Rect::Ref VR2ContainerView::VR2Surface_Bounds(int32_t space)
+{
+    if (space >= codes::kSpaceLocal && space <= codes::kSpaceScreen)
+        return bounds(space);
+    throw platform::TypeMismatchException();
+}
+
+void VR2ContainerView::VR2Surface_SubviewDidChangeBounds(const ViewRef&, const VR2Rect::Ref&, bool, bool) {}
+
+std::vector<VR2ContainerView::ViewRef>& VR2ContainerView::VR2Surface_getViewList() { return mView; }
+
+VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_focusView() { return mFocusView.lock(); }
