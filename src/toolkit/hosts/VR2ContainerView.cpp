@@ -370,7 +370,7 @@ VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewAtPoint(const VR2
 
 VR2Point::Ref VR2ContainerView::VR2Surface_MousePosition(int32_t space)
 {
-    const auto point = RequireSurface()->MousePosition(space);
+    const auto point = platform::Require(mSurface.lock()).MousePosition(space);
     if (space == codes::kSpaceLocal && point)
         point->offset(left(), top(), nullptr);
     if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
@@ -380,7 +380,7 @@ VR2Point::Ref VR2ContainerView::VR2Surface_MousePosition(int32_t space)
 
 void VR2ContainerView::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
 {
-    RequireSurface()->ChangeMouseCursor(cursor);
+    platform::Require(mSurface.lock()).ChangeMouseCursor(cursor);
 }
 
 void VR2ContainerView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& pic)
