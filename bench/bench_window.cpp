@@ -6,7 +6,7 @@
 //    median time per request.
 #include "BenchTiming.h"
 #include "platform/Application.h"
-#include "platform/WindowWidget.h"
+#include "platform/TestSeam.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
@@ -217,10 +217,7 @@ void MeasureUpdate(int argc, char** argv)
         },
         201);
     // The last request is on screen: read it back once.
-    QWidget* widget = nullptr;
-    for (QWidget* candidate : QApplication::topLevelWidgets())
-        if (dynamic_cast<platform::WindowWidget*>(candidate) && candidate->isVisible())
-            widget = candidate;
+    QWidget* widget = platform::testseam::WidgetOf(*window);
     const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
     const bool onScreen = (shown.pixel(150, 100) & 0xFFFFFF) == ((round & 1) ? 0xC04040u : 0x40C040u);
     std::printf("UpdateRect of 100x100 to pixels in the window: %7.1f us (median of 201)%s\n", micros,

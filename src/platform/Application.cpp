@@ -2,7 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/UnhandledException.h"
-#include "platform/WindowList.h"
+#include "platform/private/WindowList.h"
 
 #include <QApplication>
 #include <QGuiApplication>

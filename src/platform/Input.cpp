@@ -1,4 +1,4 @@
-#include "platform/InputState.h"
+#include "platform/private/InputState.h"
 #include "platform/Keyboard.h"
 #include "platform/System.h"
 

@@ -1,8 +1,8 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
-#include "platform/WindowList.h"
-#include "platform/WindowWidget.h"
+#include "platform/private/WindowList.h"
+#include "platform/private/WindowWidget.h"
 
 #include <QCursor>
 #include <QGuiApplication>

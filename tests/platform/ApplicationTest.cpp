@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-using namespace testing_support;
+using namespace testsupport;
 using Log = std::vector<std::string>;
 
 namespace {

@@ -3,9 +3,9 @@
 #include "platform/EventLoop.h"
 #include "platform/Keyboard.h"
 #include "platform/System.h"
+#include "platform/TestSeam.h"
 #include "platform/Text.h"
 #include "platform/Window.h"
-#include "platform/WindowWidget.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
 
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-using namespace testing_support;
+using namespace testsupport;
 using Log = std::vector<std::string>;
 
 namespace {
@@ -116,7 +116,7 @@ protected:
     void SetUp() override
     {
         // Exact logs: drags only from pointer moves, unless a test asks.
-        platform::WindowWidget::SetDragRepeatInterval(0);
+        platform::testseam::SetDragRepeatInterval(0);
         ShowAndActivate(*window);
         handle = HandleOf(*window);
         widget = WidgetOf(*window);
@@ -124,7 +124,7 @@ protected:
     }
     void TearDown() override
     {
-        platform::WindowWidget::SetDragRepeatInterval(30);
+        platform::testseam::SetDragRepeatInterval(30);
         window->cancelClose = false;
         window->Close();
     }
@@ -165,7 +165,7 @@ TEST_F(WindowTest, PressHookThatHoldsUntilTheReleaseEndsThePress)
         while (platform::System::MouseDown())
             platform::YieldToEventLoop();
     };
-    platform::WindowWidget::SetDragRepeatInterval(30);
+    platform::testseam::SetDragRepeatInterval(30);
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 20));
     ProcessEventsFor(100);
     EXPECT_EQ(window->Take(), Log({"down 10,20", "up 12,22"}));
@@ -173,7 +173,7 @@ TEST_F(WindowTest, PressHookThatHoldsUntilTheReleaseEndsThePress)
 
 TEST_F(WindowTest, HeldButtonKeepsSendingDrags)
 {
-    platform::WindowWidget::SetDragRepeatInterval(30);
+    platform::testseam::SetDragRepeatInterval(30);
     QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_TRUE(RunEventLoopUntil([&] { return window->log.size() >= 3; }));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(5, 6));
@@ -216,11 +216,11 @@ TEST_F(WindowTest, KeysArriveAsTheirCharacterCodes)
 TEST(WindowKeys, DesktopAndSyntheticEventsGiveTheSameKey)
 {
     // X sends Ctrl+C as "\x03", Delete as "\x7f", Shift-Tab as Backtab.
-    EXPECT_EQ(platform::KeyText(Qt::Key_C, Qt::ControlModifier, "\x03"), "c");
-    EXPECT_EQ(platform::KeyText(Qt::Key_Delete, {}, "\x7f"), platform::Chr(127));
-    EXPECT_EQ(platform::KeyText(Qt::Key_Backtab, Qt::ShiftModifier, ""), platform::Chr(9));
-    EXPECT_EQ(platform::KeyText(Qt::Key_Return, Qt::KeypadModifier, "\r"), platform::Chr(3));
-    EXPECT_EQ(platform::KeyText(Qt::Key_F5, {}, ""), std::nullopt);
+    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_C, Qt::ControlModifier, "\x03"), "c");
+    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Delete, {}, "\x7f"), platform::Chr(127));
+    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Backtab, Qt::ShiftModifier, ""), platform::Chr(9));
+    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Return, Qt::KeypadModifier, "\r"), platform::Chr(3));
+    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_F5, {}, ""), std::nullopt);
 }
 
 TEST_F(WindowTest, KeysTheWindowLeavesGoOnToMenuShortcuts)

@@ -65,8 +65,8 @@ protected:
     }
 
     TemporaryFolder mApplicationFolder;
-    std::shared_ptr<testing_support::RecordingServices> mServices =
-        std::make_shared<testing_support::RecordingServices>();
+    std::shared_ptr<testsupport::RecordingServices> mServices =
+        std::make_shared<testsupport::RecordingServices>();
     std::shared_ptr<platform::Services> mPreviousServices;
     int32_t mPreviousTimeout = 0;
     std::unique_ptr<PlainSQL> mPlain;

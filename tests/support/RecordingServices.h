@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace testsupport {
 
 // Stands in for the services that would block or reach outside: records each
 // call; a pop-up menu answers what `choose` picks (nil by default).
@@ -56,4 +56,4 @@ private:
     std::shared_ptr<platform::Services> mPrevious;
 };
 
-}  // namespace testing_support
+}  // namespace testsupport

@@ -1,22 +1,15 @@
 #include "support/WindowDriver.h"
 
-#include "platform/WindowWidget.h"
+#include "platform/TestSeam.h"
 
-#include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <QWidget>
 #include <QWindow>
 
-namespace testing_support {
+namespace testsupport {
 
-QWidget* WidgetOf(const platform::Window& window)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* windowWidget = dynamic_cast<platform::WindowWidget*>(widget);
-            windowWidget && windowWidget->Owner() == &window)
-            return windowWidget;
-    return nullptr;
-}
+QWidget* WidgetOf(const platform::Window& window) { return platform::testseam::WidgetOf(window); }
 
 QWindow* HandleOf(const platform::Window& window)
 {
@@ -43,4 +36,4 @@ QImage ScreenPixels(const platform::Window& window)
     return screen->grabWindow(widget->winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace testing_support
+}  // namespace testsupport

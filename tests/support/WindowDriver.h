@@ -12,7 +12,7 @@
 class QWidget;
 class QWindow;
 
-namespace testing_support {
+namespace testsupport {
 
 QWidget* WidgetOf(const platform::Window& window);
 QWindow* HandleOf(const platform::Window& window);
@@ -29,4 +29,4 @@ inline void ProcessEventsFor(int milliseconds)
     RunEventLoopUntil([] { return false; }, milliseconds);
 }
 
-}  // namespace testing_support
+}  // namespace testsupport

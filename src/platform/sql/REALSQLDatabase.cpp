@@ -1,6 +1,6 @@
 #include "platform/sql/REALSQLDatabase.h"
 
-#include "platform/sql/SQLiteStatement.h"
+#include "platform/private/SQLiteStatement.h"
 
 #include <fcntl.h>
 #include <unistd.h>

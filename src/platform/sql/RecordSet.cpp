@@ -1,7 +1,7 @@
 #include "platform/sql/RecordSet.h"
 
 #include "platform/sql/REALSQLDatabase.h"
-#include "platform/sql/SQLiteStatement.h"
+#include "platform/private/SQLiteStatement.h"
 
 #include <algorithm>
 #include <bit>

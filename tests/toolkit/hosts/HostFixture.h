@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HostTestViews.h"
-#include "platform/WindowWidget.h"
+#include "platform/TestSeam.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
 
@@ -18,11 +18,11 @@ class HostFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::WindowWidget::SetDragRepeatInterval(0);
+        platform::testseam::SetDragRepeatInterval(0);
         window = TestHostWindow::Create(log);
-        testing_support::ShowAndActivate(*window);
-        handle = testing_support::HandleOf(*window);
-        widget = testing_support::WidgetOf(*window);
+        testsupport::ShowAndActivate(*window);
+        handle = testsupport::HandleOf(*window);
+        widget = testsupport::WidgetOf(*window);
         // The desktop's first paint, so that it comes before the test, not in it.
         EXPECT_TRUE(RunEventLoopUntil([&] { return window->paintRects > 0; }));
         window->paintRectArguments.clear();
@@ -31,7 +31,7 @@ protected:
     void TearDown() override
     {
         window->Close();
-        platform::WindowWidget::SetDragRepeatInterval(30);
+        platform::testseam::SetDragRepeatInterval(30);
     }
 
     // Starts the log afresh once the views are in place.
@@ -60,7 +60,7 @@ protected:
         return kept;
     }
 
-    testing_support::ScopedRecordingServices services;
+    testsupport::ScopedRecordingServices services;
     std::shared_ptr<EventLog> log = std::make_shared<EventLog>();
     TestHostWindow::Ref window;
     QWindow* handle = nullptr;

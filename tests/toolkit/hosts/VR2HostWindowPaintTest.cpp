@@ -27,7 +27,7 @@ protected:
         window->BackColor(kBack);
     }
 
-    uint32_t Pixel(int x, int y) { return testing_support::ScreenPixels(*window).pixel(x, y) & 0xFFFFFF; }
+    uint32_t Pixel(int x, int y) { return testsupport::ScreenPixels(*window).pixel(x, y) & 0xFFFFFF; }
 
     // Paints the whole window as the desktop asks for it, and forgets the counts.
     void PaintAll()

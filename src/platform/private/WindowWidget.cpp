@@ -1,11 +1,11 @@
-#include "platform/WindowWidget.h"
+#include "platform/private/WindowWidget.h"
 
-#include "platform/InputState.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "platform/UnhandledException.h"
 #include "platform/Window.h"
-#include "platform/WindowList.h"
+#include "platform/private/InputState.h"
+#include "platform/private/WindowList.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
