@@ -102,4 +102,10 @@ constexpr int32_t kTargetPathInParent = FourCC("pprt");
 constexpr int32_t kTargetPathInTop = FourCC("ptop");
 constexpr int32_t kTargetPathInSelf = FourCC("pslf");
 
+// Themes: per-part information selectors (part "text").
+constexpr int32_t kPartInfoRegularFontName = FourCC("rgfn");
+constexpr int32_t kPartInfoRegularFontSize = FourCC("rgfz");
+constexpr int32_t kPartInfoSmallFontName = FourCC("smfn");
+constexpr int32_t kPartInfoSmallFontSize = FourCC("smfz");
+
 }  // namespace codes

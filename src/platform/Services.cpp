@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/private/InputState.h"
+
 #include <QApplication>
 #include <QAction>
 #include <QDesktopServices>
@@ -89,9 +91,35 @@ std::shared_ptr<Services> SetServices(std::shared_ptr<Services> services)
     return previous;
 }
 
+namespace {
+
+// A modal loop takes the release of a press that was being handled when it
+// started, so that press ends with it: the window then ends its capture
+// instead of waiting for a release that will never come.
+void EndPressTakenByModalLoop()
+{
+    auto& input = CurrentInput();
+    if (input.pressHookRunning)
+        input.buttonDown = false;
+}
+
+}  // namespace
+
 void Beep() { Current()->Beep(); }
-void MsgBox(const std::string& text) { Current()->MsgBox(text); }
+
+void MsgBox(const std::string& text)
+{
+    Current()->MsgBox(text);
+    EndPressTakenByModalLoop();
+}
+
 bool ShowURL(const std::string& url) { return Current()->ShowURL(url); }
-MenuItem::Ref PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y) { return Current()->PopUpMenu(menu, x, y); }
+
+MenuItem::Ref PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y)
+{
+    auto chosen = Current()->PopUpMenu(menu, x, y);
+    EndPressTakenByModalLoop();
+    return chosen;
+}
 
 }  // namespace platform

@@ -13,6 +13,7 @@ using Clock = std::chrono::steady_clock;
 
 const Clock::time_point kStart = Clock::now();
 std::optional<int64_t> gTicksForTesting;
+std::optional<double> gMicrosecondsForTesting;
 
 }  // namespace
 
@@ -25,6 +26,8 @@ int64_t Ticks()
 
 double Microseconds()
 {
+    if (gMicrosecondsForTesting)
+        return *gMicrosecondsForTesting;
     return std::chrono::duration<double, std::micro>(Clock::now() - kStart).count();
 }
 
@@ -37,5 +40,7 @@ int32_t DoubleClickTicks()
 }
 
 void SetTicksForTesting(std::optional<int64_t> ticks) { gTicksForTesting = ticks; }
+
+void SetMicrosecondsForTesting(std::optional<double> microseconds) { gMicrosecondsForTesting = microseconds; }
 
 }  // namespace platform

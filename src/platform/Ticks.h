@@ -16,5 +16,7 @@ int32_t DoubleClickTicks();
 
 // Test seam: while set, Ticks() answers this value.
 void SetTicksForTesting(std::optional<int64_t> ticks);
+// Test seam: while set, Microseconds() answers this value.
+void SetMicrosecondsForTesting(std::optional<double> microseconds);
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 // Entry point of every test program: a headless Qt application with a
 // throw-away HOME, so that no test touches the real user's files.
+#include "support/ProgramSetup.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -19,6 +21,9 @@ std::filesystem::path MakeTemporaryFolder(const char* pattern)
 
 }  // namespace
 
+// The default, for the programs that need no setup of their own.
+__attribute__((weak)) void testsupport::ProgramSetup() {}
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -33,6 +38,7 @@ int main(int argc, char** argv)
     {
         QApplication application(argc, argv);
         testing::InitGoogleTest(&argc, argv);
+        testsupport::ProgramSetup();
         result = RUN_ALL_TESTS();
     }
     std::error_code ignored;

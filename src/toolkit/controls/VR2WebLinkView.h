@@ -1,0 +1,35 @@
+#pragma once
+
+#include "toolkit/controls/VR2ButtonView.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// One line of underlined link text; a click opens url through the platform's
+// URL service, or beeps when url is empty. It sends no message. Only the
+// drawn text reacts to the mouse once the link has been painted.
+// Properties "text" (repaints) and "url".
+class VR2WebLinkView : public VR2ButtonView {
+public:
+    using Ref = std::shared_ptr<VR2WebLinkView>;
+    static Ref Create() { return VR2View::Create<VR2WebLinkView>(); }
+
+    static constexpr int32_t kAlignLeft = 0;
+    static constexpr int32_t kAlignRight = 1;
+    static constexpr int32_t kAlignCentre = 2;
+
+    std::string text;
+    std::string url;
+    int32_t alignment = kAlignLeft;
+
+    // Sizes the view to its text in "System".
+    void AutoSizeForText();
+
+protected:
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
+    bool PropertyCheck(const std::vector<platform::Variant>& keys) override;
+    bool PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values) override;
+    bool PropertySet(const platform::Dictionary::Ref& values) override;
+    void Action(const VR2Rect::Ref& hotSpot, int32_t x, int32_t y) override;
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+// A shown window host of 400 x 300 that records the messages reaching it,
+// with recorded services and exact drags (no repeat of their own); and a
+// canvas on which a control paints itself as the compositor would have it.
+
+#include "platform/Codes.h"
+#include "platform/Ticks.h"
+#include "platform/TestSeam.h"
+#include "support/Pixels.h"
+#include "support/RecordingServices.h"
+#include "support/WindowDriver.h"
+#include "toolkit/core/VR2EventHandler.h"
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+class MessageWindow : public VR2HostWindow {
+public:
+    using Ref = std::shared_ptr<MessageWindow>;
+    static Ref Create()
+    {
+        Ref window(new MessageWindow());
+        window->Width(400);
+        window->Height(300);
+        return Opened(window);
+    }
+
+    // "selector valu" per message, the value left out when absent.
+    std::vector<std::string> messages;
+
+protected:
+    void HandleMessage(const VR2Object::Ref&, const VR2Message::Ref& message) override
+    {
+        std::string line = platform::FourCCText(message->selector);
+        if (message->params->HasKey(codes::kKeyValue))
+            line += " " + message->params->Value(codes::kKeyValue).StringValue();
+        messages.push_back(line);
+        message->result = codes::kResultHandled;
+    }
+
+private:
+    MessageWindow() = default;
+};
+
+class ControlsFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::testseam::SetDragRepeatInterval(0);
+        window = MessageWindow::Create();
+        testsupport::ShowAndActivate(*window);
+        handle = testsupport::HandleOf(*window);
+    }
+    void TearDown() override
+    {
+        window->Close();
+        platform::testseam::SetDragRepeatInterval(30);
+        platform::SetMicrosecondsForTesting(std::nullopt);
+    }
+
+    // Places the view in the window with an 'actn' handler that sends the event to the window.
+    template <typename View>
+    std::shared_ptr<View> Place(std::shared_ptr<View> view, int32_t left, int32_t top, int32_t width, int32_t height)
+    {
+        auto handler = VR2EventHandler::Create();
+        handler->targetCode = codes::kTargetParent;
+        handler->messageCategory = "test";
+        handler->messageSelector = codes::kEventAction;
+        view->EventHandlerTable->addHandler(codes::kEventAction, handler);
+        view->move(left, top, false);
+        if (width > 0)
+            view->resize(width, height, false);
+        view->attach(window, true, false);
+        return view;
+    }
+    std::vector<std::string> Sent()
+    {
+        auto sent = std::move(window->messages);
+        window->messages.clear();
+        return sent;
+    }
+    void Press(int x, int y) { QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(x, y)); }
+    void Move(int x, int y) { QTest::mouseMove(handle, QPoint(x, y)); }
+    void Release(int x, int y) { QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(x, y)); }
+    void Click(int x, int y) { QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(x, y)); }
+    uint32_t Screen(int x, int y) { return testsupport::ScreenPixels(*window).pixel(x, y) & 0xFFFFFF; }
+
+    testsupport::ScopedRecordingServices services;
+    MessageWindow::Ref window;
+    QWindow* handle = nullptr;
+};
+
+// Paints view on a white canvas of its size, origin at its corner.
+inline testsupport::Canvas Painted(const std::shared_ptr<VR2View>& view)
+{
+    testsupport::Canvas canvas(view->width(), view->height());
+    auto g = VR2Graphics::Create(canvas.picture->Graphics());
+    g->Width = view->width();
+    g->Height = view->height();
+    EXPECT_TRUE(view->DoPaint(g, view->frame()));
+    return canvas;
+}
+
+// A colour as the 24-bit number pixels compare with.
+inline uint32_t RGBOf(platform::Color color) { return static_cast<uint32_t>(color.value); }
