@@ -108,4 +108,7 @@ constexpr int32_t kPartInfoRegularFontSize = FourCC("rgfz");
 constexpr int32_t kPartInfoSmallFontName = FourCC("smfn");
 constexpr int32_t kPartInfoSmallFontSize = FourCC("smfz");
 
+// Row lists: the key of a 'keyp' report's parameter.
+constexpr int32_t kKeyKeyPress = FourCC("keyp");
+
 }  // namespace codes

@@ -1,0 +1,451 @@
+#include "toolkit/controls/VR2ViewManager.h"
+
+#include "platform/Codes.h"
+#include "platform/Exceptions.h"
+#include "platform/Keyboard.h"
+#include "platform/System.h"
+#include "platform/Text.h"
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/hosts/VR2ContainerView.h"
+#include "toolkit/hosts/VR2HostWindow.h"
+
+#include <algorithm>
+
+VR2ViewManager::VR2ViewManager() : mBounds(VR2Rect::Create()) {}
+
+void VR2ViewManager::setSurface(const VR2Surface::Ref& surface)
+{
+    mSurface = surface;
+    mBounds = platform::Require(surface).Bounds(codes::kSpaceLocal);
+}
+
+void VR2ViewManager::resize(int32_t width, int32_t height)
+{
+    mBounds->width = width;
+    mBounds->height = height;
+}
+
+VR2Point::Ref VR2ViewManager::position() const { return VR2Point::Create(mBounds->left, mBounds->top); }
+
+VR2Rect::Ref VR2ViewManager::frame() const { return VR2Rect::Create(mBounds->width, mBounds->height); }
+
+VR2ViewManager::ViewRef VR2ViewManager::HitTest(int32_t x, int32_t y)
+{
+    return VR2Surface_FindViewAtPoint(VR2Point::Create(x, y), true, false, 0);
+}
+
+// The list
+
+void VR2ViewManager::VR2Surface_AttachView(const ViewRef& view)
+{
+    platform::Require(view);
+    mView.push_back(view);
+    view->Active(mActive);
+    view->DoOpen();
+}
+
+void VR2ViewManager::Forget(const ViewRef& view)
+{
+    for (auto* reference : {&FocusView, &mMouseDownView, &mContextualMenuView, &mMouseOverView})
+        if (reference->lock() == view)
+            reference->reset();
+}
+
+void VR2ViewManager::VR2Surface_DetachView(const ViewRef& view)
+{
+    const auto found = std::find(mView.begin(), mView.end(), view);
+    if (!view || found == mView.end())
+        return;
+    mView.erase(found);
+    Forget(view);
+}
+
+VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_FindViewByName(const std::string& name, bool deep,
+                                                                  bool visibleOnly)
+{
+    return Vireo2Engine::VR2FindViewByName(mView, name, deep, visibleOnly);
+}
+
+VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_FindViewAtPoint(const VR2Point::Ref& point, bool visibleOnly,
+                                                                   bool recurse, int32_t passOn)
+{
+    return Vireo2Engine::VR2FindViewAtPoint(mView, point, visibleOnly, recurse, passOn);
+}
+
+VR2Point::Ref VR2ViewManager::VR2Surface_MousePosition(int32_t space)
+{
+    const auto point = platform::Require(mSurface.lock()).MousePosition(space);
+    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
+        return nullptr;
+    if (space == codes::kSpaceLocal && point)
+        point->offset(mBounds->left, mBounds->top, nullptr);
+    return point;
+}
+
+void VR2ViewManager::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
+{
+    platform::Require(mSurface.lock()).ChangeMouseCursor(cursor);
+}
+
+void VR2ViewManager::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture)
+{
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return;
+    if (const auto clipped = VR2ContainerView::ClipToHolder(platform::Require(rect), 0, 0, mBounds->width,
+                                                            mBounds->height, mBounds->left, mBounds->top))
+        surface->UpdateRect(clipped, picture);
+}
+
+void VR2ViewManager::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
+{
+    platform::Require(newView);
+    platform::Require(oldView);
+    const auto found = std::find(mView.begin(), mView.end(), oldView);
+    if (found == mView.end())
+        return;
+    *found = newView;
+    Forget(oldView);
+    oldView->DoClose();
+    oldView->detach(false, true);
+    newView->attach(mSurface.lock(), false, true);
+    newView->DoOpen();
+}
+
+VR2Point::Ref VR2ViewManager::VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) { return nullptr; }
+
+std::shared_ptr<VR2DragObject> VR2ViewManager::VR2Surface_CreateDragObject(const VR2Rect::Ref&, int32_t)
+{
+    return nullptr;
+}
+
+VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap)
+{
+    return Vireo2Engine::VR2FindViewSibling(mView, view, forward, wrap);
+}
+
+VR2Surface::Ref VR2ViewManager::VR2Surface_RootSurface()
+{
+    const auto surface = mSurface.lock();
+    return surface ? surface->RootSurface() : nullptr;
+}
+
+void VR2ViewManager::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
+{
+    if (const auto surface = mSurface.lock())
+        surface->ChangeFocus(view, code);
+}
+
+bool VR2ViewManager::VR2Surface_isFocusView(const ViewRef& view)
+{
+    if (UseFocusView)
+        return view && view == FocusView.lock();
+    const auto surface = mSurface.lock();
+    return surface && surface->isFocusView(view);
+}
+
+VR2Rect::Ref VR2ViewManager::VR2Surface_Bounds(int32_t space)
+{
+    return platform::Require(mSurface.lock()).Bounds(space);
+}
+
+VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_focusView()
+{
+    if (UseFocusView)
+        return FocusView.lock();
+    const auto surface = mSurface.lock();
+    if (!surface)
+        return nullptr;
+    for (const auto& view : mView)
+        if (surface->isFocusView(view))
+            return view;
+    return nullptr;
+}
+
+// Queries
+
+bool VR2ViewManager::containsPoint(int32_t x, int32_t y)
+{
+    const int32_t localX = platform::WrapSub(x, mBounds->left), localY = platform::WrapSub(y, mBounds->top);
+    return std::any_of(mView.begin(), mView.end(),
+                       [&](const ViewRef& view) { return view->containsPoint(localX, localY); });
+}
+
+bool VR2ViewManager::doesAcceptFocus()
+{
+    return std::any_of(mView.begin(), mView.end(), [](const ViewRef& view) { return view->doesAcceptFocus(); });
+}
+
+VR2Region::Ref VR2ViewManager::getOccupiedRegion(bool visibleOnly)
+{
+    auto region = VR2Region::Create();
+    for (const auto& view : mView)
+        if (!visibleOnly || view->Visible)
+            region->append(view->bounds(codes::kSpaceLocal));
+    return region;
+}
+
+// Focus
+
+void VR2ViewManager::LoseFocus()
+{
+    const auto old = FocusView.lock();
+    FocusView.reset();
+    if (old)
+        old->DoLostFocus();
+}
+
+void VR2ViewManager::GainFocus(const ViewRef& view)
+{
+    FocusView = view;
+    view->DoGotFocus();
+}
+
+VR2ViewManager::ViewRef VR2ViewManager::SearchOwnList(bool forward)
+{
+    const auto surface = mSurface.lock();
+    return surface ? VR2HostWindow::WalkFocusSiblings(surface, nullptr, forward, nullptr) : nullptr;
+}
+
+void VR2ViewManager::changeFocus(const ViewRef& view, int32_t code)
+{
+    switch (code) {
+    case codes::kFocusGive:
+        // Checked first, so that a nil request leaves the focus where it was.
+        platform::Require(view);
+        if (view == FocusView.lock())
+            return;
+        LoseFocus();
+        GainFocus(view);
+        return;
+    case codes::kFocusTake:
+        if (const auto focus = FocusView.lock(); focus && (!view || view == focus))
+            LoseFocus();
+        return;
+    case codes::kFocusNext:
+    case codes::kFocusPrevious:
+        MoveFocus(code == codes::kFocusNext);
+        return;
+    default:
+        return;
+    }
+}
+
+void VR2ViewManager::MoveFocus(bool forward)
+{
+    const auto focus = FocusView.lock();
+    if (!focus) {
+        if (const auto found = SearchOwnList(forward))
+            GainFocus(found);
+        return;
+    }
+    // Within the focus view's own holder; a pass that finds nothing else ends on the focus view.
+    const auto holder = focus->parent(false);
+    platform::Require(holder);
+    if (const auto found = VR2HostWindow::WalkFocusSiblings(holder, focus, forward, focus)) {
+        LoseFocus();
+        GainFocus(found);
+        return;
+    }
+    LoseFocus();
+    const auto found = SearchOwnList(forward);
+    if (found && found != focus)
+        GainFocus(found);
+}
+
+void VR2ViewManager::DoGotFocus()
+{
+    GotFocus();
+    if (!mView.empty())
+        mView.front()->changeFocus(codes::kFocusGive);
+}
+
+bool VR2ViewManager::DoKeyDown(const std::string& key)
+{
+    const auto focus = FocusView.lock();
+    if (!focus)
+        return KeyDown(key);
+    if (focus->DoKeyDown(key) || KeyDown(key))
+        return true;
+    if (key == platform::Chr(codes::kKeyTab)) {
+        changeFocus(focus, platform::Keyboard::ShiftKey() ? codes::kFocusPrevious : codes::kFocusNext);
+        return true;
+    }
+    return false;
+}
+
+// Mouse
+
+bool VR2ViewManager::DoMouseDown(int32_t x, int32_t y)
+{
+    if (platform::IsCMMClick())
+        return false;
+    if (const auto view = HitTest(x, y)) {
+        if (view->DoMouseDown(x - view->left(), y - view->top())) {
+            mMouseDownView = view;
+            return true;
+        }
+    }
+    return MouseDown(x, y);
+}
+
+void VR2ViewManager::DoMouseDrag(int32_t x, int32_t y)
+{
+    if (const auto drag = Vireo2Engine::VR2CurrentDragObject) {
+        drag->ContinueDragTracking();
+        return;
+    }
+    const auto capture = mMouseDownView.lock();
+    if (!capture) {
+        MouseDrag(x, y);
+        return;
+    }
+    if (capture->CancelDragging)
+        return;
+    bool cancel = false;
+    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
+    if (cancel)
+        capture->CancelDragging = true;
+}
+
+void VR2ViewManager::DoMouseUp(int32_t x, int32_t y)
+{
+    const auto capture = mMouseDownView.lock();
+    if (!capture) {
+        MouseUp(x, y);
+        return;
+    }
+    capture->DoMouseUp(x - capture->left(), y - capture->top());
+    mMouseDownView.reset();
+    DoTrackMouseMovement(x, y);
+}
+
+void VR2ViewManager::DoTrackMouseMovement(int32_t x, int32_t y)
+{
+    const auto view = HitTest(x, y);
+    auto over = mMouseOverView.lock();
+    if (over && over != view) {
+        mMouseOverView.reset();
+        over->DoMouseExit();
+        over = nullptr;
+    }
+    if (!view) {
+        MouseMove(x, y);
+        return;
+    }
+    if (!over) {
+        mMouseOverView = view;
+        view->DoMouseEnter();
+    }
+    if ((over = mMouseOverView.lock()))
+        over->DoMouseMove(x - over->left(), y - over->top());
+}
+
+void VR2ViewManager::DoMouseExit()
+{
+    if (const auto over = mMouseOverView.lock()) {
+        mMouseOverView.reset();
+        over->DoMouseExit();
+    }
+    MouseExit();
+}
+
+bool VR2ViewManager::DoMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
+{
+    if (const auto view = HitTest(x, y))
+        if (view->DoMouseWheel(x - view->left(), y - view->top(), deltaX, deltaY))
+            return true;
+    return MouseWheel(x, y, deltaX, deltaY);
+}
+
+// Menus and drops
+
+bool VR2ViewManager::DoConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
+{
+    const auto view = HitTest(x, y);
+    mContextualMenuView = view;
+    if (view)
+        return view->DoConstructContextualMenu(base, x - view->left(), y - view->top());
+    return ConstructContextualMenu(base, x, y);
+}
+
+bool VR2ViewManager::DoContextualMenuAction(const platform::MenuItem::Ref& item)
+{
+    if (const auto view = mContextualMenuView.lock()) {
+        if (view->DoContextualMenuAction(item)) {
+            mContextualMenuView.reset();
+            return true;
+        }
+    }
+    return ContextualMenuAction(item);
+}
+
+void VR2ViewManager::DoDropObject(const VR2DragObject::Ref& drag, int32_t action)
+{
+    if (const auto over = mMouseOverView.lock())
+        over->DoDropObject(drag, action);
+    else
+        DropObject(drag, action);
+}
+
+// Activation, closing, painting, layout
+
+void VR2ViewManager::DoDeactivate()
+{
+    mActive = false;
+    for (const auto& view : std::vector<ViewRef>(mView))
+        view->DoDeactivate();
+    Deactivate();
+}
+
+void VR2ViewManager::DoEnableMenuItems()
+{
+    for (const auto& view : std::vector<ViewRef>(mView))
+        view->DoEnableMenuItems();
+    EnableMenuItems();
+}
+
+bool VR2ViewManager::DoCancelClose(bool appQuitting)
+{
+    for (const auto& view : std::vector<ViewRef>(mView))
+        if (view->DoCancelClose(appQuitting))
+            return true;
+    return CancelClose(appQuitting);
+}
+
+void VR2ViewManager::DoClose()
+{
+    mContextualMenuView.reset();
+    if (const auto over = mMouseOverView.lock()) {
+        mMouseOverView.reset();
+        over->DoMouseExit();
+    }
+    LoseFocus();
+    mSurface.reset();
+    while (!mView.empty()) {
+        const auto first = mView.front();
+        first->detach(false, true);
+        const auto found = std::find(mView.begin(), mView.end(), first);
+        if (found != mView.end())
+            mView.erase(found);
+    }
+    Close();
+}
+
+bool VR2ViewManager::DoPaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
+{
+    Vireo2Engine::VR2CompositeRect(g, mView, rect, nullptr);
+    return true;
+}
+
+void VR2ViewManager::DoResized(const VR2Rect::Ref& oldBounds)
+{
+    Vireo2Engine::VR2ArrangeLockedViews(oldBounds, mBounds, false, mView);
+    Resized(oldBounds);
+}
+
+void VR2ViewManager::DoResizing(const VR2Rect::Ref& oldBounds)
+{
+    Vireo2Engine::VR2ArrangeLockedViews(oldBounds, mBounds, true, mView);
+    Resizing(oldBounds);
+}

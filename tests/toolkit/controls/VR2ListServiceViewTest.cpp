@@ -1,0 +1,146 @@
+#include "ListTestViews.h"
+#include "toolkit/hosts/HostFixture.h"
+
+#include <QTest>
+
+using Lines = EventLog;
+
+namespace {
+
+// The list's reports, without what the rows log.
+Lines Reports(const Lines& lines)
+{
+    Lines reports;
+    for (const auto& line : lines)
+        if (line.rfind("list ", 0) == 0)
+            reports.push_back(line);
+    return reports;
+}
+
+}  // namespace
+
+TEST_F(HostFixture, AThousandRowsSelectReportDoubleClicksAndKeys)
+{
+    auto list = TestList::Make(log, 10, 10, 300, 200);
+    list->attach(window, false, false);
+    list->Fill(1000);
+    Show();
+    auto rowPoint = [](int index) { return QPoint(50, 10 + index * 20 + 5); };
+
+    {
+        SCOPED_TRACE("click, Shift-click and Ctrl-click each make one row the selection");
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(3));
+        QTest::mouseClick(handle, Qt::LeftButton, Qt::ShiftModifier, rowPoint(5));
+        QTest::mouseClick(handle, Qt::LeftButton, Qt::ControlModifier, rowPoint(7));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r3", "list chgd r5", "list chgd r7"}));
+        EXPECT_EQ(list->Selection(), "r7");
+        EXPECT_TRUE(list->hasFocus());
+    }
+    {
+        SCOPED_TRACE("later presses on the same row within the interval are double clicks; empty space breaks them");
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(7));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(7));
+        EXPECT_EQ(Reports(Take()), Lines({"list dblk r7", "list dblk r7"}));
+        EXPECT_EQ(list->Selection(), "r7");
+    }
+    {
+        SCOPED_TRACE("the line between two rows belongs to the upper one");
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(50, 10 + 40));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r1"}));
+    }
+    {
+        SCOPED_TRACE("every key is reported, Tab included, so the focus stays");
+        QTest::keyClick(handle, Qt::Key_A);
+        QTest::keyClick(handle, Qt::Key_Tab);
+        QTest::keyClick(handle, Qt::Key_Backspace);
+        EXPECT_EQ(Reports(Take()), Lines({"list keyp a", "list keyp #9", "list keyp #8"}));
+        EXPECT_TRUE(list->hasFocus());
+    }
+    {
+        SCOPED_TRACE("with clickThrough 2 a press on the selected row goes to the row and reports nothing");
+        list->clickThrough = 2;
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(1));
+        EXPECT_EQ(Take(HOVER), Lines({"r1 MouseDown 40,5", "r1 MouseUp 40,5"}));
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(2));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r2"}));
+    }
+    {
+        SCOPED_TRACE("dragging selects the row under the pointer without a report");
+        list->clickThrough = 0;
+        QTest::mousePress(handle, Qt::LeftButton, {}, rowPoint(4));
+        QTest::mouseMove(handle, rowPoint(6));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, rowPoint(6));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r4"}));
+        EXPECT_EQ(list->Selection(), "r6");
+    }
+    {
+        SCOPED_TRACE("a wheel step repaints only the rows on screen");
+        for (const auto& row : list->getViewList())
+            std::static_pointer_cast<ProbeView>(row)->paints = 0;
+        QWheelEvent wheel(QPointF(50, 50), widget->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(widget, &wheel);
+        EXPECT_EQ(list->documentArea()->top, -10);
+        int painted = 0, total = 0;
+        for (const auto& row : list->getViewList()) {
+            const int paints = std::static_pointer_cast<ProbeView>(row)->paints;
+            painted += paints > 0 ? 1 : 0;
+            total += paints;
+        }
+        EXPECT_EQ(painted, 11);  // 200 pixels of 20-pixel rows, half a row at each end
+        EXPECT_EQ(total, 11);
+    }
+}
+
+TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
+{
+    auto list = TestList::Make(log, 10, 10, 300, 200);
+    auto other = TestList::Make(log, 10, 220, 300, 60);
+    list->attach(window, false, false);
+    other->attach(window, false, false);
+    list->Fill(5);
+    other->Fill(2);
+    Show();
+
+    {
+        SCOPED_TRACE("the row that moves into the gap is selected, so a second delete removes it");
+        list->SelectRow(list->Row(2), false);
+        list->RemoveRow(list->selectedRow(), true);
+        EXPECT_EQ(list->Selection(), "r3");
+        list->RemoveRow(list->selectedRow(), true);
+        EXPECT_EQ(list->Selection(), "r4");
+        list->RemoveRow(list->selectedRow(), true);  // the last row: the new last row
+        EXPECT_EQ(list->Selection(), "r1");
+        EXPECT_EQ(list->count(), 2);
+    }
+    {
+        SCOPED_TRACE("removing an unselected row keeps the selection and adds its successor");
+        list->RemoveRow(list->Row(0), false);
+        EXPECT_EQ(list->Selection(), "r1 r1");
+    }
+    {
+        SCOPED_TRACE("a row of another list is left where it is");
+        const auto stranger = other->Row(0);
+        list->RemoveRow(stranger, true);
+        EXPECT_EQ(other->count(), 2);
+        EXPECT_EQ(stranger->parent(false), std::dynamic_pointer_cast<VR2Surface>(other));
+    }
+    {
+        SCOPED_TRACE("DeleteAllRows keeps the document size until the next ArrangeRows");
+        list->Fill(3);
+        const auto before = list->documentArea()->description();
+        list->DeleteAllRows();
+        EXPECT_EQ(list->count(), 0);
+        EXPECT_EQ(list->Selection(), "");
+        EXPECT_EQ(list->documentArea()->description(), before);
+        list->ArrangeRows(true);
+        EXPECT_EQ(list->documentArea()->description(), ",,,");
+    }
+    {
+        SCOPED_TRACE("a press below the last row empties the selection and reports nil");
+        other->SelectRow(other->Row(1), true);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(50, 275));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd nil"}));
+        EXPECT_EQ(other->Selection(), "");
+    }
+}
