@@ -19,14 +19,14 @@ void VR2ScrollingView::Created()
     mViewList = VR2ViewManager::Create();
     mViewList->setSurface(SelfSurface());
     // The bars stay unattached, so they never ask for their own repaint.
-    mHorizontalScrollbar = VR2View::Create<VR2ScrollbarView>();
+    mHorizontalScrollbar = VR2ScrollbarView::Create();
     mHorizontalScrollbar->LineStep(false, kLineStep);
     mHorizontalScrollbar->SelfRefresh = false;
-    mHorizontalScrollbar->Orientation = 1;
-    mVerticalScrollbar = VR2View::Create<VR2ScrollbarView>();
+    mHorizontalScrollbar->Orientation = VR2ScrollbarView::kHorizontal;
+    mVerticalScrollbar = VR2ScrollbarView::Create();
     mVerticalScrollbar->LineStep(false, kLineStep);
     mVerticalScrollbar->SelfRefresh = false;
-    mVerticalScrollbar->Orientation = 0;
+    mVerticalScrollbar->Orientation = VR2ScrollbarView::kVertical;
     SetupScrollbars();
     mHorizontalScrollbar->Value(true, 0);
     mVerticalScrollbar->Value(true, 0);
