@@ -2,10 +2,12 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Files.h"
+#include "platform/MenuBar.h"
 #include "platform/Object.h"
 #include "platform/Window.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -54,6 +56,18 @@ public:
     // EnableMenuItems, then the application's.
     void RaiseEnableMenuItems();
 
+    // The menu bar the windows show; set before the event loop starts.
+    platform::MenuBar::Ref MenuBar() const { return mMenuBar; }
+    void MenuBar(platform::MenuBar::Ref menuBar) { mMenuBar = std::move(menuBar); }
+    // The application's handler of the menu items of that Name (one per name).
+    void AddMenuHandler(const std::string& name, MenuHandler handler);
+    // The item chosen, by click or shortcut, in window (nil: the front one):
+    // that window's handler, then the running application's, then the
+    // platform's own (Quit quits). Answers whether one of them took it.
+    static bool ChooseMenuItem(const MenuItem::Ref& item, const platform::Window::Ref& window = nullptr);
+    // Whether choosing item in window would reach a handler or Quit.
+    static bool HasMenuCommand(const MenuItem::Ref& item, const platform::Window::Ref& window);
+
 protected:
     Application() = default;
 
@@ -74,6 +88,8 @@ private:
 
     void StartRunning(const std::string& document);
 
+    platform::MenuBar::Ref mMenuBar;
+    std::map<std::string, MenuHandler> mMenuHandlers;
     bool mAutoQuit = false;
     bool mQuitting = false;
     int32_t mMajorVersion = 1;

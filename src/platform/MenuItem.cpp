@@ -19,6 +19,14 @@ MenuItem::Ref MenuItem::Child(int32_t index) const
     return mChildren[static_cast<size_t>(index)];
 }
 
+MenuItem::Ref MenuItem::Child(const std::string& name) const
+{
+    for (const auto& child : mChildren)
+        if (child->Name == name)
+            return child;
+    return nullptr;
+}
+
 void MenuItem::Append(Ref item)
 {
     if (!item)

@@ -84,9 +84,9 @@ Window::~Window()
 }
 
 int32_t Window::Left() const { return mImpl->widget->geometry().left(); }
-int32_t Window::Top() const { return mImpl->widget->geometry().top(); }
+int32_t Window::Top() const { return mImpl->widget->geometry().top() + mImpl->widget->ContentTop(); }
 int32_t Window::Width() const { return mImpl->widget->width(); }
-int32_t Window::Height() const { return mImpl->widget->height(); }
+int32_t Window::Height() const { return mImpl->widget->ContentSize().height(); }
 
 void Window::Left(int32_t left)
 {
@@ -100,7 +100,7 @@ void Window::Left(int32_t left)
 void Window::Top(int32_t top)
 {
     auto geometry = mImpl->widget->geometry();
-    geometry.moveTop(top);
+    geometry.moveTop(top - mImpl->widget->ContentTop());
     mImpl->widget->setGeometry(geometry);
     if (!mImpl->open)
         mImpl->widget->RememberGeometry();
@@ -188,11 +188,24 @@ void Window::SetFocus()
     BringToFront(this);
 }
 
+void Window::Refresh()
+{
+    if (mImpl->widget)
+        mImpl->widget->RepaintContent();
+}
+
+void Window::ShowMenuBar()
+{
+    const auto application = Application::Current();
+    mImpl->widget->ShowMenuBar(application && mMenuBarVisible ? application->MenuBar() : nullptr);
+}
+
 void Window::OpenWindow()
 {
     auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
     OpenWindows().insert(OpenWindows().begin(), self);
     mImpl->open = true;
+    ShowMenuBar();
     OnOpen();
     if (mImpl->open && mImpl->visible)
         mImpl->widget->show();

@@ -8,11 +8,14 @@
 #include "platform/Object.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 
+class RectControl;
 class WindowWidget;
 
 // A top-level desktop window. The desktop's events reach the protected On...
@@ -68,6 +71,21 @@ public:
     bool Close();
     // Brings the window to the front and gives it the keyboard.
     void SetFocus();
+    // Paints the whole content again (Paint, then the controls).
+    void Refresh();
+
+    // The application's menu bar above the content, when the application has
+    // one; on by default.
+    bool MenuBarVisible() const { return mMenuBarVisible; }
+    void MenuBarVisible(bool visible);
+    // Takes the menu items of that Name while this window is in front, before
+    // the application's handler (one per name).
+    void AddMenuHandler(const std::string& name, MenuHandler handler);
+    MenuHandler MenuHandlerFor(const std::string& name) const;
+
+    // Platform controls, drawn over what Paint drew in the order added.
+    // Adding one raises its Open.
+    void AddControl(const std::shared_ptr<RectControl>& control);
 
 protected:
     Window();
@@ -126,9 +144,14 @@ private:
 
     void OpenWindow();
     bool CloseWindow(bool appQuitting);
+    void ShowMenuBar();
+    void PaintControls(const platform::Graphics::Ref& g);
 
     struct Impl;
     std::unique_ptr<Impl> mImpl;
+    bool mMenuBarVisible = true;
+    std::map<std::string, MenuHandler> mMenuHandlers;
+    std::vector<std::shared_ptr<RectControl>> mControls;
 };
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -138,10 +139,13 @@ void WindowWidget::Raise(Hook&& hook)
     });
 }
 
+bool WindowWidget::DispatchHook(const std::function<bool()>& hook) { return Dispatch(hook); }
+
 const Picture::Ref& WindowWidget::BackPicture()
 {
-    if (!mBack || mBack->Width() != width() || mBack->Height() != height()) {
-        mBack = Picture::NewPicture(std::max(width(), 1), std::max(height(), 1));
+    const QSize size = ContentSize();
+    if (!mBack || mBack->Width() != size.width() || mBack->Height() != size.height()) {
+        mBack = Picture::NewPicture(std::max(size.width(), 1), size.height());
         mBackValid = false;
     }
     return mBack;
@@ -153,15 +157,19 @@ void WindowWidget::PaintBackPicture()
     back->Image().fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
                                                         : QColor(Qt::white));
     mBackValid = true;
-    Raise([&] { mOwner->OnPaint(back->Graphics()); });
+    Raise([&] {
+        mOwner->OnPaint(back->Graphics());
+        mOwner->PaintControls(back->Graphics());
+    });
 }
 
 void WindowWidget::FlushDirty()
 {
     const auto& back = BackPicture();
+    const QRect content(QPoint(0, 0), ContentSize());
     if (mDirty.isEmpty() && back->Generation() != mShownGeneration)
-        mDirty = rect();
-    const QRect dirty = mDirty & rect();
+        mDirty = content;
+    const QRect dirty = (mDirty & content).translated(0, mMenuHeight);
     mDirty = QRect();
     if (!isVisible() || dirty.isEmpty())
         return;
@@ -175,6 +183,7 @@ void WindowWidget::FlushDirty()
 void WindowWidget::ApplyResize(int width, int height)
 {
     mApplyingResize = true;
+    height += mMenuHeight;
     if (minimumSize() == maximumSize())
         setFixedSize(width, height);
     else
@@ -217,6 +226,9 @@ bool WindowWidget::HandleKey(QKeyEvent* event)
     const auto key = KeyText(event->key(), event->modifiers(), event->text());
     if (!key)
         return false;
+    // A menu command that something takes wins over the window's own keys.
+    if (const auto item = MenuCommandForKey(event, *key))
+        return ChooseMenuItem(item);
     return Dispatch([&] { return mOwner->OnKeyDown(*key); });
 }
 
@@ -224,9 +236,15 @@ bool WindowWidget::event(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
-        // The window gets the first say on every key; what it leaves goes on
-        // to the menu shortcuts.
+        // Menu commands that something takes come first, then the window;
+        // what it leaves goes on to Qt's shortcuts.
         auto* key = static_cast<QKeyEvent*>(event);
+        // Alt with a letter opens a menu by its mnemonic.
+        if (mMenuBar && key->modifiers().testFlag(Qt::AltModifier) &&
+            !key->modifiers().testFlag(Qt::ControlModifier)) {
+            key->setAccepted(false);
+            return true;
+        }
         const bool handled = HandleKey(key);
         mCheckedKey = CheckedKey{key->key(), key->modifiers(), key->timestamp(), handled};
         key->setAccepted(handled);
@@ -264,7 +282,8 @@ void WindowWidget::paintEvent(QPaintEvent* event)
         PaintBackPicture();
     back->EndPainting();
     QPainter painter(this);
-    painter.drawImage(event->rect(), back->ImageForReading(), event->rect());
+    const QRect target = event->rect() & QRect(QPoint(0, mMenuHeight), ContentSize());
+    painter.drawImage(target, back->ImageForReading(), target.translated(0, -mMenuHeight));
     mShownGeneration = back->Generation();
     mPainting = false;
 }
@@ -272,7 +291,8 @@ void WindowWidget::paintEvent(QPaintEvent* event)
 void WindowWidget::TrackPointer(const QPointF& position, const QPointF& globalPosition,
                                 Qt::KeyboardModifiers modifiers)
 {
-    mPointer = QPoint(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    mPointer = QPoint(static_cast<int>(std::floor(position.x())),
+                      static_cast<int>(std::floor(position.y())) - mMenuHeight);
     auto& input = CurrentInput();
     input.screenX = static_cast<int32_t>(std::floor(globalPosition.x()));
     input.screenY = static_cast<int32_t>(std::floor(globalPosition.y()));
@@ -315,7 +335,7 @@ void WindowWidget::ShowContextualMenu(int32_t x, int32_t y)
         const auto base = MenuItem::Create();
         if (!mOwner->OnConstructContextualMenu(base, x, y) || base->Count() == 0)
             return false;
-        const QPoint global = mapToGlobal(QPoint(x, y));
+        const QPoint global = mapToGlobal(QPoint(x, y + mMenuHeight));
         const auto hit = PopUpMenu(base, global.x(), global.y());
         // The menu took the release.
         CurrentInput().buttonDown = false;
@@ -415,7 +435,12 @@ void WindowWidget::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void WindowWidget::resizeEvent(QResizeEvent*) { HandleSizeChange(false); }
+void WindowWidget::resizeEvent(QResizeEvent*)
+{
+    if (mMenuBar)
+        mMenuBar->resize(width(), mMenuHeight);
+    HandleSizeChange(false);
+}
 
 void WindowWidget::moveEvent(QMoveEvent*)
 {
@@ -447,7 +472,7 @@ void WindowWidget::dragMoveEvent(QDragMoveEvent* event)
 {
     const auto item = DragItem::Create();
     const int32_t action = DropActionCode(event->proposedAction());
-    const QPoint point = event->position().toPoint();
+    const QPoint point = event->position().toPoint() - QPoint(0, mMenuHeight);
     if (Dispatch([&] { return mOwner->OnDragOver(point.x(), point.y(), item, action); }))
         event->acceptProposedAction();
     else

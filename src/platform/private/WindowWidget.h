@@ -2,17 +2,22 @@
 
 // Private to the platform layer: the Qt widget behind a platform Window.
 
+#include "platform/MenuBar.h"
 #include "platform/Picture.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 class QKeyEvent;
+class QMenuBar;
 
 namespace platform {
 
@@ -51,8 +56,21 @@ public:
 
     QPoint Pointer() const { return mPointer; }
 
-    // Applies a size set in code: the resize is handled at once.
+    // Applies a content size set in code: the resize is handled at once.
     void ApplyResize(int width, int height);
+
+    // Shows the menus of bar above the content (nil takes them away); the
+    // content keeps its size and moves down below them.
+    void ShowMenuBar(const MenuBar::Ref& bar);
+    // The content's top edge in the widget and its size.
+    int ContentTop() const { return mMenuHeight; }
+    QSize ContentSize() const { return QSize(width(), std::max(height() - mMenuHeight, 1)); }
+    // The whole content is painted again.
+    void RepaintContent()
+    {
+        mBackValid = false;
+        update(QRect(QPoint(0, mMenuHeight), ContentSize()));
+    }
 
 protected:
     bool event(QEvent* event) override;
@@ -89,6 +107,14 @@ private:
     void RestartDragRepeat();
     void ShowContextualMenu(int32_t x, int32_t y);
     bool HandleKey(QKeyEvent* event);
+    // The menu item that a key chooses before the window sees it: one with a
+    // handler, or Quit. Nil for every other key.
+    MenuItem::Ref MenuCommandForKey(const QKeyEvent* event, const std::string& key);
+    bool ChooseMenuItem(const MenuItem::Ref& item);
+    // One EnableMenuItems round over bar.
+    void UpdateMenus(const MenuBar::Ref& bar);
+    // Dispatch for code outside this file.
+    bool DispatchHook(const std::function<bool()>& hook);
     void HandleSizeChange(bool finished);
 
     Window* mOwner;
@@ -101,6 +127,8 @@ private:
     bool mPainting = false;
     QRect mDirty;
     uint64_t mShownGeneration = 0;
+    QPointer<QMenuBar> mMenuBar;
+    int mMenuHeight = 0;
 
     QPoint mPointer;
     bool mPressTaken = false;

@@ -1,0 +1,152 @@
+#include "platform/private/WindowWidget.h"
+
+#include "platform/Application.h"
+#include "platform/Window.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace platform {
+
+namespace {
+
+QAction::MenuRole QtRole(MenuRole role)
+{
+    switch (role) {
+    case MenuRole::Quit:
+        return QAction::QuitRole;
+    case MenuRole::Preferences:
+        return QAction::PreferencesRole;
+    case MenuRole::About:
+        return QAction::AboutRole;
+    case MenuRole::Plain:
+        break;
+    }
+    return QAction::NoRole;
+}
+
+// The shortcut as the desktop writes it ("Ctrl+W"), shown beside the text.
+// The window runs the shortcuts itself, so Qt must not grab the keys.
+QString ShortcutLabel(const std::string& shortcut)
+{
+    const std::string key = ShortcutKey(shortcut);
+    if (key.empty())
+        return {};
+    const QChar character = QChar(key[0]).toUpper();
+    return QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(character.unicode())))
+        .toString(QKeySequence::NativeText);
+}
+
+void AddItems(QMenu& menu, const MenuItem::Ref& parent, std::vector<std::pair<QAction*, MenuItem::Ref>>& actions)
+{
+    for (int32_t index = 0; index < parent->Count(); ++index) {
+        const auto item = parent->Child(index);
+        if (item->Text == "-") {
+            menu.addSeparator();
+            continue;
+        }
+        QString text = QString::fromStdString(item->Text);
+        if (item->Count() > 0) {
+            auto* submenu = menu.addMenu(text);
+            actions.emplace_back(submenu->menuAction(), item);
+            AddItems(*submenu, item, actions);
+            continue;
+        }
+        const QString shortcut = ShortcutLabel(item->KeyboardShortcut);
+        if (!shortcut.isEmpty())
+            text += '\t' + shortcut;
+        auto* action = menu.addAction(text);
+        action->setMenuRole(QtRole(item->Role));
+        actions.emplace_back(action, item);
+    }
+}
+
+}  // namespace
+
+void WindowWidget::ShowMenuBar(const MenuBar::Ref& bar)
+{
+    const QSize content = ContentSize();
+    delete mMenuBar.data();
+    mMenuHeight = 0;
+    if (bar) {
+        auto* menuBar = new QMenuBar(this);
+        // In the window on every desktop, never exported to a global menu.
+        menuBar->setNativeMenuBar(false);
+        auto actions = std::make_shared<std::vector<std::pair<QAction*, MenuItem::Ref>>>();
+        for (int32_t index = 0; index < bar->Count(); ++index) {
+            const auto menuItem = bar->Child(index);
+            auto* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text));
+            actions->emplace_back(menu->menuAction(), menuItem);
+            AddItems(*menu, menuItem, *actions);
+            // Enabled as the items say when the menu opens.
+            QObject::connect(menu, &QMenu::aboutToShow, this, [this, bar, actions] {
+                UpdateMenus(bar);
+                for (const auto& [action, item] : *actions)
+                    action->setEnabled(item->Enabled);
+            });
+        }
+        for (const auto& [action, item] : *actions) {
+            if (action->menu())
+                continue;
+            std::weak_ptr<MenuItem> weakItem = item;
+            QObject::connect(action, &QAction::triggered, this, [this, weakItem] {
+                if (const auto chosen = weakItem.lock())
+                    ChooseMenuItem(chosen);
+            });
+        }
+        mMenuHeight = menuBar->sizeHint().height();
+        menuBar->setGeometry(0, 0, width(), mMenuHeight);
+        menuBar->show();
+        mMenuBar = menuBar;
+    }
+    // The content keeps its size: the window grows or shrinks around it.
+    mApplyingResize = true;
+    const QSize size(content.width(), content.height() + mMenuHeight);
+    if (minimumSize() == maximumSize())
+        setFixedSize(size);
+    else
+        resize(size);
+    mApplyingResize = false;
+    mLastSize = this->size();
+    mBackValid = false;
+    update();
+}
+
+MenuItem::Ref WindowWidget::MenuCommandForKey(const QKeyEvent* event, const std::string& key)
+{
+    const auto modifiers = event->modifiers();
+    if (!modifiers.testFlag(Qt::ControlModifier) || modifiers.testFlag(Qt::AltModifier) ||
+        modifiers.testFlag(Qt::MetaModifier) || !mOwner)
+        return nullptr;
+    const auto application = Application::Current();
+    const auto bar = application ? application->MenuBar() : nullptr;
+    const auto item = bar ? bar->FindShortcut(key) : nullptr;
+    if (!item)
+        return nullptr;
+    UpdateMenus(bar);
+    const bool taken = DispatchHook([&] {
+        const auto window = std::dynamic_pointer_cast<Window>(mOwner->shared_from_this());
+        return item->Enabled && Application::HasMenuCommand(item, window);
+    });
+    return taken ? item : nullptr;
+}
+
+bool WindowWidget::ChooseMenuItem(const MenuItem::Ref& item)
+{
+    return DispatchHook([&] {
+        return Application::ChooseMenuItem(item, std::dynamic_pointer_cast<Window>(mOwner->shared_from_this()));
+    });
+}
+
+void WindowWidget::UpdateMenus(const MenuBar::Ref& bar)
+{
+    DispatchHook([&] {
+        bar->UpdateEnabled();
+        return true;
+    });
+}
+
+}  // namespace platform
