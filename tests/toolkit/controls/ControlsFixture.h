@@ -5,12 +5,13 @@
 // canvas on which a control paints itself as the compositor would have it.
 
 #include "platform/Codes.h"
-#include "platform/Ticks.h"
 #include "platform/TestSeam.h"
+#include "platform/Ticks.h"
 #include "support/Pixels.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
 #include "toolkit/core/VR2EventHandler.h"
+#include "toolkit/core/VR2MenuInfo.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <QTest>
@@ -20,19 +21,19 @@
 #include <string>
 #include <vector>
 
+using Lines = std::vector<std::string>;
+
 class MessageWindow : public VR2HostWindow {
 public:
-    using Ref = std::shared_ptr<MessageWindow>;
-    static Ref Create()
+    static std::shared_ptr<MessageWindow> Create()
     {
-        Ref window(new MessageWindow());
+        std::shared_ptr<MessageWindow> window(new MessageWindow());
         window->Width(400);
         window->Height(300);
         return Opened(window);
     }
-
-    // "selector valu" per message, the value left out when absent.
-    std::vector<std::string> messages;
+    // "selector" plus the 'valu' parameter or the chosen menu entry's text, per message.
+    Lines messages;
 
 protected:
     void HandleMessage(const VR2Object::Ref&, const VR2Message::Ref& message) override
@@ -40,6 +41,8 @@ protected:
         std::string line = platform::FourCCText(message->selector);
         if (message->params->HasKey(codes::kKeyValue))
             line += " " + message->params->Value(codes::kKeyValue).StringValue();
+        if (const auto menu = message->params->Lookup("menu", {}).As<VR2MenuInfo>())
+            line += " " + menu->Text;
         messages.push_back(line);
         message->result = codes::kResultHandled;
     }
@@ -64,27 +67,24 @@ protected:
         platform::SetMicrosecondsForTesting(std::nullopt);
     }
 
-    // Places the view in the window with an 'actn' handler that sends the event to the window.
+    // Attaches the view (resized unless width is 0) with 'actn' and 'mact' handlers that reach the window.
     template <typename View>
-    std::shared_ptr<View> Place(std::shared_ptr<View> view, int32_t left, int32_t top, int32_t width, int32_t height)
+    std::shared_ptr<View> Place(std::shared_ptr<View> view, int32_t left, int32_t top, int32_t width = 0,
+                                int32_t height = 0)
     {
-        auto handler = VR2EventHandler::Create();
-        handler->targetCode = codes::kTargetParent;
-        handler->messageCategory = "test";
-        handler->messageSelector = codes::kEventAction;
-        view->EventHandlerTable->addHandler(codes::kEventAction, handler);
+        for (const int32_t code : {codes::kEventAction, codes::kEventMenuAction}) {
+            auto handler = VR2EventHandler::Create();
+            handler->targetCode = codes::kTargetParent;
+            handler->messageSelector = code;
+            view->EventHandlerTable->addHandler(code, handler);
+        }
         view->move(left, top, false);
         if (width > 0)
             view->resize(width, height, false);
         view->attach(window, true, false);
         return view;
     }
-    std::vector<std::string> Sent()
-    {
-        auto sent = std::move(window->messages);
-        window->messages.clear();
-        return sent;
-    }
+    Lines Sent() { return std::exchange(window->messages, {}); }
     void Press(int x, int y) { QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(x, y)); }
     void Move(int x, int y) { QTest::mouseMove(handle, QPoint(x, y)); }
     void Release(int x, int y) { QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(x, y)); }
@@ -92,7 +92,7 @@ protected:
     uint32_t Screen(int x, int y) { return testsupport::ScreenPixels(*window).pixel(x, y) & 0xFFFFFF; }
 
     testsupport::ScopedRecordingServices services;
-    MessageWindow::Ref window;
+    std::shared_ptr<MessageWindow> window;
     QWindow* handle = nullptr;
 };
 
@@ -107,5 +107,4 @@ inline testsupport::Canvas Painted(const std::shared_ptr<VR2View>& view)
     return canvas;
 }
 
-// A colour as the 24-bit number pixels compare with.
 inline uint32_t RGBOf(platform::Color color) { return static_cast<uint32_t>(color.value); }

@@ -1,0 +1,89 @@
+#include "ControlsFixture.h"
+
+#include "platform/Services.h"
+#include "toolkit/controls/VR2PopupMenuView.h"
+#include "toolkit/controls/VR2PushButtonView.h"
+#include "toolkit/controls/VR2WebLinkView.h"
+#include "toolkit/core/VireoStandardProperties.h"
+
+namespace {
+
+// Shows a message box from inside its press, as an entry that fails does.
+class AlertingView : public VR2View {
+protected:
+    bool MouseDown(int32_t, int32_t) override
+    {
+        platform::MsgBox("Something went wrong.");
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(ControlsFixture, PopUpChoiceArrivesByMessageAndTheNextClickLands)
+{
+    auto popup = Place(VR2PopupMenuView::Create(), 20, 20, 120, 22);
+    for (const char* row : {"Breakfast", "Lunch", "Dinner"})
+        popup->AddRow(row, 5);
+    popup->Text = "Lunch";
+    auto button = Place(VR2PushButtonView::Create(), 200, 20, 80, 22);
+    services->choose = [](const platform::MenuItem::Ref& menu) { return menu->Child(2); };
+    {
+        SCOPED_TRACE("a new choice; the menu showed the old one checked, at the view's corner");
+        Press(30, 30);
+        Click(210, 30);
+        EXPECT_EQ(Sent(), Lines({"mact Dinner", "actn"}));
+        EXPECT_EQ(popup->Text, "Dinner");
+        const auto& shown = services->popUps.at(0);
+        EXPECT_TRUE(shown.menu->Child(1)->Checked && !shown.menu->Child(2)->Checked);
+        EXPECT_EQ(shown.x, window->Left() + 20);
+        EXPECT_TRUE(shown.menu->Child(2)->Tag.IsNil());
+    }
+    {
+        SCOPED_TRACE("the same choice again, or none, reports nothing");
+        Click(30, 30);
+        services->choose = nullptr;
+        Click(30, 30);
+        EXPECT_TRUE(Sent().empty());
+        EXPECT_FALSE(popup->DownFrame);
+    }
+    {
+        SCOPED_TRACE("a message box shown during a press ends that press");
+        Place(VR2View::Create<AlertingView>(), 20, 100, 50, 50);
+        Press(30, 110);
+        Click(210, 30);
+        EXPECT_EQ(Sent(), Lines({"actn"}));
+        EXPECT_EQ(services->messages, Lines({"Something went wrong."}));
+    }
+}
+
+TEST_F(ControlsFixture, WebLinkOpensItsAddressFromItsTextOnly)
+{
+    auto link = VR2WebLinkView::Create();
+    link->text = "Help";
+    link->resize(200, 20, false);
+    Painted(link);  // before it has a hot spot
+    link->url = "https://example.invalid/help";
+    Place(link, 20, 20, 200, 20);
+    // Pixels of the link's colour (its underline is solid) in the link.
+    const auto ink = [&](uint32_t colour) {
+        const QImage image = testsupport::ScreenPixels(*window);
+        int count = 0;
+        for (int y = 20; y < 40; ++y)
+            for (int x = 20; x < 60; ++x)
+                count += (image.pixel(x, y) & 0xFFFFFF) == colour;
+        return count;
+    };
+    Press(25, 30);
+    EXPECT_TRUE(ink(0xDE00DE) > 0 && ink(0x0000FF) == 0);
+    Release(25, 30);
+    EXPECT_TRUE(ink(0xDE00DE) == 0 && ink(0x0000FF) > 0);
+    Click(150, 30);
+    VireoStandardProperties::VR2ObjectSetProperty(link, "url", "");
+    Click(25, 30);
+    EXPECT_EQ(services->urls, Lines({"https://example.invalid/help"}));
+    EXPECT_EQ(services->beeps, 1);
+    link->alignment = VR2WebLinkView::kAlignRight;
+    Painted(link);
+    EXPECT_EQ(link->HotSpot[0]->right(), 200);
+}
