@@ -115,6 +115,7 @@ void VR2ListServiceView::ArrangeRows(bool refresh)
         y = WrapAdd(y, row->height());
         widest = std::max(widest, row->width());
     }
+    mViewList->StackedInOrder = true;
     minDocumentSize = VR2Area::Create(0, y);
     setDocumentSize(VR2Area::Create(widest, y));
     if (refresh)

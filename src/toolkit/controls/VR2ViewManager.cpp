@@ -10,6 +10,7 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
+#include <tuple>
 
 VR2ViewManager::VR2ViewManager() : mBounds(VR2Rect::Create()) {}
 
@@ -29,9 +30,39 @@ VR2Point::Ref VR2ViewManager::position() const { return VR2Point::Create(mBounds
 
 VR2Rect::Ref VR2ViewManager::frame() const { return VR2Rect::Create(mBounds->width, mBounds->height); }
 
+std::pair<size_t, size_t> VR2ViewManager::StackedRange(int32_t top, int32_t bottom) const
+{
+    const auto first = std::partition_point(mView.begin(), mView.end(), [top](const ViewRef& view) {
+        return int64_t{view->top()} + view->height() < top;
+    });
+    const auto last = std::partition_point(first, mView.end(), [bottom](const ViewRef& view) {
+        return view->top() <= bottom;
+    });
+    return {static_cast<size_t>(first - mView.begin()), static_cast<size_t>(last - mView.begin())};
+}
+
 VR2ViewManager::ViewRef VR2ViewManager::HitTest(int32_t x, int32_t y)
 {
-    return VR2Surface_FindViewAtPoint(VR2Point::Create(x, y), true, false, 0);
+    size_t first = 0, last = mView.size();
+    if (StackedInOrder)
+        std::tie(first, last) = StackedRange(y, y);
+    // Only what shows can be hit: a view whose frame lies wholly outside the
+    // surface's visible part is not painted, so it is passed over unasked.
+    const auto surface = mSurface.lock();
+    const auto shown = surface ? surface->Bounds(codes::kSpaceLocal) : nullptr;
+    if (shown)
+        shown->setPosition(VR2Point::Create(platform::WrapNeg(shown->left), platform::WrapNeg(shown->top)));
+    // The topmost first, as every holder's hit test goes.
+    for (size_t index = last; index-- > first;) {
+        VR2View& view = *mView[index];
+        if (!view.Visible)
+            continue;
+        if (shown && !shown->intersects(view.left(), view.top(), view.width(), view.height()))
+            continue;
+        if (view.containsPoint(x, y))
+            return mView[index];
+    }
+    return nullptr;
 }
 
 // The list
@@ -40,6 +71,7 @@ void VR2ViewManager::VR2Surface_AttachView(const ViewRef& view)
 {
     platform::Require(view);
     mView.push_back(view);
+    StackedInOrder = false;
     view->Active(mActive);
     view->DoOpen();
 }
@@ -57,6 +89,7 @@ void VR2ViewManager::VR2Surface_DetachView(const ViewRef& view)
     if (!view || found == mView.end())
         return;
     mView.erase(found);
+    StackedInOrder = false;
     Forget(view);
 }
 
@@ -105,6 +138,7 @@ void VR2ViewManager::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& 
     if (found == mView.end())
         return;
     *found = newView;
+    StackedInOrder = false;
     Forget(oldView);
     oldView->DoClose();
     oldView->detach(false, true);
@@ -422,6 +456,7 @@ void VR2ViewManager::DoClose()
     }
     LoseFocus();
     mSurface.reset();
+    StackedInOrder = false;
     while (!mView.empty()) {
         const auto first = mView.front();
         first->detach(false, true);
@@ -434,7 +469,14 @@ void VR2ViewManager::DoClose()
 
 bool VR2ViewManager::DoPaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
 {
-    Vireo2Engine::VR2CompositeRect(g, mView, rect, nullptr);
+    if (!StackedInOrder) {
+        Vireo2Engine::VR2CompositeRect(g, mView, rect, nullptr);
+        return true;
+    }
+    const auto [first, last] = StackedRange(platform::Require(rect).top, rect->bottom());
+    const std::vector<ViewRef> near(mView.begin() + static_cast<std::ptrdiff_t>(first),
+                                    mView.begin() + static_cast<std::ptrdiff_t>(last));
+    Vireo2Engine::VR2CompositeRect(g, near, rect, nullptr);
     return true;
 }
 

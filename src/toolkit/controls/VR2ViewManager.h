@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class VR2Graphics;
@@ -30,6 +31,12 @@ public:
 
     // True: isFocusView and focusView answer from FocusView; false: from the surface.
     bool UseFocusView = false;
+    // Set by a layout that has just stacked the views one below the other in
+    // list order, each within its frame (a row list's ArrangeRows); any change
+    // of the list clears it. While set, hit tests and painting look only at
+    // the views around the point or the dirty rectangle, so their cost follows
+    // what is on screen, not the length of the document.
+    bool StackedInOrder = false;
 
     void setSurface(const VR2Surface::Ref& surface);
     void resize(int32_t width, int32_t height);
@@ -150,6 +157,8 @@ protected:
 
 private:
     ViewRef HitTest(int32_t x, int32_t y);
+    // The views whose vertical extent meets top ... bottom, while StackedInOrder.
+    std::pair<size_t, size_t> StackedRange(int32_t top, int32_t bottom) const;
     void Forget(const ViewRef& view);
     void LoseFocus();
     void GainFocus(const ViewRef& view);

@@ -1,0 +1,196 @@
+#include "platform/Exceptions.h"
+#include "toolkit/controls/VR2ScrollbarView.h"
+#include "toolkit/controls/VR2ScrollingView.h"
+#include "toolkit/hosts/HostFixture.h"
+#include "toolkit/hosts/VR2ContainerView.h"
+#include "toolkit/hosts/VR2ViewArrangement.h"
+
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int kRows = 30;
+
+int32_t RowColour(int index) { return 0x102030 + index * 0x060402; }
+uint32_t Shown(const QImage& screen, int x, int y) { return screen.pixel(x, y) & 0xFFFFFFu; }
+
+}  // namespace
+
+// A 200 x 150 scrolling view over a document of 30 coloured rows, 180 x 20 each.
+class ScrollingFixture : public HostFixture {
+protected:
+    void SetUp() override
+    {
+        HostFixture::SetUp();
+        scroller = VR2ScrollingView::Create();
+        scroller->resize(200, 150, false);
+        scroller->attach(window, false, false);
+        for (int index = 0; index < kRows; ++index) {
+            auto row = ProbeView::Create(log, "d" + std::to_string(index), 0, index * 20, 180, 20,
+                                         platform::Color{RowColour(index)});
+            row->takeWheel = false;
+            row->attach(scroller, false, false);
+        }
+        scroller->setDocumentSize(VR2Area::Create(180, kRows * 20));
+        scroller->refresh();
+        Show();
+    }
+
+    int32_t OffsetY() { return scroller->documentArea()->top; }
+    // The window shows, down the document's column, the rows that the offset brings there.
+    void ExpectRowsFollowTheOffset()
+    {
+        const QImage screen = testsupport::ScreenPixels(*window);
+        for (int y = 5; y < 150; y += 20)
+            EXPECT_EQ(Shown(screen, 50, y), static_cast<uint32_t>(RowColour((y - OffsetY()) / 20))) << "at y " << y;
+    }
+    VR2Rect::Ref Spot(const char* tag) { return scroller->verticalScrollbar()->FindHotSpotWithTag(tag); }
+
+    VR2ScrollingView::Ref scroller;
+};
+
+TEST_F(ScrollingFixture, WheelBarAndDraggingPastTheEdgeMoveTheDocumentOnScreen)
+{
+    ASSERT_TRUE(scroller->verticalScrollbar()->Visible);
+    ASSERT_FALSE(scroller->horizontalScrollbar()->Visible);
+    {
+        SCOPED_TRACE("a wheel notch down scrolls one line step");
+        QWheelEvent wheel(QPointF(50, 50), widget->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton,
+                          {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(widget, &wheel);
+        EXPECT_EQ(OffsetY(), -10);
+        ExpectRowsFollowTheOffset();
+    }
+    {
+        SCOPED_TRACE("a click on the down arrow steps once more");
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(192, 142));
+        EXPECT_EQ(OffsetY(), -20);
+        ExpectRowsFollowTheOffset();
+    }
+    {
+        SCOPED_TRACE("a click on the track below the thumb pages down");
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(192, 120));
+        EXPECT_EQ(OffsetY(), -170);
+        ExpectRowsFollowTheOffset();
+    }
+    {
+        SCOPED_TRACE("dragging the thumb to the end of the track shows the document's end");
+        Take();
+        const auto thumb = Spot("thumb");
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(192, thumb->top + 2));
+        QTest::mouseMove(handle, QPoint(192, thumb->top + 40));
+        const int32_t partWay = OffsetY();
+        QTest::mouseMove(handle, QPoint(192, 290));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(192, 290));
+        EXPECT_LT(partWay, -170);
+        EXPECT_EQ(OffsetY(), 150 - kRows * 20);
+        ExpectRowsFollowTheOffset();
+        EXPECT_EQ(Take(HOVER), EventLog());  // no document view saw any of it
+    }
+    {
+        SCOPED_TRACE("with autoDragScroll a drag above the visible part scrolls a line step per drag");
+        scroller->autoDragScroll = true;
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(50, 50));
+        QTest::mouseMove(handle, QPoint(50, 60));  // inside: no scrolling
+        QTest::mouseMove(handle, QPoint(60, -5));
+        QTest::mouseMove(handle, QPoint(70, -5));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(70, -5));
+        EXPECT_EQ(OffsetY(), 150 - kRows * 20 + 20);
+        ExpectRowsFollowTheOffset();
+    }
+    {
+        SCOPED_TRACE("a smaller document keeps the offset until it is fitted again");
+        scroller->setDocumentSize(VR2Area::Create(180, 100));
+        EXPECT_EQ(OffsetY(), 150 - kRows * 20 + 20);
+        scroller->AdjustDocumentLocationToFit();
+        EXPECT_EQ(OffsetY(), 0);
+    }
+}
+
+TEST(ScrollingView, AutomaticSizingAndAParentlessFocusQuestion)
+{
+    auto scroller = VR2ScrollingView::Create();
+    {
+        SCOPED_TRACE("without a parent no view has the focus");
+        EXPECT_FALSE(scroller->isFocusView(scroller));
+    }
+    {
+        SCOPED_TRACE("a maximum without a minimum bounds the document alone");
+        scroller->documentAutoSize = true;
+        scroller->maxDocumentSize = VR2Area::Create(300, 300);
+        EXPECT_NO_THROW(scroller->resize(200, 500, false));
+        EXPECT_EQ(scroller->documentArea()->description(), ",,200,300");
+    }
+    {
+        SCOPED_TRACE("room is left for the bar that the content needs, not below the minimum");
+        scroller->maxDocumentSize = nullptr;
+        scroller->minDocumentSize = VR2Area::Create(300, 400);
+        auto content = VR2View::Create<ProbeView>();
+        content->log = std::make_shared<EventLog>();
+        content->resize(300, 480, false);
+        content->attach(scroller, false, false);
+        scroller->resize(200, 501, false);
+        EXPECT_EQ(scroller->documentArea()->description(), ",,300,485");
+    }
+}
+
+namespace {
+
+// Stacks its rows as the history list does: the full width, or 16 pixels
+// less when they are taller than the list, leaving room for the bar.
+class HistoryShapedList : public VR2ScrollingView {
+public:
+    void Arrange()
+    {
+        int32_t total = 0;
+        for (const auto& row : getViewList())
+            total += row->height();
+        flow.Width = width() - (total > height() ? kBarThickness : 0);
+        flow.Height = total;
+        flow.FlowViewList(getViewList());
+        setDocumentSize(VR2Area::Create(flow.Width, total));
+        AdjustDocumentLocationToFit();
+        refresh();
+    }
+    VR2ViewArrangement flow;
+};
+
+}  // namespace
+
+TEST_F(HostFixture, AHistoryShapedListShowsItsBarOnlyForAnEighthRow)
+{
+    auto list = VR2View::Create<HistoryShapedList>();
+    list->resize(476, 168, false);
+    list->move(-40, 10, false);  // the window is 400 wide: its right part stays off screen
+    list->attach(window, false, false);
+    auto addRow = [&](int index) {
+        auto row = VR2ContainerView::Create();
+        row->resize(476, 24, false);
+        for (int cell = 0; cell < 7; ++cell) {
+            auto view = ProbeView::Create(log, "c", cell * 68, 0, 60, 24, platform::Color{RowColour(index)});
+            view->takeWheel = false;
+            view->attach(row, false, false);
+        }
+        row->attach(list, false, false);
+    };
+    for (int index = 0; index < 7; ++index)
+        addRow(index);
+    list->Arrange();
+    EXPECT_FALSE(list->verticalScrollbar()->Visible);
+    EXPECT_EQ(list->getViewList().front()->width(), 476);
+
+    addRow(7);
+    list->Arrange();
+    EXPECT_TRUE(list->verticalScrollbar()->Visible);
+    EXPECT_FALSE(list->horizontalScrollbar()->Visible);
+    for (const auto& row : list->getViewList())
+        EXPECT_EQ(row->width(), 460);
+    // The eighth row is below the list until it is scrolled to.
+    const QImage screen = testsupport::ScreenPixels(*window);
+    EXPECT_EQ(Shown(screen, 10, 10 + 6 * 24 + 5), static_cast<uint32_t>(RowColour(6)));
+    QWheelEvent wheel(QPointF(10, 100), widget->mapToGlobal(QPointF(10, 100)), {}, QPoint(0, -360), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &wheel);
+    EXPECT_EQ(Shown(testsupport::ScreenPixels(*window), 10, 10 + 167), static_cast<uint32_t>(RowColour(7)));
+}
