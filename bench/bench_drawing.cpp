@@ -224,5 +224,16 @@ int main(int argc, char** argv)
                 MedianMicroseconds([&] { port->StringHeight(words, 400); }, 5));
     std::printf("wrapping a 5,000-letter word at 100 px: %8.1f us\n",
                 MedianMicroseconds([&] { port->StringHeight(word, 100); }, 5));
+
+    // A gradient costs in the lines that land in the port, not in the rectangle's size.
+    auto tiny = platform::Picture::NewPicture(10, 10);
+    auto small = VR2Graphics::Create(tiny->Graphics());
+    const platform::Color from{0x3070C0}, to{0x90C0F0};
+    const double inPort = MedianMicroseconds([&] { small->FillGradientRect(0, 0, 10, 10, from, to, true); }, 21);
+    const double huge =
+        MedianMicroseconds([&] { small->FillGradientRect(-10'000'000, 0, 20'000'000, 10, from, to, true); }, 21);
+    std::printf("gradient of 10 columns into a 10-pixel port:         %8.1f us\n", inPort);
+    std::printf("gradient of 20,000,000 columns into the same port:   %8.1f us (ratio %.2f, goal near 1)\n", huge,
+                huge / inPort);
     return 0;
 }

@@ -112,6 +112,10 @@ public:
     void DrawNoteIcon(int32_t x, int32_t y);
     void DrawStopIcon(int32_t x, int32_t y);
 
+    // Back to the state of a new port: black, a 1-by-1 pen, "System" at size
+    // 0, plain. Lets one port serve several painters that each expect a fresh one.
+    void ResetState();
+
     // The port has no native handle to offer: 0 for every kind.
     int32_t Handle(int32_t kind) const;
 

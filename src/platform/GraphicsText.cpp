@@ -141,6 +141,19 @@ void Graphics::SetUnderline(bool value)
         FontChanged();
 }
 
+void Graphics::ResetState()
+{
+    mForeColor = Color();
+    mPenWidth = 1;
+    mPenHeight = 1;
+    mUseOldRenderer = false;
+    SetTextFont("System");
+    SetTextSize(0);
+    SetBold(false);
+    SetItalic(false);
+    SetUnderline(false);
+}
+
 const QFont& Graphics::Font()
 {
     if (!mText->valid) {

@@ -20,24 +20,31 @@ private:
     platform::Semaphore& mSemaphore;
 };
 
-template <typename Set>
-bool Contains(const Set& set, const VR2Object::Ref& observer)
+using Observers = std::vector<std::weak_ptr<VR2Object>>;
+
+// A live member only: a gone observer's address may be a new object's.
+bool IsMember(const std::weak_ptr<VR2Object>& member, const VR2Object::Ref& observer)
 {
-    return std::any_of(set.begin(), set.end(),
-                       [&](const VR2Object::Ref& member) { return VR2SameObject(member.get(), observer.get()); });
+    return VR2SameObject(member.lock().get(), observer.get());
 }
 
-template <typename Set>
-void AddOnce(Set& set, const VR2Object::Ref& observer)
+void AddOnce(Observers& set, const VR2Object::Ref& observer)
 {
-    if (!Contains(set, observer))
+    std::erase_if(set, [](const std::weak_ptr<VR2Object>& member) { return member.expired(); });
+    if (std::none_of(set.begin(), set.end(), [&](const auto& member) { return IsMember(member, observer); }))
         set.push_back(observer);
 }
 
-template <typename Set>
-void Erase(Set& set, const VR2Object::Ref& observer)
+void AddOnce(std::vector<VR2Object::Ref>& recipients, const VR2Object::Ref& observer)
 {
-    std::erase_if(set, [&](const VR2Object::Ref& member) { return VR2SameObject(member.get(), observer.get()); });
+    if (std::none_of(recipients.begin(), recipients.end(),
+                     [&](const VR2Object::Ref& member) { return VR2SameObject(member.get(), observer.get()); }))
+        recipients.push_back(observer);
+}
+
+void Erase(Observers& set, const VR2Object::Ref& observer)
+{
+    std::erase_if(set, [&](const auto& member) { return member.expired() || IsMember(member, observer); });
 }
 
 void CheckAddress(int32_t selector, const std::string& category)
@@ -95,13 +102,15 @@ std::vector<VR2Object::Ref> VR2NotificationCenter::Gather(const std::string& cat
         for (const int32_t code : {selector, kEverySelector}) {
             const auto set = level->second.find(code);
             if (set != level->second.end())
-                for (const auto& observer : set->second)
-                    AddOnce(recipients, observer);
+                for (const auto& member : set->second)
+                    if (const auto observer = member.lock())
+                        AddOnce(recipients, observer);
         }
     }
     if (selector != kSelectorNotForAllCategories)
-        for (const auto& observer : mAllCategories)
-            AddOnce(recipients, observer);
+        for (const auto& member : mAllCategories)
+            if (const auto observer = member.lock())
+                AddOnce(recipients, observer);
     return recipients;
 }
 

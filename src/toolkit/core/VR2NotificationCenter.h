@@ -15,7 +15,8 @@
 // Observers register for a category and a selector; kEverySelector stands for
 // every selector of the category, and the category "" for every category. Each
 // matching observer receives its own new message, synchronously, once per post.
-// The table keeps its observers alive until they are removed.
+// The table holds its observers weakly: an observer that goes away without
+// being removed receives nothing more and is forgotten.
 class VR2NotificationCenter : public VR2Object {
 public:
     using Ref = std::shared_ptr<VR2NotificationCenter>;
@@ -46,7 +47,7 @@ protected:
     void VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message) override;
 
 private:
-    using ObserverSet = std::vector<VR2Object::Ref>;
+    using ObserverSet = std::vector<std::weak_ptr<VR2Object>>;
 
     VR2NotificationCenter() = default;
     std::vector<VR2Object::Ref> Gather(const std::string& category, int32_t selector);

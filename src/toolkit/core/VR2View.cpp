@@ -106,7 +106,18 @@ void VR2View::detach(bool refreshParent, bool noDetach)
         return;
     // Keeps the view alive while its surface lets go of it.
     const auto self = Self();
-    Close();
+    // A Close handler that detaches the view again does the detaching without
+    // a second Close (which would detach again, for ever).
+    if (!mClosing) {
+        mClosing = true;
+        try {
+            Close();
+        } catch (...) {
+            mClosing = false;
+            throw;
+        }
+        mClosing = false;
+    }
     const auto surface = mSurface.lock();
     if (!surface)
         return;

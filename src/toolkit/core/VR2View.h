@@ -212,6 +212,7 @@ private:
     static void Dispose(VR2View* view) noexcept;
 
     bool mReleased = false;
+    bool mClosing = false;  // detach is raising Close
 };
 
 template <typename T>

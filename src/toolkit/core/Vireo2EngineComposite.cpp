@@ -10,6 +10,7 @@
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/geometry/VR2Rect.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vireo2Engine {
@@ -38,6 +39,8 @@ public:
         }
         if (!mContext)
             mContext = VR2Graphics::Create();
+        // A reused picture's port still holds the drawing state the view before left.
+        mPicture->Graphics()->ResetState();
         mContext->Reset(mPicture->Graphics(), platform::WrapSub(view.left(), part.left),
                         platform::WrapSub(view.top(), part.top), mPicture);
         return mContext;
@@ -63,8 +66,14 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
                       const std::shared_ptr<platform::Picture>&)
 {
     OffscreenPainter offscreen;
+    // Held until the call ends, so that their identities stay unique.
+    ViewList painted;
+    // Set once a paint handler took the view it painted out of the list: the
+    // walk then starts again from the bottom, passing over the views painted.
+    bool rewalking = false;
     // The size is read again before each view: a view appended while painting is painted too.
-    for (size_t index = 0; index < views.size(); ++index) {
+    for (size_t next = 0; next < views.size();) {
+        const size_t index = next++;
         // Skipping a view must cost next to nothing: no reference count, no allocation.
         const VR2View& candidate = platform::Require(views[index]);
         if (!candidate.Visible)
@@ -73,16 +82,19 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
         const int32_t width = candidate.width(), height = candidate.height();
         if (width <= 0 || height <= 0)
             continue;
-        platform::Require(dirty);
-        if (!dirty->intersects(left, top, width, height))
+        if (!platform::Require(dirty).intersects(left, top, width, height))
             continue;
         const auto part = dirty->intersection(left, top, width, height);
         if (part->empty())
             continue;
         platform::Require(g);
+        if (rewalking && std::any_of(painted.begin(), painted.end(), [&](const VR2View::Ref& done) {
+                return VR2SameObject(done.get(), &candidate);
+            }))
+            continue;
 
-        // Held while it paints: its DoPaint may change the list.
         const auto view = views[index];
+        painted.push_back(view);
         const bool holder = dynamic_cast<VR2Surface*>(view.get()) != nullptr;
         const bool offscreenPath = view->AutoClip || view->Opacity < 1.0 ||
                                    (!holder && !dirty->containsRect(left, top, width, height));
@@ -90,18 +102,26 @@ void VR2CompositeRect(const VR2Graphics::Ref& g, const ViewList& views, const VR
         if (offscreenPath) {
             context = offscreen.Prepare(g, *view, *part);
         } else {
+            // Every view starts from a fresh port's drawing state, whatever the one before it set.
+            g->Port()->ResetState();
             context = g->Copy();
             context->Offset(left, top);
         }
         context->Width = width;
         context->Height = height;
         part->offset(platform::WrapNeg(left), platform::WrapNeg(top));
-        if (!view->DoPaint(context, part))
-            continue;
+        const bool drawn = view->DoPaint(context, part);
         constexpr int32_t own = platform::Graphics::kOwnSize;
-        if (offscreenPath)
+        if (drawn && offscreenPath)
             g->DrawPicture(offscreen.Picture(), platform::WrapAdd(left, part->left), platform::WrapAdd(top, part->top),
                            own, own, own, own, own, own);
+        // A paint handler may detach or release siblings: go on above the view
+        // just painted, wherever it is now.
+        if (index < views.size() && views[index] == view)
+            continue;
+        const auto moved = std::find(views.begin(), views.end(), view);
+        rewalking = rewalking || moved == views.end();
+        next = moved == views.end() ? 0 : static_cast<size_t>(moved - views.begin()) + 1;
     }
 }
 

@@ -20,6 +20,8 @@ public:
     // n colours, entry i lying i/n of the way from StartColor to EndColor:
     // entry 0 is StartColor and EndColor itself is never reached. Empty for n <= 0.
     std::vector<platform::Color> Steps(int32_t n) const;
+    // Entry i of Steps(n), without making the others.
+    platform::Color Step(int32_t i, int32_t n) const;
 
 private:
     VR2Gradient() = default;

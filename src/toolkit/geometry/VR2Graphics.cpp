@@ -6,6 +6,9 @@
 #include "platform/Text.h"
 #include "toolkit/geometry/VR2Gradient.h"
 
+#include <algorithm>
+#include <array>
+
 using platform::WrapAdd;
 
 VR2Graphics::Ref VR2Graphics::Create(const platform::Graphics::Ref& port)
@@ -16,7 +19,15 @@ VR2Graphics::Ref VR2Graphics::Create(const platform::Graphics::Ref& port)
     return context;
 }
 
-VR2Graphics::Ref VR2Graphics::Create() { return Create(getSharedMeasuringPic()->Graphics()); }
+VR2Graphics::Ref VR2Graphics::Create() { return Create(MeasuringPort()); }
+
+platform::Graphics::Ref VR2Graphics::MeasuringPort()
+{
+    // Every measuring context shares the one port: none inherits the font of the one before.
+    auto port = getSharedMeasuringPic()->Graphics();
+    port->ResetState();
+    return port;
+}
 
 platform::Picture::Ref VR2Graphics::getSharedMeasuringPic()
 {
@@ -61,7 +72,7 @@ void VR2Graphics::Offset(const VR2Point::Ref& delta)
 void VR2Graphics::Reset(const platform::Graphics::Ref& port, int32_t x, int32_t y,
                         const platform::Picture::Ref& background)
 {
-    Target(port ? port : getSharedMeasuringPic()->Graphics());
+    Target(port ? port : MeasuringPort());
     xoffset = x;
     yoffset = y;
     Background = background;
@@ -251,6 +262,34 @@ void VR2Graphics::FillArc(int32_t x, int32_t y, int32_t width, int32_t height, d
     mContext->DrawObject(arc, centreX, centreY);
 }
 
+namespace {
+
+// A run of gradient steps, [first, end).
+struct StepRun {
+    int64_t first = 0;
+    int64_t end = 0;
+};
+
+// The steps i of [0, n) whose line, at the wrapped position start + i and pen
+// pixels thick, reaches [0, extent): one run for the positions up to
+// INT32_MAX, one for those that wrapped past it.
+std::array<StepRun, 2> StepsInPort(int32_t start, int32_t n, int64_t pen, int64_t extent)
+{
+    if (pen <= 0)
+        return {};
+    constexpr int64_t kLimit = int64_t{INT32_MAX} + 1;
+    constexpr int64_t kWrap = int64_t{1} << 32;
+    const int64_t from = start, to = from + n;
+    // Unwrapped positions [low, high) land at position - shift.
+    auto run = [&](int64_t low, int64_t high, int64_t shift) {
+        const int64_t first = std::max(low, shift - pen + 1), end = std::min(high, shift + extent);
+        return first < end ? StepRun{first - from, end - from} : StepRun{};
+    };
+    return {run(from, std::min(to, kLimit), 0), run(std::max(from, kLimit), to, kWrap)};
+}
+
+}  // namespace
+
 void VR2Graphics::FillGradientRect(int32_t x, int32_t y, int32_t width, int32_t height, platform::Color startColor,
                                    platform::Color endColor, bool columns)
 {
@@ -258,17 +297,27 @@ void VR2Graphics::FillGradientRect(int32_t x, int32_t y, int32_t width, int32_t 
     auto gradient = VR2Gradient::Create();
     gradient->StartColor = startColor;
     gradient->EndColor = endColor;
-    const auto colours = gradient->Steps(columns ? width : height);
+    const int32_t count = columns ? width : height;
     const int32_t left = X(x), top = Y(y);
     const int32_t lastX = platform::WrapSub(WrapAdd(left, width), 1);
     const int32_t lastY = platform::WrapSub(WrapAdd(top, height), 1);
-    for (size_t i = 0; i < colours.size(); ++i) {
-        const auto step = static_cast<int32_t>(i);
-        mContext->SetForeColor(colours[i]);
-        if (columns)
-            mContext->DrawLine(WrapAdd(left, step), top, WrapAdd(left, step), lastY);
-        else
-            mContext->DrawLine(left, WrapAdd(top, step), lastX, WrapAdd(top, step));
+    const int32_t start = columns ? left : top;
+    const int64_t pen = columns ? mContext->PenWidth() : mContext->PenHeight();
+    const int64_t extent = columns ? mContext->Width() : mContext->Height();
+    if (count > 0) {
+        for (const auto& run : StepsInPort(start, count, pen, extent)) {
+            for (int64_t i = run.first; i < run.end; ++i) {
+                const auto step = static_cast<int32_t>(i);
+                const int32_t at = WrapAdd(start, step);
+                mContext->SetForeColor(gradient->Step(step, count));
+                if (columns)
+                    mContext->DrawLine(at, top, at, lastY);
+                else
+                    mContext->DrawLine(left, at, lastX, at);
+            }
+        }
+        // Left in the last colour, as if every line had been drawn.
+        mContext->SetForeColor(gradient->Step(count - 1, count));
     }
     mContext->SetUseOldRenderer(false);
 }

@@ -25,7 +25,8 @@ public:
 
     // Raises NilObjectException for a nil port.
     static Ref Create(const platform::Graphics::Ref& port);
-    // A measuring context over the shared 1-by-1 picture; set the font first.
+    // A measuring context over the shared 1-by-1 picture, its port back at
+    // the defaults (the last measuring context's settings are gone).
     static Ref Create();
     // One per program, made on first use.
     static platform::Picture::Ref getSharedMeasuringPic();
@@ -45,8 +46,8 @@ public:
     void Offset(int32_t dx, int32_t dy) override;
     // Raises NilObjectException for nil, the offsets unchanged.
     void Offset(const VR2Point::Ref& delta) override;
-    // Re-targets in place: a nil port means the measuring picture's. The
-    // offsets are set, not added; the pen stack starts afresh.
+    // Re-targets in place: a nil port means the measuring picture's, at the
+    // defaults. The offsets are set, not added; the pen stack starts afresh.
     void Reset(const platform::Graphics::Ref& port, int32_t x, int32_t y,
                const platform::Picture::Ref& background) override;
 
@@ -90,7 +91,8 @@ public:
     void DrawArc(int32_t x, int32_t y, int32_t width, int32_t height, double startAngle, double arcAngle) override;
     void FillArc(int32_t x, int32_t y, int32_t width, int32_t height, double startAngle, double arcAngle) override;
     // One line per column (columns) or row in the colours of VR2Gradient::Steps;
-    // the port's ForeColor is left at the last colour drawn.
+    // the port's ForeColor is left at the last colour. Only the lines that
+    // land in the port are drawn, so the cost follows the port, not the rectangle.
     void FillGradientRect(int32_t x, int32_t y, int32_t width, int32_t height, platform::Color startColor,
                           platform::Color endColor, bool columns) override;
     // destWidth kOwnSize: the whole picture at its own size, the other sizes
@@ -111,6 +113,7 @@ public:
 
 private:
     VR2Graphics() = default;
+    static platform::Graphics::Ref MeasuringPort();
     void Target(const platform::Graphics::Ref& port);
     int32_t X(int32_t x) const;
     int32_t Y(int32_t y) const;

@@ -34,7 +34,8 @@ protected:
     RecordingReceiver::Ref exact = RecordingReceiver::Create("exact", log);
     RecordingReceiver::Ref anySelector = RecordingReceiver::Create("anySelector", log);
     RecordingReceiver::Ref everything = RecordingReceiver::Create("everything", log);
-    const int32_t kChange = FourCC("schg");
+    const int32_t kChange = codes::kStateButtonChanged;
+    const int32_t kOther = FourCC("othr");
 };
 
 using Sizes = std::vector<size_t>;
@@ -70,28 +71,50 @@ TEST_F(Notifications, WildcardsMatchAndEachObserverHearsOnce)
 
 TEST_F(Notifications, RemovalBySelectorCategoryAndEverything)
 {
-    center->addObserver(exact, "buttons", kChange);
-    center->addObserver(exact, "buttons", 0);
-    center->addObserver(exact, "", 0);
-
-    // A selector other than 0 leaves the selector-0 and all-categories registrations.
-    center->removeObserver(exact, "buttons", kChange);
-    center->postNotification(nullptr, kChange, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 1u);
-
-    center->removeObserver(exact, "buttons", 0);
-    center->postNotification(nullptr, kChange, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 2u);  // still an observer of every category
-
-    center->addObserver(exact, "buttons", kChange);
-    center->removeObserver(exact, "", 7);
-    center->postNotification(nullptr, kChange, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 2u);
-
+    {
+        SCOPED_TRACE("an observer let go of without removal");
+        auto dropped = RecordingReceiver::Create("dropped", log);
+        const std::weak_ptr<RecordingReceiver> watch = dropped;
+        center->addObserver(dropped, "buttons", kChange);
+        center->addObserver(dropped, "", 0);
+        dropped.reset();
+        EXPECT_TRUE(watch.expired());
+        center->postNotification(nullptr, kChange, "buttons", nullptr);
+        EXPECT_TRUE(log->empty());
+    }
+    {
+        SCOPED_TRACE("one selector leaves the other selectors of the category");
+        center->addObserver(exact, "buttons", kChange);
+        center->addObserver(exact, "buttons", kOther);
+        center->removeObserver(exact, "buttons", kChange);
+        center->postNotification(nullptr, kChange, "buttons", nullptr);
+        center->postNotification(nullptr, kOther, "buttons", nullptr);
+        EXPECT_EQ(Heard(), (Sizes{1, 0, 0}));
+    }
+    {
+        SCOPED_TRACE("one selector leaves selector 0 and every category");
+        center->addObserver(exact, "buttons", kChange);
+        center->addObserver(exact, "buttons", 0);
+        center->addObserver(exact, "", 0);
+        center->removeObserver(exact, "buttons", kChange);
+        center->postNotification(nullptr, kChange, "buttons", nullptr);
+        EXPECT_EQ(Heard(), (Sizes{1, 0, 0}));
+    }
+    {
+        SCOPED_TRACE("selector 0 leaves every category; the category \"\" takes all");
+        center->removeObserver(exact, "buttons", 0);
+        center->postNotification(nullptr, kOther, "vr2theme", nullptr);
+        EXPECT_EQ(Heard(), (Sizes{1, 0, 0}));
+        center->addObserver(exact, "buttons", kChange);
+        center->removeObserver(exact, "", 7);
+        center->postNotification(nullptr, kChange, "buttons", nullptr);
+        center->postNotification(nullptr, kOther, "vr2theme", nullptr);
+        EXPECT_EQ(Heard(), (Sizes{0, 0, 0}));
+    }
     // Emptied levels are reused by a later registration.
     center->addObserver(exact, "buttons", kChange);
     center->postNotification(nullptr, kChange, "buttons", nullptr);
-    EXPECT_EQ(CountFor(exact), 3u);
+    EXPECT_EQ(Heard(), (Sizes{1, 0, 0}));
     center->removeObserver(exact, "unknown", 0);
 }
 

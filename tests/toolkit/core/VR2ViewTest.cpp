@@ -145,16 +145,20 @@ TEST_F(Views, ReleaseLeavesAnInertViewAndIsHarmlessTwice)
     EXPECT_TRUE(window->views.empty());
     EXPECT_TRUE(view->events->empty());
 
-    // A ViewWillRelease handler that lets go of the view again does not start over.
-    auto selfReleasing = Attached(0, 0, 10, 10);
-    selfReleasing->onEvent = [weak = std::weak_ptr(selfReleasing)](const std::string& event) {
-        if (event == "ViewWillRelease") {
-            weak.lock()->release();
-            weak.lock()->detach(true, false);
-        }
-    };
-    selfReleasing->release();
-    EXPECT_EQ(*selfReleasing->events, (Events{"ViewWillRelease", "ViewDidRelease"}));
+    // Handlers that let go of the view again do not start over.
+    for (const char* event : {"ViewWillRelease", "Close"}) {
+        SCOPED_TRACE(event);
+        auto again = Attached(0, 0, 10, 10);
+        again->onEvent = [weak = std::weak_ptr(again), event](const std::string& raised) {
+            if (raised == event) {
+                weak.lock()->detach(true, false);
+                weak.lock()->release();
+            }
+        };
+        again->detach(false, false);
+        EXPECT_EQ(*again->events, (Events{"Close", "ViewWillRelease", "ViewDidRelease"}));
+        EXPECT_TRUE(window->views.empty());
+    }
 }
 
 TEST_F(Views, ResizeAndMoveNotifyAsTold)

@@ -1,10 +1,13 @@
 #include "platform/ArcShape.h"
 #include "platform/Exceptions.h"
+#include "toolkit/geometry/VR2Gradient.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 using platform::Color;
 using platform::Picture;
@@ -34,6 +37,14 @@ protected:
     Picture::Ref expected;
     platform::Graphics::Ref port;
 };
+
+// The process's peak memory so far.
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 }  // namespace
 
@@ -219,6 +230,43 @@ TEST_F(VR2GraphicsTest, GradientRunsFromTheStartColourAndStopsShortOfTheEnd)
     context->SetForeColor(kInk);
     context->FillGradientRect(0, 0, 0, 10, start, end, true);
     EXPECT_EQ(picture->Graphics()->ForeColor(), kInk);
+
+    // Far larger than the port: the lines that land show their place in the whole run.
+    auto gradient = VR2Gradient::Create();
+    gradient->StartColor = RGB(255, 0, 0);
+    gradient->EndColor = RGB(0, 0, 255);
+    context->Reset(picture->Graphics(), 0, 0, nullptr);
+    {
+        SCOPED_TRACE("20,000,000 columns from far left");
+        context->FillGradientRect(-10'000'000, 0, 20'000'000, 2, gradient->StartColor, gradient->EndColor, true);
+        EXPECT_EQ(At(0, 0), gradient->Step(10'000'000, 20'000'000));
+        EXPECT_EQ(At(199, 1), gradient->Step(10'000'199, 20'000'000));
+    }
+    {
+        SCOPED_TRACE("rows from above, the last colour kept");
+        context->FillGradientRect(0, -5, 1, 1'000'000, gradient->StartColor, gradient->EndColor, false);
+        EXPECT_EQ(At(0, 139), gradient->Step(144, 1'000'000));
+        EXPECT_EQ(picture->Graphics()->ForeColor(), gradient->Step(999'999, 1'000'000));
+    }
+    {
+        SCOPED_TRACE("a wide pen reaches in from a line left of the port");
+        context->PushPenSize(3, 1);
+        context->FillGradientRect(-1000, 10, 999, 1, gradient->StartColor, gradient->EndColor, true);
+        EXPECT_EQ(At(0, 10), gradient->Step(998, 999));
+        EXPECT_EQ(At(1, 10), kWhite);
+        context->PopPenSize();
+    }
+    {
+        SCOPED_TRACE("a width near the Int32 limit, and columns that wrap past it");
+        const long before = PeakKilobytes();
+        context->FillGradientRect(0, 20, INT32_MAX, 1, gradient->StartColor, gradient->EndColor, true);
+        EXPECT_LT(PeakKilobytes() - before, 100'000) << "memory in proportion to the width";
+        EXPECT_EQ(At(199, 20), gradient->Step(199, INT32_MAX));
+        EXPECT_EQ(picture->Graphics()->ForeColor(), gradient->Step(INT32_MAX - 1, INT32_MAX));
+        Clear();
+        context->FillGradientRect(INT32_MAX - 5, 30, 100, 1, kInk, kInk, true);
+        EXPECT_EQ(Ink(), 0);
+    }
 }
 
 TEST_F(VR2GraphicsTest, PutBackgroundCopiesWhatLiesUnderTheTarget)
@@ -252,4 +300,14 @@ TEST_F(VR2GraphicsTest, MeasuringContextsShareOnePicture)
     EXPECT_EQ(first->StringWidth("Goal"), context->StringWidth("Goal"));
     EXPECT_EQ(first->TextHeight(), context->TextHeight());
     EXPECT_EQ(first->StringHeight("Goal", 0), context->TextHeight());
+
+    // Each starts from the defaults, whatever the one before it set.
+    first->SetTextFont("SmallSystem");
+    first->SetTextSize(30);
+    first->SetBold(true);
+    first->SetItalic(true);
+    first->SetUnderline(true);
+    EXPECT_NE(first->StringWidth("Goal"), context->StringWidth("Goal"));
+    EXPECT_EQ(VR2Graphics::Create()->StringWidth("Goal"), context->StringWidth("Goal"));
+    EXPECT_FALSE(first->Port()->Underline());
 }
