@@ -4,6 +4,7 @@
 #include "platform/Window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -72,9 +73,10 @@ void WindowWidget::ShowMenuBar(const MenuBar::Ref& bar)
     delete mMenuBar.data();
     mMenuHeight = 0;
     if (bar) {
+        // In the window on every desktop, never exported to a global menu
+        // (which would also cost a look-up on the session bus at start).
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
         auto* menuBar = new QMenuBar(this);
-        // In the window on every desktop, never exported to a global menu.
-        menuBar->setNativeMenuBar(false);
         auto actions = std::make_shared<std::vector<std::pair<QAction*, MenuItem::Ref>>>();
         for (int32_t index = 0; index < bar->Count(); ++index) {
             const auto menuItem = bar->Child(index);
