@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/private/InputState.h"
+#include "platform/private/QtMenus.h"
 
 #include <QApplication>
 #include <QAction>
@@ -9,7 +10,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace platform {
 
@@ -46,41 +47,17 @@ bool Services::ShowURL(const std::string& url)
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
-namespace {
-
-void AddItems(QMenu& menu, const MenuItem::Ref& parent, std::unordered_map<QAction*, MenuItem::Ref>& items)
-{
-    for (int32_t index = 0; index < parent->Count(); ++index) {
-        const auto item = parent->Child(index);
-        if (item->Text == "-") {
-            menu.addSeparator();
-            continue;
-        }
-        const QString text = QString::fromStdString(item->Text);
-        if (item->Count() > 0) {
-            auto* submenu = menu.addMenu(text);
-            submenu->setEnabled(item->Enabled);
-            AddItems(*submenu, item, items);
-            continue;
-        }
-        auto* action = menu.addAction(text);
-        action->setEnabled(item->Enabled);
-        action->setCheckable(item->Checked);
-        action->setChecked(item->Checked);
-        items[action] = item;
-    }
-}
-
-}  // namespace
-
 MenuItem::Ref Services::PopUpMenu(const MenuItem::Ref& menu, int32_t x, int32_t y)
 {
     if (!menu || !HasWidgets())
         return nullptr;
     QMenu popup;
-    std::unordered_map<QAction*, MenuItem::Ref> items;
-    AddItems(popup, menu, items);
-    const auto found = items.find(popup.exec(QPoint(x, y)));
+    MenuActions items;
+    AddMenuItems(popup, menu, items);
+    const QAction* chosen = popup.exec(QPoint(x, y));
+    const auto found = std::find_if(items.begin(), items.end(), [chosen](const auto& entry) {
+        return chosen && entry.first == chosen && !chosen->menu();
+    });
     return found == items.end() ? nullptr : found->second;
 }
 

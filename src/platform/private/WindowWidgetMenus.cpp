@@ -2,70 +2,15 @@
 
 #include "platform/Application.h"
 #include "platform/Window.h"
+#include "platform/private/QtMenus.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace platform {
-
-namespace {
-
-QAction::MenuRole QtRole(MenuRole role)
-{
-    switch (role) {
-    case MenuRole::Quit:
-        return QAction::QuitRole;
-    case MenuRole::Preferences:
-        return QAction::PreferencesRole;
-    case MenuRole::About:
-        return QAction::AboutRole;
-    case MenuRole::Plain:
-        break;
-    }
-    return QAction::NoRole;
-}
-
-// The shortcut as the desktop writes it ("Ctrl+W"), shown beside the text.
-// The window runs the shortcuts itself, so Qt must not grab the keys.
-QString ShortcutLabel(const std::string& shortcut)
-{
-    const std::string key = ShortcutKey(shortcut);
-    if (key.empty())
-        return {};
-    const QChar character = QChar(key[0]).toUpper();
-    return QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(character.unicode())))
-        .toString(QKeySequence::NativeText);
-}
-
-void AddItems(QMenu& menu, const MenuItem::Ref& parent, std::vector<std::pair<QAction*, MenuItem::Ref>>& actions)
-{
-    for (int32_t index = 0; index < parent->Count(); ++index) {
-        const auto item = parent->Child(index);
-        if (item->Text == "-") {
-            menu.addSeparator();
-            continue;
-        }
-        QString text = QString::fromStdString(item->Text);
-        if (item->Count() > 0) {
-            auto* submenu = menu.addMenu(text);
-            actions.emplace_back(submenu->menuAction(), item);
-            AddItems(*submenu, item, actions);
-            continue;
-        }
-        const QString shortcut = ShortcutLabel(item->KeyboardShortcut);
-        if (!shortcut.isEmpty())
-            text += '\t' + shortcut;
-        auto* action = menu.addAction(text);
-        action->setMenuRole(QtRole(item->Role));
-        actions.emplace_back(action, item);
-    }
-}
-
-}  // namespace
 
 void WindowWidget::ShowMenuBar(const MenuBar::Ref& bar)
 {
@@ -77,12 +22,12 @@ void WindowWidget::ShowMenuBar(const MenuBar::Ref& bar)
         // (which would also cost a look-up on the session bus at start).
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
         auto* menuBar = new QMenuBar(this);
-        auto actions = std::make_shared<std::vector<std::pair<QAction*, MenuItem::Ref>>>();
+        auto actions = std::make_shared<MenuActions>();
         for (int32_t index = 0; index < bar->Count(); ++index) {
             const auto menuItem = bar->Child(index);
             auto* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text));
             actions->emplace_back(menu->menuAction(), menuItem);
-            AddItems(*menu, menuItem, *actions);
+            AddMenuItems(*menu, menuItem, *actions);
             // Enabled as the items say when the menu opens.
             QObject::connect(menu, &QMenu::aboutToShow, this, [this, bar, actions] {
                 UpdateMenus(bar);
