@@ -6,6 +6,7 @@
 // $E2E_DIR/ready; Esc writes the 'actn' messages received to $E2E_DIR/report
 // and quits. With "--pixel FILE X Y": prints the colour at (X, Y) of FILE.
 
+#include "EndToEnd.h"
 #include "platform/Application.h"
 #include "platform/Codes.h"
 #include "platform/Text.h"
@@ -16,22 +17,12 @@
 #include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 namespace {
-
-std::string OutputPath(const char* name)
-{
-    const char* folder = std::getenv("E2E_DIR");
-    return std::string(folder ? folder : ".") + "/" + name;
-}
 
 void SendActionToParent(VR2View& view)
 {
@@ -61,7 +52,7 @@ protected:
     {
         if (key != platform::Chr(codes::kKeyEscape))
             return false;
-        std::ofstream(OutputPath("report")) << received << "\n";
+        std::ofstream(endtoend::OutputPath("report")) << received << "\n";
         platform::Application::Current()->Quit(0);
         return true;
     }
@@ -101,7 +92,7 @@ protected:
         const int32_t tickY = 80 + box->HotSpot[0]->top + 3;
         mWindow->Show();
         QTimer::singleShot(300, [window = mWindow, tickX, tickY] {
-            std::ofstream(OutputPath("ready")) << window->Left() << " " << window->Top() << " " << window->Width()
+            std::ofstream(endtoend::OutputPath("ready")) << window->Left() << " " << window->Top() << " " << window->Width()
                                                << " " << window->Height() << " " << tickX << " " << tickY << "\n";
         });
         QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
@@ -112,23 +103,12 @@ private:
     std::shared_ptr<ControlsWindow> mWindow;
 };
 
-int PrintPixel(const char* file, int x, int y)
-{
-    const QImage image(QString::fromLocal8Bit(file));
-    if (image.isNull() || !image.rect().contains(x, y))
-        return 1;
-    std::printf("%06X\n", image.pixel(x, y) & 0xFFFFFF);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 5 && std::string(argv[1]) == "--pixel") {
-        QGuiApplication application(argc, argv);
-        return PrintPixel(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-    }
+    if (int status = 0; endtoend::PixelMode(argc, argv, status))
+        return status;
     Vireo2Theme::RegisterStandardTheme();
     const auto application = EndToEndApplication::Create();
     platform::Application::Register(application);

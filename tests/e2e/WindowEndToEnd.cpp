@@ -7,6 +7,7 @@
 // and quits. With "--pixel FILE X Y": prints the colour at (X, Y) of the
 // image FILE as RRGGBB.
 
+#include "EndToEnd.h"
 #include "platform/Application.h"
 #include "platform/EventLoop.h"
 #include "platform/System.h"
@@ -15,22 +16,12 @@
 #include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 namespace {
-
-std::string OutputPath(const char* name)
-{
-    const char* folder = std::getenv("E2E_DIR");
-    return std::string(folder ? folder : ".") + "/" + name;
-}
 
 // Holds inside its press until the button comes up, as a press-and-hold
 // button does, then turns from yellow to cyan.
@@ -74,7 +65,7 @@ protected:
     {
         if (key == platform::Chr(27)) {
             const auto hold = held.lock();
-            std::ofstream(OutputPath("report"))
+            std::ofstream(endtoend::OutputPath("report"))
                 << "clicks " << clicks << " text " << text << " holds " << (hold ? hold->holds : -1) << "\n";
             platform::Application::Current()->Quit(0);
             return true;
@@ -122,7 +113,7 @@ protected:
         mWindow->Show();
         // Reported once the desktop has placed and painted the window.
         QTimer::singleShot(300, [window = mWindow] {
-            std::ofstream(OutputPath("ready"))
+            std::ofstream(endtoend::OutputPath("ready"))
                 << window->Left() << " " << window->Top() << " " << window->Width() << " " << window->Height() << "\n";
         });
         // Never outlives a test that went wrong.
@@ -135,23 +126,12 @@ private:
     std::shared_ptr<HoldView> mHold;
 };
 
-int PrintPixel(const char* file, int x, int y)
-{
-    const QImage image(QString::fromLocal8Bit(file));
-    if (image.isNull() || !image.rect().contains(x, y))
-        return 1;
-    std::printf("%06X\n", image.pixel(x, y) & 0xFFFFFF);
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 5 && std::string(argv[1]) == "--pixel") {
-        QGuiApplication application(argc, argv);
-        return PrintPixel(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-    }
+    if (int status = 0; endtoend::PixelMode(argc, argv, status))
+        return status;
     const auto application = EndToEndApplication::Create();
     platform::Application::Register(application);
     const int status = application->Run(argc, argv);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The base of every clickable control: hot spots in the view's own
@@ -33,6 +34,8 @@ public:
     VR2Rect::Ref FindHotSpotAtPoint(const VR2Point::Ref& point) const;
     // The first tagged hot spot whose tag equals tag; nil when none.
     VR2Rect::Ref FindHotSpotWithTag(const platform::Variant& tag) const;
+    // The tag of a tagged hot spot as text; "" for a plain rectangle, another kind of tag or nil.
+    static std::string TagOf(const VR2Rect::Ref& hotSpot);
 
 protected:
     using VR2Object::Action;
@@ -55,7 +58,14 @@ protected:
     virtual void ButtonOpen() {}
     // A drag outside the pressed hot spot: true keeps the drags and the pressed look coming.
     virtual bool ShouldDeliverMouseDrag(const VR2Rect::Ref& /*hotSpot*/) { return false; }
-
-    // The tag of a tagged hot spot as text; "" for a plain rectangle or nil.
-    static std::string TagOf(const VR2Rect::Ref& hotSpot);
 };
+
+// The hot-spot tags of the controls, fixed lower-case words.
+namespace hotspottags {
+inline const std::string kPicture = "picture";
+inline const std::string kLabel = "label";
+inline const std::string kTrack = "track";
+inline const std::string kDecrement = "decrement";
+inline const std::string kIncrement = "increment";
+inline const std::string kThumb = "thumb";
+}  // namespace hotspottags

@@ -11,7 +11,6 @@
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2Gradient.h"
 #include "toolkit/geometry/VR2Graphics.h"
-#include "toolkit/geometry/VR2TagRect.h"
 
 #include <algorithm>
 
@@ -158,20 +157,19 @@ bool VR2DefaultTheme::DrawStateButton(const std::shared_ptr<VR2Graphics>& g,
     const auto mask = face->Mask()->Graphics();
     const bool pressed = pressedSpot && within;
     for (const auto& spot : hotSpots) {
-        const auto tagged = std::dynamic_pointer_cast<VR2TagRect>(spot);
-        if (!tagged || tagged->Tag.Type() != platform::VariantType::String)
+        const std::string tag = VR2ButtonView::TagOf(spot);
+        if (tag.empty())
             continue;
-        const std::string tag = tagged->Tag.StringValue();
         const int32_t l = spot->left;
         const int32_t t = spot->top;
         const int32_t w = spot->width;
         const int32_t h = spot->height;
-        if (tag == "label") {
+        if (tag == hotspottags::kLabel) {
             context.SetTextFont("System");
             context.SetTextSize(0);
             context.SetForeColor(kText);
             context.DrawString(label, l, t + context.TextAscent(), -1, false);
-        } else if (tag == "picture" && style == VR2StateButtonView::kCheckbox) {
+        } else if (tag == hotspottags::kPicture && style == VR2StateButtonView::kCheckbox) {
             mask->FillRect(0, 0, kStateFace, kStateFace);
             context.DrawPicture(face, l, t, kOwnSize, kOwnSize, 0, 0, kOwnSize, kOwnSize);
             context.SetForeColor(kFrame);
@@ -188,7 +186,7 @@ bool VR2DefaultTheme::DrawStateButton(const std::shared_ptr<VR2Graphics>& g,
                 context.DrawLine(cx, cy, l + w - 1, t - 1);
                 context.PopPenSize();
             }
-        } else if (tag == "picture" && style == VR2StateButtonView::kRadioButton) {
+        } else if (tag == hotspottags::kPicture && style == VR2StateButtonView::kRadioButton) {
             mask->ClearRect(0, 0, kStateFace, kStateFace);
             mask->FillOval(0, 0, kStateFace, kStateFace);
             context.DrawPicture(face, l, t, kOwnSize, kOwnSize, 0, 0, kOwnSize, kOwnSize);
@@ -238,28 +236,27 @@ bool VR2DefaultTheme::DrawScrollbar(const std::shared_ptr<VR2Graphics>& g,
     const bool horizontal = bar.Orientation == VR2ScrollbarView::kHorizontal;
     context.FillGradientRect(0, 0, context.Width, context.Height, kFaceTop, kFaceBottom, vertical);
     for (const auto& spot : bar.HotSpot) {
-        const auto tagged = std::dynamic_pointer_cast<VR2TagRect>(spot);
-        if (!tagged || tagged->Tag.Type() != platform::VariantType::String)
+        const std::string tag = VR2ButtonView::TagOf(spot);
+        if (tag.empty())
             continue;
-        const std::string tag = tagged->Tag.StringValue();
         const int32_t l = spot->left;
         const int32_t t = spot->top;
         const int32_t w = spot->width;
         const int32_t h = spot->height;
-        if (tag == "decrement" || tag == "increment") {
+        if (tag == hotspottags::kDecrement || tag == hotspottags::kIncrement) {
             context.SetForeColor(kFrame);
             context.DrawRect(l, t, w, h);
             context.SetForeColor(kText);
-            const bool decrement = tag == "decrement";
+            const bool decrement = tag == hotspottags::kDecrement;
             if (vertical)
                 context.FillArrow(l + 5, t + 5, 7, 7, decrement ? codes::kArrowUp : codes::kArrowDown);
             else if (horizontal)
                 context.FillArrow(l + 5, t + 5, 7, 7, decrement ? codes::kArrowLeft : codes::kArrowRight);
-        } else if (tag == "thumb") {
+        } else if (tag == hotspottags::kThumb) {
             context.SetForeColor(kThumbFrame);
             context.DrawRect(l, t, w, h);
             context.FillGradientRect(l + 1, t + 1, w - 2, h - 2, kPressedTop, kPressedBottom, vertical);
-        } else if (tag == "track") {
+        } else if (tag == hotspottags::kTrack) {
             // The body's shading reversed, so that the track looks sunken.
             context.SetForeColor(kFrame);
             context.DrawRect(l, t, w, h);

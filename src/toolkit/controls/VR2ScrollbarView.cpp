@@ -14,10 +14,10 @@
 
 namespace {
 
-const std::string kTrack = "track";
-const std::string kDecrement = "decrement";
-const std::string kIncrement = "increment";
-const std::string kThumb = "thumb";
+using hotspottags::kDecrement;
+using hotspottags::kIncrement;
+using hotspottags::kThumb;
+using hotspottags::kTrack;
 
 constexpr int32_t kArrowLength = 16;
 constexpr int32_t kMinimumThumbLength = 16;

@@ -14,8 +14,8 @@
 namespace {
 
 const std::string kFamilyCategory = "_vr2_statebutton";
-const std::string kPicture = "picture";
-const std::string kLabel = "label";
+using hotspottags::kLabel;
+using hotspottags::kPicture;
 const std::string kBool = "bool";
 const std::string kInt = "int";
 

@@ -4,6 +4,7 @@
 #include "toolkit/controls/VR2PopupMenuView.h"
 #include "toolkit/controls/VR2PushButtonView.h"
 #include "toolkit/controls/VR2WebLinkView.h"
+#include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/VireoStandardProperties.h"
 
 namespace {
@@ -86,4 +87,26 @@ TEST_F(ControlsFixture, WebLinkOpensItsAddressFromItsTextOnly)
     link->alignment = VR2WebLinkView::kAlignRight;
     Painted(link);
     EXPECT_EQ(link->HotSpot[0]->right(), 200);
+}
+
+TEST(DefaultTheme, PopUpMenusAndColourButtonsDrawTheirFaces)
+{
+    auto popup = VR2PopupMenuView::Create();
+    popup->resize(100, 22, false);
+    popup->Text = "Lunch";
+    auto normal = Painted(popup);
+    EXPECT_EQ(RGBOf(normal.At(50, 0)), 0xADADADu);
+    EXPECT_EQ(RGBOf(normal.At(88, 8)) + RGBOf(normal.At(88, 13)), 2 * 0x111111u);  // up and down arrows
+    popup->DownFrame = true;  // pressed with the mouse outside: the normal look
+    EXPECT_EQ(testsupport::Differences(Painted(popup).picture, normal.picture), 0);
+    popup->MouseWithin = true;
+    auto pressed = Painted(popup);
+    EXPECT_EQ(RGBOf(pressed.At(88, 13)), 0xEEEEEEu);
+    EXPECT_LT(pressed.At(50, 1).Red(), 0xC0);
+
+    testsupport::Canvas swatch(20, 12);
+    const auto g = VR2Graphics::Create(swatch.picture->Graphics());
+    EXPECT_TRUE(Vireo2Theme::VR2Theme_DrawPart(g, "std_colrbtn", 0, {VR2Rect::Create(20, 12), platform::Color{0x39B449}}));
+    EXPECT_EQ(RGBOf(swatch.At(4, 4)) + RGBOf(swatch.At(15, 7)), 2 * 0x39B449u);
+    EXPECT_EQ(RGBOf(swatch.At(3, 3)) + RGBOf(swatch.At(0, 11)), 0xCCCCCCu + 0x999999u);
 }
