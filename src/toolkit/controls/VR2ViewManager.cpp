@@ -78,9 +78,9 @@ void VR2ViewManager::VR2Surface_AttachView(const ViewRef& view)
 
 void VR2ViewManager::Forget(const ViewRef& view)
 {
-    for (auto* reference : {&FocusView, &mMouseDownView, &mContextualMenuView, &mMouseOverView})
-        if (reference->lock() == view)
-            reference->reset();
+    if (FocusView.lock() == view)
+        FocusView.reset();
+    mRouting.Forget(view);
 }
 
 void VR2ViewManager::VR2Surface_DetachView(const ViewRef& view)
@@ -132,18 +132,10 @@ void VR2ViewManager::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::
 
 void VR2ViewManager::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
 {
-    platform::Require(newView);
-    platform::Require(oldView);
-    const auto found = std::find(mView.begin(), mView.end(), oldView);
-    if (found == mView.end())
+    if (!VR2ChildRouting::Swap(mView, newView, oldView, mSurface.lock()))
         return;
-    *found = newView;
     StackedInOrder = false;
     Forget(oldView);
-    oldView->DoClose();
-    oldView->detach(false, true);
-    newView->attach(mSurface.lock(), false, true);
-    newView->DoOpen();
 }
 
 VR2Point::Ref VR2ViewManager::VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) { return nullptr; }
@@ -314,73 +306,36 @@ bool VR2ViewManager::DoMouseDown(int32_t x, int32_t y)
 {
     if (platform::IsCMMClick())
         return false;
-    if (const auto view = HitTest(x, y)) {
-        if (view->DoMouseDown(x - view->left(), y - view->top())) {
-            mMouseDownView = view;
-            return true;
-        }
-    }
-    return MouseDown(x, y);
+    return mRouting.Press(HitTest(x, y), x, y) || MouseDown(x, y);
 }
 
 void VR2ViewManager::DoMouseDrag(int32_t x, int32_t y)
 {
-    if (const auto drag = Vireo2Engine::VR2CurrentDragObject) {
+    if (const auto drag = Vireo2Engine::VR2CurrentDragObject)
         drag->ContinueDragTracking();
-        return;
-    }
-    const auto capture = mMouseDownView.lock();
-    if (!capture) {
+    else if (!mRouting.Drag(x, y))
         MouseDrag(x, y);
-        return;
-    }
-    if (capture->CancelDragging)
-        return;
-    bool cancel = false;
-    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
-    if (cancel)
-        capture->CancelDragging = true;
 }
 
 void VR2ViewManager::DoMouseUp(int32_t x, int32_t y)
 {
-    const auto capture = mMouseDownView.lock();
-    if (!capture) {
+    if (!mRouting.Release(x, y)) {
         MouseUp(x, y);
         return;
     }
-    capture->DoMouseUp(x - capture->left(), y - capture->top());
-    mMouseDownView.reset();
+    // The hover follows the pointer to where the press ended.
     DoTrackMouseMovement(x, y);
 }
 
 void VR2ViewManager::DoTrackMouseMovement(int32_t x, int32_t y)
 {
-    const auto view = HitTest(x, y);
-    auto over = mMouseOverView.lock();
-    if (over && over != view) {
-        mMouseOverView.reset();
-        over->DoMouseExit();
-        over = nullptr;
-    }
-    if (!view) {
+    if (!mRouting.Track(HitTest(x, y), x, y))
         MouseMove(x, y);
-        return;
-    }
-    if (!over) {
-        mMouseOverView = view;
-        view->DoMouseEnter();
-    }
-    if ((over = mMouseOverView.lock()))
-        over->DoMouseMove(x - over->left(), y - over->top());
 }
 
 void VR2ViewManager::DoMouseExit()
 {
-    if (const auto over = mMouseOverView.lock()) {
-        mMouseOverView.reset();
-        over->DoMouseExit();
-    }
+    mRouting.Exit();
     MouseExit();
 }
 
@@ -396,27 +351,19 @@ bool VR2ViewManager::DoMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t 
 
 bool VR2ViewManager::DoConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
 {
-    const auto view = HitTest(x, y);
-    mContextualMenuView = view;
-    if (view)
-        return view->DoConstructContextualMenu(base, x - view->left(), y - view->top());
+    if (const auto answer = mRouting.ConstructMenu(HitTest(x, y), base, x, y))
+        return *answer;
     return ConstructContextualMenu(base, x, y);
 }
 
 bool VR2ViewManager::DoContextualMenuAction(const platform::MenuItem::Ref& item)
 {
-    if (const auto view = mContextualMenuView.lock()) {
-        if (view->DoContextualMenuAction(item)) {
-            mContextualMenuView.reset();
-            return true;
-        }
-    }
-    return ContextualMenuAction(item);
+    return mRouting.MenuAction(item) || ContextualMenuAction(item);
 }
 
 void VR2ViewManager::DoDropObject(const VR2DragObject::Ref& drag, int32_t action)
 {
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         over->DoDropObject(drag, action);
     else
         DropObject(drag, action);
@@ -449,21 +396,12 @@ bool VR2ViewManager::DoCancelClose(bool appQuitting)
 
 void VR2ViewManager::DoClose()
 {
-    mContextualMenuView.reset();
-    if (const auto over = mMouseOverView.lock()) {
-        mMouseOverView.reset();
-        over->DoMouseExit();
-    }
+    mRouting.ForgetMenu();
+    mRouting.Exit();
     LoseFocus();
     mSurface.reset();
     StackedInOrder = false;
-    while (!mView.empty()) {
-        const auto first = mView.front();
-        first->detach(false, true);
-        const auto found = std::find(mView.begin(), mView.end(), first);
-        if (found != mView.end())
-            mView.erase(found);
-    }
+    VR2ChildRouting::DetachAll(mView);
     Close();
 }
 

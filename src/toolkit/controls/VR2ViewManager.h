@@ -6,6 +6,7 @@
 #include "toolkit/geometry/VR2Point.h"
 #include "toolkit/geometry/VR2Rect.h"
 #include "toolkit/geometry/VR2Region.h"
+#include "toolkit/hosts/VR2ChildRouting.h"
 
 #include <cstdint>
 #include <memory>
@@ -168,9 +169,7 @@ private:
 
     std::vector<ViewRef> mView;
     std::weak_ptr<VR2View> FocusView;
-    std::weak_ptr<VR2View> mMouseDownView;
-    std::weak_ptr<VR2View> mContextualMenuView;
-    std::weak_ptr<VR2View> mMouseOverView;
+    VR2ChildRouting mRouting;
     bool mActive = false;
     std::weak_ptr<VR2Surface> mSurface;
     VR2Rect::Ref mBounds;

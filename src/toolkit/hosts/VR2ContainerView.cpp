@@ -66,41 +66,21 @@ bool VR2ContainerView::MouseDown(int32_t x, int32_t y)
 {
     if (platform::IsCMMClick())
         return false;
-    if (OverrideMouseEvents)
-        return ContainerMouseDown(x, y);
-    if (const auto child = HitTest(x, y)) {
-        if (child->DoMouseDown(x - child->left(), y - child->top())) {
-            mMouseDownView = child;
-            return true;
-        }
-    }
+    if (!OverrideMouseEvents && mRouting.Press(HitTest(x, y), x, y))
+        return true;
     return ContainerMouseDown(x, y);
 }
 
 void VR2ContainerView::MouseDrag(int32_t x, int32_t y)
 {
-    const auto capture = OverrideMouseEvents ? nullptr : mMouseDownView.lock();
-    if (!capture) {
+    if (OverrideMouseEvents || !mRouting.Drag(x, y))
         ContainerMouseDrag(x, y);
-        return;
-    }
-    if (capture->CancelDragging)
-        return;
-    bool cancel = false;
-    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
-    if (cancel)
-        capture->CancelDragging = true;
 }
 
 void VR2ContainerView::MouseUp(int32_t x, int32_t y)
 {
-    const auto capture = OverrideMouseEvents ? nullptr : mMouseDownView.lock();
-    if (!capture) {
+    if (OverrideMouseEvents || !mRouting.Release(x, y))
         ContainerMouseUp(x, y);
-        return;
-    }
-    capture->DoMouseUp(x - capture->left(), y - capture->top());
-    mMouseDownView.reset();
 }
 
 void VR2ContainerView::MouseMove(int32_t x, int32_t y)
@@ -113,37 +93,14 @@ void VR2ContainerView::MouseMove(int32_t x, int32_t y)
 
 void VR2ContainerView::DoTrackMouseMovement(int32_t x, int32_t y)
 {
-    const auto child = HitTest(x, y);
-    auto over = mMouseOverView.lock();
-    if (!child) {
-        if (over) {
-            mMouseOverView.reset();
-            over->DoMouseExit();
-        }
+    if (!mRouting.Track(HitTest(x, y), x, y))
         ContainerMouseMove(x, y);
-        return;
-    }
-    if (over && over != child) {
-        mMouseOverView.reset();
-        over->DoMouseExit();
-        over = nullptr;
-    }
-    if (!over) {
-        mMouseOverView = child;
-        child->DoMouseEnter();
-    }
-    if ((over = mMouseOverView.lock()))
-        over->DoMouseMove(x - over->left(), y - over->top());
 }
 
 void VR2ContainerView::MouseExit()
 {
-    if (!OverrideMouseEvents) {
-        if (const auto over = mMouseOverView.lock()) {
-            mMouseOverView.reset();
-            over->DoMouseExit();
-        }
-    }
+    if (!OverrideMouseEvents)
+        mRouting.Exit();
     ContainerMouseExit();
 }
 
@@ -182,43 +139,35 @@ void VR2ContainerView::GotFocus()
 
 bool VR2ContainerView::ConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
 {
-    const auto child = HitTest(x, y);
-    mContextualMenuView = child;
-    if (child)
-        return child->DoConstructContextualMenu(base, x - child->left(), y - child->top());
+    if (const auto answer = mRouting.ConstructMenu(HitTest(x, y), base, x, y))
+        return *answer;
     return ContainerConstructContextualMenu(base, x, y);
 }
 
 bool VR2ContainerView::ContextualMenuAction(const platform::MenuItem::Ref& hitItem)
 {
-    if (const auto child = mContextualMenuView.lock()) {
-        if (child->DoContextualMenuAction(hitItem)) {
-            mContextualMenuView.reset();
-            return true;
-        }
-    }
-    return ContainerContextualMenuAction(hitItem);
+    return mRouting.MenuAction(hitItem) || ContainerContextualMenuAction(hitItem);
 }
 
 // Drag and drop go to the hover child.
 
 bool VR2ContainerView::DragEnter(const VR2DragObject::Ref& drag, int32_t action)
 {
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         return over->DoDragEnter(drag, action);
     return ContainerDragEnter(drag, action);
 }
 
 bool VR2ContainerView::DragOver(int32_t x, int32_t y, const VR2DragObject::Ref& drag, int32_t action)
 {
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         return over->DoDragOver(x - over->left(), y - over->top(), drag, action);
     return ContainerDragOver(x, y, drag, action);
 }
 
 void VR2ContainerView::DragExit(const VR2DragObject::Ref& drag, int32_t action)
 {
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         over->DoDragExit(drag, action);
     else
         ContainerDragExit(drag, action);
@@ -226,7 +175,7 @@ void VR2ContainerView::DragExit(const VR2DragObject::Ref& drag, int32_t action)
 
 void VR2ContainerView::DropObject(const VR2DragObject::Ref& drag, int32_t action)
 {
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         over->DoDropObject(drag, action);
     else
         ContainerDropObject(drag, action);
@@ -252,11 +201,8 @@ bool VR2ContainerView::CancelClose(bool appQuitting)
 
 void VR2ContainerView::Close()
 {
-    mContextualMenuView.reset();
-    if (const auto over = mMouseOverView.lock()) {
-        mMouseOverView.reset();
-        over->DoMouseExit();
-    }
+    mRouting.ForgetMenu();
+    mRouting.Exit();
     if (const auto focus = mFocusView.lock()) {
         focus->DoLostFocus();
         mFocusView.reset();
@@ -303,13 +249,7 @@ void VR2ContainerView::Resizing(const VR2Rect::Ref& oldBounds)
 void VR2ContainerView::ViewWillRelease()
 {
     ContainerViewWillRelease();
-    while (!mView.empty()) {
-        const auto first = mView.front();
-        first->detach(false, true);
-        const auto found = std::find(mView.begin(), mView.end(), first);
-        if (found != mView.end())
-            mView.erase(found);
-    }
+    VR2ChildRouting::DetachAll(mView);
 }
 
 // Painting
@@ -347,9 +287,7 @@ void VR2ContainerView::VR2Surface_DetachView(const ViewRef& view)
         view->DoLostFocus();
         mFocusView.reset();
     }
-    for (auto* reference : {&mMouseDownView, &mMouseOverView})
-        if (reference->lock() == view)
-            reference->reset();
+    mRouting.Forget(view);
     // DoLostFocus may have changed the list.
     const auto again = std::find(mView.begin(), mView.end(), view);
     if (again != mView.end())
@@ -395,19 +333,11 @@ void VR2ContainerView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std
 
 void VR2ContainerView::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
 {
-    platform::Require(newView);
-    platform::Require(oldView);
-    const auto found = std::find(mView.begin(), mView.end(), oldView);
-    if (found == mView.end())
+    if (!VR2ChildRouting::Swap(mView, newView, oldView, SelfSurface()))
         return;
-    *found = newView;
-    for (auto* reference : {&mFocusView, &mMouseDownView, &mMouseOverView, &mContextualMenuView})
-        if (reference->lock() == oldView)
-            reference->reset();
-    oldView->DoClose();
-    oldView->detach(false, true);
-    newView->attach(SelfSurface(), false, true);
-    newView->DoOpen();
+    if (mFocusView.lock() == oldView)
+        mFocusView.reset();
+    mRouting.Forget(oldView);
 }
 
 VR2Point::Ref VR2ContainerView::VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) { return nullptr; }

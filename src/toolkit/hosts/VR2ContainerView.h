@@ -4,6 +4,7 @@
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Rect.h"
+#include "toolkit/hosts/VR2ChildRouting.h"
 
 #include <cstdint>
 #include <memory>
@@ -164,9 +165,7 @@ private:
 
     std::vector<ViewRef> mView;
     std::weak_ptr<VR2View> mFocusView;
-    std::weak_ptr<VR2View> mMouseDownView;
-    std::weak_ptr<VR2View> mContextualMenuView;
-    std::weak_ptr<VR2View> mMouseOverView;
+    VR2ChildRouting mRouting;
     bool mWindowIsResizing = false;
     VR2Rect::Ref mWindowBounds;
 };

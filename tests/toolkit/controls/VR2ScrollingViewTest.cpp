@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <limits>
+
 namespace {
 
 constexpr int kRows = 30;
@@ -98,6 +100,14 @@ TEST_F(ScrollingFixture, WheelBarAndDraggingPastTheEdgeMoveTheDocumentOnScreen)
         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(70, -5));
         EXPECT_EQ(OffsetY(), 150 - kRows * 20 + 20);
         ExpectRowsFollowTheOffset();
+    }
+    {
+        SCOPED_TRACE("a document request is clipped to the visible part without wrapping round");
+        window->paintRectArguments.clear();
+        constexpr int32_t huge = std::numeric_limits<int32_t>::max();
+        scroller->UpdateRect(VR2Rect::Create(5, 10 - OffsetY(), huge, huge), nullptr);
+        scroller->UpdateRect(VR2Rect::Create(0, 150 - OffsetY(), 50, 50), nullptr);  // touches the bottom only
+        EXPECT_EQ(window->paintRectArguments, std::vector<std::string>({"5,10,195,140"}));
     }
     {
         SCOPED_TRACE("a smaller document keeps the offset until it is fitted again");

@@ -155,31 +155,24 @@ TEST(ContainerView, PinnedChildrenFollowResizesFromTheFirstRecordedFrame)
     EXPECT_EQ(child->width(), 150);
 }
 
-TEST(ViewArrangement, StacksRowsAndCentresAcross)
+TEST(ViewArrangement, StacksWithPaddingCentresAcrossAndStretchesRows)
 {
     const auto log = std::make_shared<EventLog>();
-    auto make = [&](int32_t width, int32_t height) { return ProbeView::Create(log, "v", 0, 0, width, height); };
-    std::vector<VR2View::Ref> views{make(10, 20), make(10, 30), make(61, 10)};
+    std::vector<VR2View::Ref> views{ProbeView::Create(log, "a", 0, 0, 10, 20), ProbeView::Create(log, "b", 0, 0, 10, 30),
+                                    ProbeView::Create(log, "c", 0, 0, 61, 10)};
     VR2ViewArrangement flow;
     flow.Padding = 5;
-    flow.Alignment = VR2ViewArrangement::kLeading;
-    flow.FlowViewList(views);
-    EXPECT_EQ(views[2]->bounds(0)->description(), ",65,61,10");
-    EXPECT_EQ(views[1]->top(), 30);
-
     flow.Alignment = VR2ViewArrangement::kCentre;
     flow.Width = 100;
     flow.FlowViewList(views);
-    EXPECT_EQ(views[0]->left(), 45);
-    EXPECT_EQ(views[2]->left(), 19);  // 19.5 truncated
+    EXPECT_EQ(views[1]->bounds(0)->description(), "45,30,10,30");
+    EXPECT_EQ(views[2]->bounds(0)->description(), "19,65,61,10");  // 19.5 truncated
 
     flow.Orientation = VR2ViewArrangement::kHorizontal;
     flow.Alignment = VR2ViewArrangement::kStretch;
-    flow.Padding = 0;
     flow.Height = 40;
     flow.FlowViewList(views);
-    EXPECT_EQ(views[2]->bounds(0)->description(), "20,,61,40");
-
+    EXPECT_EQ(views[2]->bounds(0)->description(), "35,,61,40");
     views.push_back(nullptr);
     EXPECT_THROW(flow.FlowViewList(views), platform::NilObjectException);
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/MenuItem.h"
+#include "toolkit/core/VR2View.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// What a holder of views remembers of its children between events: the child
+// that took the current press (it gets the drags and the release), the child
+// under the pointer, and the child asked for the last contextual menu. Points
+// are in the holder's coordinates; each child gets them in its own.
+class VR2ChildRouting {
+public:
+    using ViewRef = std::shared_ptr<VR2View>;
+
+    // The child under the press; true when it took it, and it is captured.
+    bool Press(const ViewRef& child, int32_t x, int32_t y);
+    // To the captured child (none once it cancelled dragging); false without
+    // one, so the holder raises its own event.
+    bool Drag(int32_t x, int32_t y);
+    // Ends the capture; false without one.
+    bool Release(int32_t x, int32_t y);
+    // Exit of the old hover child, entry of child, then its move; false when
+    // child is nil (after the old one's exit).
+    bool Track(const ViewRef& child, int32_t x, int32_t y);
+    // The hover child, when there is one, is told the pointer left.
+    void Exit();
+    // The child is remembered for the chosen item; nothing without a child.
+    std::optional<bool> ConstructMenu(const ViewRef& child, const platform::MenuItem::Ref& base, int32_t x, int32_t y);
+    // True when the remembered child took the item (and is forgotten).
+    bool MenuAction(const platform::MenuItem::Ref& item);
+
+    ViewRef Hovered() const { return mMouseOver.lock(); }
+
+    // newView takes oldView's place in views: the old view is closed and
+    // loses its parent, the new one gets holder as parent and is opened;
+    // neither goes through the holder's own attach or detach. False when
+    // oldView is not in views.
+    static bool Swap(std::vector<ViewRef>& views, const ViewRef& newView, const ViewRef& oldView,
+                     const VR2Surface::Ref& holder);
+    // Detaches every view, first to last, without calling back into the
+    // holder, and empties the list.
+    static void DetachAll(std::vector<ViewRef>& views);
+    // Drops every reference to view, without telling it.
+    void Forget(const ViewRef& view);
+    void ForgetMenu() { mContextualMenu.reset(); }
+
+private:
+    std::weak_ptr<VR2View> mMouseDown;
+    std::weak_ptr<VR2View> mMouseOver;
+    std::weak_ptr<VR2View> mContextualMenu;
+};
