@@ -1,11 +1,11 @@
 #include "platform/sql/REALSQLDatabase.h"
 
+#include "platform/private/SQLText.h"
 #include "platform/private/SQLiteStatement.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -14,69 +14,6 @@ namespace platform {
 namespace {
 
 int32_t gBusyTimeout = 2000;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-// Whether an ORDER BY or GROUP BY term names a result column by its number,
-// which a column added in front would shift.
-bool OrdersByPosition(std::string_view sql)
-{
-    std::string lower(sql);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const std::string_view clause : {"order", "group"}) {
-        for (size_t at = lower.find(clause); at != std::string::npos; at = lower.find(clause, at + 1)) {
-            size_t i = at + clause.size();
-            if ((at > 0 && IsWordCharacter(lower[at - 1])) || i == lower.size() || IsWordCharacter(lower[i]))
-                continue;
-            while (i < lower.size() && IsBlank(lower[i]))
-                ++i;
-            if (lower.compare(i, 2, "by") != 0 || (i + 2 < lower.size() && IsWordCharacter(lower[i + 2])))
-                continue;
-            // Walk the terms: a term that starts with a digit is a position.
-            int depth = 0;
-            bool termStart = true;
-            for (i += 2; i < lower.size() && lower[i] != ';'; ++i) {
-                const char c = lower[i];
-                if (IsBlank(c))
-                    continue;
-                if (termStart && depth == 0 && std::isdigit(static_cast<unsigned char>(c)))
-                    return true;
-                termStart = c == ',' && depth == 0;
-                if (c == '(')
-                    ++depth;
-                else if (c == ')' && depth-- == 0)
-                    break;
-                else if (depth == 0 && !IsWordCharacter(lower[i - 1]) &&
-                         (lower.compare(i, 5, "limit") == 0 || lower.compare(i, 6, "having") == 0))
-                    break;
-            }
-        }
-    }
-    return false;
-}
-
-// "SELECT x FROM t" becomes "SELECT rowid, x FROM t", so that the rows can be
-// found again for edits; "" when the text does not begin with SELECT or names
-// result columns by position.
-std::string WithRowId(std::string_view sql)
-{
-    if (OrdersByPosition(sql))
-        return {};
-    size_t start = 0;
-    while (start < sql.size() && IsBlank(sql[start]))
-        ++start;
-    constexpr std::string_view kSelect = "select";
-    if (sql.size() < start + kSelect.size() + 1 || !IsBlank(sql[start + kSelect.size()]))
-        return {};
-    for (size_t i = 0; i < kSelect.size(); ++i)
-        if ((sql[start + i] | 0x20) != kSelect[i])
-            return {};
-    const size_t rest = start + kSelect.size();
-    return std::string(sql.substr(0, rest)) + " rowid," + std::string(sql.substr(rest));
-}
 
 int Bind(sqlite3_stmt* statement, int index, const SQLValue& value)
 {
@@ -190,22 +127,40 @@ bool REALSQLDatabase::SQLExecute(std::string_view sql)
     return Succeed();
 }
 
-bool REALSQLDatabase::Run(std::string_view sql, const std::vector<SQLValue>& values, int64_t* changes)
+bool REALSQLDatabase::SQLExecute(std::string_view sql, const std::vector<SQLValue>& values)
 {
-    if (!RequireConnection())
-        return false;
+    return Run(sql, values);
+}
+
+bool REALSQLDatabase::Prepare(std::string_view sql, const std::vector<SQLValue>& values, Statement& statement)
+{
     sqlite3_stmt* raw = nullptr;
     int code = sqlite3_prepare_v2(mConnection.get(), sql.data(), static_cast<int>(sql.size()), &raw, nullptr);
-    const Statement statement(raw);
+    statement.reset(raw);
     if (code != SQLITE_OK)
         return FailFromConnection(code);
     if (!statement)
         return Fail(SQLITE_MISUSE, "no statement");
+    // Every parameter gets a value: an unbound one would read as NULL unnoticed.
+    if (static_cast<size_t>(sqlite3_bind_parameter_count(raw)) != values.size())
+        return Fail(SQLITE_RANGE, "the statement takes " + std::to_string(sqlite3_bind_parameter_count(raw)) +
+                                      " values, not " + std::to_string(values.size()));
     for (size_t i = 0; i < values.size(); ++i) {
-        code = Bind(statement.get(), static_cast<int>(i + 1), values[i]);
+        code = Bind(raw, static_cast<int>(i + 1), values[i]);
         if (code != SQLITE_OK)
             return FailFromConnection(code);
     }
+    return Succeed();
+}
+
+bool REALSQLDatabase::Run(std::string_view sql, const std::vector<SQLValue>& values, int64_t* changes)
+{
+    if (!RequireConnection())
+        return false;
+    Statement statement;
+    if (!Prepare(sql, values, statement))
+        return false;
+    int code;
     while ((code = sqlite3_step(statement.get())) == SQLITE_ROW) {
     }
     if (code != SQLITE_DONE)
@@ -215,34 +170,17 @@ bool REALSQLDatabase::Run(std::string_view sql, const std::vector<SQLValue>& val
     return Succeed();
 }
 
-RecordSet::Ref REALSQLDatabase::SQLSelect(std::string_view sql)
+RecordSet::Ref REALSQLDatabase::SQLSelect(std::string_view sql, const std::vector<SQLValue>& values)
 {
     if (!RequireConnection())
         return nullptr;
-    sqlite3* connection = mConnection.get();
     Statement statement;
     bool withRowId = false;
-    if (const std::string rewritten = WithRowId(sql); !rewritten.empty()) {
-        sqlite3_stmt* raw = nullptr;
-        if (sqlite3_prepare_v2(connection, rewritten.data(), static_cast<int>(rewritten.size()), &raw, nullptr) ==
-            SQLITE_OK)
-            withRowId = raw != nullptr;
-        statement.reset(raw);
-    }
-    // Joins, compound queries and the like have no one rowid: read them as they are.
-    if (!withRowId) {
-        sqlite3_stmt* raw = nullptr;
-        const int code = sqlite3_prepare_v2(connection, sql.data(), static_cast<int>(sql.size()), &raw, nullptr);
-        statement.reset(raw);
-        if (code != SQLITE_OK) {
-            FailFromConnection(code);
-            return nullptr;
-        }
-        if (!statement) {
-            Fail(SQLITE_MISUSE, "no statement");
-            return nullptr;
-        }
-    }
+    if (const std::string rewritten = WithRowId(sql); !rewritten.empty())
+        withRowId = Prepare(rewritten, values, statement);
+    // Joins, views and the like have no one rowid: read them as they are.
+    if (!withRowId && !Prepare(sql, values, statement))
+        return nullptr;
 
     RecordSet::Ref set(new RecordSet());
     set->TakeSpareBuffers();
@@ -299,9 +237,9 @@ bool REALSQLDatabase::InsertRecord(std::string_view table, const DatabaseRecord:
     return Run(sql, values);
 }
 
-int32_t REALSQLDatabase::LastRowID() const
+int64_t REALSQLDatabase::LastRowID() const
 {
-    return mConnection ? static_cast<int32_t>(sqlite3_last_insert_rowid(mConnection.get())) : 0;
+    return mConnection ? sqlite3_last_insert_rowid(mConnection.get()) : 0;
 }
 
 bool REALSQLDatabase::BeginTransaction() { return SQLExecute("BEGIN IMMEDIATE"); }

@@ -13,8 +13,11 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace platform {
+
+struct StatementFinalizer;
 
 // A connection to one SQLite file.
 //
@@ -44,12 +47,17 @@ public:
 
     // A statement (or several) that returns no rows.
     bool SQLExecute(std::string_view sql);
-    // Runs a query and reads all its rows; nullptr when it fails.
-    RecordSet::Ref SQLSelect(std::string_view sql);
+    // One statement whose parameters ("?") take the values in order; the
+    // number of values must match.
+    bool SQLExecute(std::string_view sql, const std::vector<SQLValue>& values);
+    // Runs a query, its parameters bound as above, and reads all its rows;
+    // nullptr when it fails.
+    RecordSet::Ref SQLSelect(std::string_view sql, const std::vector<SQLValue>& values = {});
     // Inserts one row holding the record's columns; the others are NULL.
     bool InsertRecord(std::string_view table, const DatabaseRecord::Ref& record);
     // The id of the last row inserted on this connection; 0 when none was.
-    int32_t LastRowID() const;
+    // Whole: a caller that keeps ids in 32 bits checks that it fits.
+    int64_t LastRowID() const;
 
     bool BeginTransaction();
     bool Commit();
@@ -75,6 +83,8 @@ private:
     bool Fail(int32_t code, std::string message);
     bool FailFromConnection(int32_t code);
     bool RequireConnection();
+    bool Prepare(std::string_view sql, const std::vector<SQLValue>& values,
+                 std::unique_ptr<sqlite3_stmt, StatementFinalizer>& statement);
     // Runs one statement with its parameters bound; `changes` receives the rows it changed.
     bool Run(std::string_view sql, const std::vector<SQLValue>& values, int64_t* changes = nullptr);
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using platform::DatabaseRecord;
 using platform::FolderItem;
 using platform::REALSQLDatabase;
@@ -111,21 +114,44 @@ TEST_F(REALSQLDatabaseTest, TransactionIsInTheFileOnlyOnceCommitted)
     EXPECT_EQ(plain.Query("SELECT name FROM t"), (Rows{{"kept"}}));
 }
 
-TEST_F(REALSQLDatabaseTest, CommitThatAReaderBlocksFailsAfterTheBusyTimeout)
+TEST_F(REALSQLDatabaseTest, CommitThatAReaderBlocksWaitsTheBusyTimeout)
 {
+    using Clock = std::chrono::steady_clock;
     const auto timeout = REALSQLDatabase::DefaultBusyTimeout();
-    REALSQLDatabase::SetDefaultBusyTimeout(20);
+    REALSQLDatabase::SetDefaultBusyTimeout(200);
     auto db = CreateWithTable();
     PlainSQL other(mFile);
-
-    ASSERT_TRUE(db->BeginTransaction());
-    ASSERT_TRUE(db->InsertRecord("t", Row("pending", 3)));
-    other.Exec("BEGIN; SELECT count(*) FROM t");
-    EXPECT_FALSE(db->Commit());
-    EXPECT_EQ(db->ErrorCode() & 0xFF, SQLITE_BUSY);
-    other.Exec("COMMIT");
-    db.reset();
-    EXPECT_EQ(other.Count("t"), 0) << "nothing is left behind once the connection is dropped";
+    auto blockedCommit = [&](std::chrono::milliseconds readerEnds) {
+        EXPECT_TRUE(db->BeginTransaction());
+        EXPECT_TRUE(db->InsertRecord("t", Row("pending", 3)));
+        other.Exec("BEGIN; SELECT count(*) FROM t");
+        std::thread reader([&] {
+            std::this_thread::sleep_for(readerEnds);
+            other.Exec("COMMIT");
+        });
+        const auto start = Clock::now();
+        const bool committed = db->Commit();
+        const auto waited = Clock::now() - start;
+        reader.join();
+        return std::pair(committed, waited);
+    };
+    {
+        SCOPED_TRACE("the reader outlasts the timeout");
+        const auto [committed, waited] = blockedCommit(std::chrono::milliseconds(600));
+        EXPECT_FALSE(committed);
+        EXPECT_EQ(db->ErrorCode() & 0xFF, SQLITE_BUSY);
+        EXPECT_GE(waited, std::chrono::milliseconds(160));
+        EXPECT_LT(waited, std::chrono::milliseconds(550));
+        EXPECT_TRUE(db->Rollback());
+        EXPECT_EQ(other.Count("t"), 0);
+    }
+    {
+        SCOPED_TRACE("the reader ends in time");
+        const auto [committed, waited] = blockedCommit(std::chrono::milliseconds(60));
+        EXPECT_TRUE(committed) << db->ErrorMessage();
+        EXPECT_GE(waited, std::chrono::milliseconds(40));
+        EXPECT_EQ(other.Count("t"), 1);
+    }
     REALSQLDatabase::SetDefaultBusyTimeout(timeout);
 }
 

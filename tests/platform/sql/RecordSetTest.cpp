@@ -94,6 +94,59 @@ TEST_F(RecordSetTest, EmptyFailedAndReadOnlyQueries)
     EXPECT_EQ(rs->Field("name").StringValue(), "pear");
 }
 
+TEST_F(RecordSetTest, OnlyRowsOfOneTableCanBeEditedAndReadingNeverChangesTheRows)
+{
+    struct Case {
+        const char* sql;
+        size_t rows;
+        bool editable;
+    };
+    for (const Case& c : {
+             Case{"SELECT name FROM t WHERE name <> 'x order by 1' /* group by */ ORDER BY n", 3, true},
+             Case{"SELECT \"distinct\" FROM (SELECT name AS \"distinct\" FROM t)", 3, false},
+             Case{"SELECT DISTINCT n > 50 AS big FROM t", 2, false},
+             Case{"SELECT name FROM t GROUP BY name", 3, false},
+             Case{"SELECT max(n) AS top, name FROM t", 1, false},
+             Case{"SELECT name FROM t WHERE n > (SELECT avg(n) FROM t)", 1, true},
+             Case{"SELECT name, (SELECT note FROM u WHERE u.t_id = t.id) AS note FROM t", 3, false},
+             Case{"SELECT name, (SELECT o.name FROM t AS o WHERE o.id = 1) AS first FROM t", 3, false},
+         }) {
+        SCOPED_TRACE(c.sql);
+        auto rs = mDb->SQLSelect(c.sql);
+        ASSERT_NE(rs, nullptr) << mDb->ErrorMessage();
+        size_t rows = 0;
+        for (; !rs->IsEOF(); rs->MoveNext())
+            ++rows;
+        EXPECT_EQ(rows, c.rows);
+        auto again = mDb->SQLSelect(c.sql);
+        EXPECT_EQ(again->Edit(), c.editable);
+    }
+}
+
+TEST_F(RecordSetTest, BoundValuesAndFlagsReadFromText)
+{
+    auto rs = mDb->SQLSelect("SELECT name FROM t WHERE n > ? AND day < ? ORDER BY id", {int64_t{50}, "2026-12-07"});
+    ASSERT_NE(rs, nullptr) << mDb->ErrorMessage();
+    EXPECT_EQ(rs->Field("name").StringValue(), "apple");
+    rs->MoveNext();
+    EXPECT_TRUE(rs->IsEOF()) << "the date bound as text compares as text";
+    EXPECT_EQ(mDb->SQLSelect("SELECT name FROM t WHERE n > ?"), nullptr) << "a parameter without a value";
+    EXPECT_TRUE(mDb->Error());
+    EXPECT_FALSE(mDb->SQLExecute("UPDATE t SET n = ?", {int64_t{1}, int64_t{2}})) << "a value without a parameter";
+
+    const std::string quoted = "it's \"x\"; DROP TABLE t; --";
+    ASSERT_TRUE(mDb->SQLExecute("INSERT INTO t (id, name) VALUES (?, ?)", {int64_t{5000000000}, quoted}));
+    EXPECT_EQ(mDb->LastRowID(), 5000000000) << "ids are not cut to 32 bits";
+    EXPECT_EQ(mPlain.Text("SELECT name FROM t WHERE id = 5000000000"), quoted);
+
+    auto flags = mDb->SQLSelect("SELECT '1' AS one, '0' AS zero, 'TRUE' AS word, 'yes' AS other, '2.5' AS half");
+    for (const auto& [name, expected] : std::vector<std::pair<const char*, bool>>{
+             {"one", true}, {"zero", false}, {"word", true}, {"other", false}, {"half", true}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(flags->Field(name).BooleanValue(), expected);
+    }
+}
+
 TEST_F(RecordSetTest, EditsAndDeletionsFindTheirRowByRowid)
 {
     // The query selects neither id nor rowid; the edit still finds its row.
