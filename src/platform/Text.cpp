@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <limits>
 
+#include <locale.h>
+#include <stdlib.h>
+
 namespace platform {
 
 int32_t DoubleToInt32(double value) noexcept
@@ -32,6 +35,19 @@ std::string Str(double value)
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return error == std::errc() ? std::string(buffer, end) : std::string("0");
 }
+
+namespace {
+
+// A number too large or too small for a Double: infinity of its sign, which
+// the Int32 rule saturates, or zero, as strtod gives (in the C locale).
+double OutOfRange(std::string_view number)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const std::string copy(number);
+    return cLocale ? strtod_l(copy.c_str(), nullptr, cLocale) : 0;
+}
+
+}  // namespace
 
 double Val(std::string_view text)
 {
@@ -60,11 +76,13 @@ double Val(std::string_view text)
     if (i == text.size() || !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'))
         return 0;
     double result = 0;
-    const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), result,
-                                              std::chars_format::general);
-    if (error != std::errc() || end == text.data() + start)
+    const char* const first = text.data() + start;
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), result, std::chars_format::general);
+    if (end == first)
         return 0;
-    return result;
+    if (error == std::errc::result_out_of_range)
+        return OutOfRange(std::string_view(first, static_cast<size_t>(end - first)));
+    return error == std::errc() ? result : 0;
 }
 
 namespace {

@@ -33,7 +33,8 @@ std::string Str(double value);
 
 // The numeric prefix of text as a Double, independent of the locale: leading
 // blanks, a sign, digits, a fraction and an exponent; "&h" hexadecimal too.
-// Text without a number gives 0.
+// Text without a number gives 0; a number beyond a Double's range gives
+// infinity of its sign (the Int32 rule saturates it), one too small gives 0.
 double Val(std::string_view text);
 
 // Masks print whole numbers: up to three sections "positive;negative;zero".
