@@ -103,6 +103,9 @@ int32_t Date::DayOfWeek() const
 
 std::string Date::SQLDate() const
 {
+    // Date text compares as dates only with four-digit years, and reads back only so.
+    if (mYear < 0 || mYear > 9999)
+        return {};
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", static_cast<long long>(mYear),
                   static_cast<long long>(mMonth), static_cast<long long>(mDay));
@@ -114,7 +117,8 @@ std::string Date::SQLDateTime() const
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, " %02lld:%02lld:%02lld", static_cast<long long>(mHour),
                   static_cast<long long>(mMinute), static_cast<long long>(mSecond));
-    return SQLDate() + buffer;
+    const std::string date = SQLDate();
+    return date.empty() ? date : date + buffer;
 }
 
 bool Date::SetSQLDate(std::string_view text)

@@ -38,8 +38,9 @@ public:
     // 1 = Sunday ... 7 = Saturday.
     int32_t DayOfWeek() const;
 
-    // "YYYY-MM-DD". Setting parses that form (a time part after it is read
-    // too) and leaves the date unchanged when the text is not a date.
+    // "YYYY-MM-DD"; "" for a year outside 0...9999, which has no such text.
+    // Setting parses that form (a time part after it is read too) and leaves
+    // the date unchanged when the text is not a date.
     std::string SQLDate() const;
     bool SetSQLDate(std::string_view text);
     std::string SQLDateTime() const;

@@ -15,7 +15,9 @@ void DatabaseField::SetBooleanValue(bool value) { mSet->SetCell(mColumn, SQLValu
 
 void DatabaseField::SetDateValue(const Date::Ref& value)
 {
-    mSet->SetCell(mColumn, value ? SQLValue(value->SQLDate()) : SQLValue());
+    const std::string text = value ? value->SQLDate() : std::string();
+    // A date without date text is refused, as a missing column is: the next Update fails.
+    mSet->SetCell(value && text.empty() ? -1 : mColumn, text.empty() ? SQLValue() : SQLValue(text));
 }
 
 }  // namespace platform

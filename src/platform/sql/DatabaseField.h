@@ -23,7 +23,8 @@ public:
     void SetIntegerValue(int32_t value);
     void SetStringValue(std::string value);
     void SetBooleanValue(bool value);  // stored as 1 or 0
-    void SetDateValue(const Date::Ref& value);  // its date text; nil sets NULL
+    // Its date text; nil sets NULL; a date without date text makes the next Update fail.
+    void SetDateValue(const Date::Ref& value);
 
 private:
     friend class RecordSet;

@@ -206,7 +206,7 @@ bool RecordSet::Update()
     if (!mEditing)
         return Fail(database, "Update without Edit");
     if (mMissingFieldSet)
-        return Fail(database, "a column that the query did not return was set");
+        return Fail(database, "a column that the query did not return, or a value it cannot hold, was set");
     if (!CheckWritable(database))
         return false;
 
