@@ -348,11 +348,15 @@ int main(int argc, char** argv)
                 }
                 sqlite3_finalize(statement);
             }
+            // The insert looks for the day again under the write lock.
             Direct direct;
+            direct.Exec("BEGIN IMMEDIATE");
+            gSink += direct.ReadAll("SELECT * FROM daily WHERE entry_date = '" + newDayText + "' LIMIT 1");
             direct.Run("INSERT INTO daily (entry_date, cal_goal_reached, cal_goal, steps, step_goal, "
                        "steps_goal_reached) VALUES (?, ?, ?, ?, ?, ?)",
                        {0, calorieGoal, 0, stepGoal, 0}, {newDayText});
             gSink += direct.LastRowID();
+            direct.Exec("COMMIT");
         },
         [&] { Cleanup("DELETE FROM daily WHERE entry_date = '" + newDayText + "'"); }));
 

@@ -5,6 +5,8 @@
 #include "platform/Services.h"
 #include "platform/Text.h"
 
+#include <limits>
+
 using platform::Date;
 using platform::DatabaseRecord;
 using platform::REALSQLDatabase;
@@ -17,7 +19,18 @@ namespace {
 constexpr int32_t kDefaultCalorieGoal = 2000;
 constexpr int32_t kDefaultStepsGoal = 10000;
 
-std::string IdText(int32_t id) { return platform::Format(id, "#;- #;0"); }
+// The date text of a day; "" for nil or a date that has no such text.
+std::string DayText(const Date::Ref& day) { return day ? day->SQLDate() : std::string(); }
+
+// Inserts the record; its id, or 0 when the insert failed or the id does not
+// fit the 32 bits callers keep (a row they could never find again).
+int32_t InsertRow(REALSQLDatabase& db, const char* table, const DatabaseRecord::Ref& record)
+{
+    if (!db.InsertRecord(table, record))
+        return 0;
+    const int64_t id = db.LastRowID();
+    return id >= 1 && id <= std::numeric_limits<int32_t>::max() ? static_cast<int32_t>(id) : 0;
+}
 
 platform::FolderItem::Ref DatabaseFolder()
 {
@@ -52,13 +65,13 @@ bool InsertDay(REALSQLDatabase& db, const std::string& dateText, const char* col
     auto record = DatabaseRecord::Create();
     record->Column("entry_date", dateText);
     record->IntegerColumn(column, value);
-    return db.InsertRecord("daily", record);
+    return InsertRow(db, "daily", record) != 0;
 }
 
 bool AddToCalorieTotal(REALSQLDatabase& db, const std::string& dateText, int32_t amount)
 {
-    auto rs = db.SQLSelect("SELECT cal_goal,calorie_total,cal_goal_reached FROM daily WHERE entry_date = '" +
-                           dateText + "'");
+    auto rs = db.SQLSelect("SELECT cal_goal,calorie_total,cal_goal_reached FROM daily WHERE entry_date = ?",
+                           {dateText});
     if (!rs)
         return false;
     if (rs->IsEOF())
@@ -75,11 +88,11 @@ bool AddToCalorieTotal(REALSQLDatabase& db, const std::string& dateText, int32_t
 // Sets one column of the day's row, creating the row when there is none.
 bool SetDayValue(const Date::Ref& day, const std::string& query, const char* column, int32_t value)
 {
-    if (!day)
+    const std::string dateText = DayText(day);
+    if (dateText.empty())
         return false;
-    const std::string dateText = day->SQLDate();
     return ChangeInTransaction([&](REALSQLDatabase& db) {
-        auto rs = db.SQLSelect(query + dateText + "'");
+        auto rs = db.SQLSelect(query, {dateText});
         if (!rs)
             return false;
         if (rs->IsEOF())
@@ -118,9 +131,9 @@ bool Init(REALSQLDatabase::Ref& db)
 
 int32_t AddFood(const DPFoodRecord::Ref& item)
 {
-    if (!item || !item->EatenDate)
+    const std::string dateText = DayText(item ? item->EatenDate : nullptr);
+    if (dateText.empty())
         return -1;
-    const std::string dateText = item->EatenDate->SQLDate();
     auto record = DatabaseRecord::Create();
     record->Column("eaten_date", dateText);
     record->Column("caloric_item", item->CaloricItem);
@@ -128,10 +141,8 @@ int32_t AddFood(const DPFoodRecord::Ref& item)
 
     int32_t id = -1;
     const bool stored = ChangeInTransaction([&](REALSQLDatabase& db) {
-        if (!db.InsertRecord("food", record))
-            return false;
-        id = db.LastRowID();
-        return AddToCalorieTotal(db, dateText, item->CalVal);
+        id = InsertRow(db, "food", record);
+        return id != 0 && AddToCalorieTotal(db, dateText, item->CalVal);
     });
     if (!stored)
         return -1;
@@ -142,7 +153,7 @@ int32_t AddFood(const DPFoodRecord::Ref& item)
 bool Remove_Food(int32_t id)
 {
     return ChangeInTransaction([&](REALSQLDatabase& db) {
-        auto rs = db.SQLSelect("SELECT cal_val, eaten_date, id FROM food WHERE id = " + IdText(id) + " LIMIT 1");
+        auto rs = db.SQLSelect("SELECT cal_val, eaten_date, id FROM food WHERE id = ? LIMIT 1", {int64_t{id}});
         if (!rs || rs->IsEOF() || !rs->Edit())
             return false;
         const int32_t calories = rs->Field("cal_val").IntegerValue();
@@ -158,7 +169,7 @@ bool Remove_Food(int32_t id)
 bool Update_Food(int32_t id, const std::string& name)
 {
     return ChangeInTransaction([&](REALSQLDatabase& db) {
-        auto rs = db.SQLSelect("Select caloric_item,cal_val from food where id=" + IdText(id) + " limit 1");
+        auto rs = db.SQLSelect("Select caloric_item,cal_val from food where id=? limit 1", {int64_t{id}});
         if (!rs || rs->IsEOF() || !rs->Edit())
             return false;
         rs->Field("caloric_item").SetStringValue(name);
@@ -169,8 +180,7 @@ bool Update_Food(int32_t id, const std::string& name)
 bool Update_Food(int32_t id, int32_t calories)
 {
     return ChangeInTransaction([&](REALSQLDatabase& db) {
-        auto rs = db.SQLSelect("Select eaten_date, caloric_item,cal_val from food where id=" + IdText(id) +
-                               " limit 1");
+        auto rs = db.SQLSelect("Select eaten_date, caloric_item,cal_val from food where id=? limit 1", {int64_t{id}});
         if (!rs || rs->IsEOF() || !rs->Edit())
             return false;
         const int32_t old = rs->Field("cal_val").IntegerValue();
@@ -183,21 +193,21 @@ bool Update_Food(int32_t id, int32_t calories)
 
 bool AddTo_Calorie_Total(const Date::Ref& day, int32_t amount)
 {
-    if (!day)
+    const std::string dateText = DayText(day);
+    if (dateText.empty())
         return false;
-    const std::string dateText = day->SQLDate();
     return ChangeInTransaction([&](REALSQLDatabase& db) { return AddToCalorieTotal(db, dateText, amount); });
 }
 
 bool AddTo_Steps(const Date::Ref& day, int32_t amount)
 {
-    if (!day)
+    const std::string dateText = DayText(day);
+    if (dateText.empty())
         return false;
-    const std::string dateText = day->SQLDate();
     return ChangeInTransaction([&](REALSQLDatabase& db) {
         auto rs = db.SQLSelect("SELECT step_goal ,steps_goal_reached ,steps, entry_date FROM daily WHERE "
-                               "entry_date = '" +
-                               dateText + "'");
+                               "entry_date = ?",
+                               {dateText});
         if (!rs)
             return false;
         if (rs->IsEOF())
@@ -214,20 +224,21 @@ bool AddTo_Steps(const Date::Ref& day, int32_t amount)
 
 bool Update_Goal_Food(const Date::Ref& day, int32_t goal)
 {
-    return SetDayValue(day, "SELECT cal_goal, entry_date FROM daily WHERE entry_date = '", "cal_goal", goal);
+    return SetDayValue(day, "SELECT cal_goal, entry_date FROM daily WHERE entry_date = ?", "cal_goal", goal);
 }
 
 bool Update_Goal_Steps(const Date::Ref& day, int32_t goal)
 {
-    return SetDayValue(day, "SELECT step_goal, entry_date FROM daily WHERE entry_date = '", "step_goal", goal);
+    return SetDayValue(day, "SELECT step_goal, entry_date FROM daily WHERE entry_date = ?", "step_goal", goal);
 }
 
 int32_t AddDaily(const DPDailyRecord::Ref& day)
 {
-    if (!day || !day->EntryDate)
+    const std::string dateText = DayText(day ? day->EntryDate : nullptr);
+    if (dateText.empty())
         return -1;
     auto record = DatabaseRecord::Create();
-    record->Column("entry_date", day->EntryDate->SQLDate());
+    record->Column("entry_date", dateText);
     record->BooleanColumn("cal_goal_reached", day->CalGoalReached);
     record->IntegerColumn("cal_goal", day->CalorieGoal);
     record->IntegerColumn("steps", day->Steps);
@@ -237,22 +248,36 @@ int32_t AddDaily(const DPDailyRecord::Ref& day)
     REALSQLDatabase::Ref db;
     if (!Init(db))
         return -1;
-    day->id = db->InsertRecord("daily", record) ? db->LastRowID() : 0;
-    return day->id;
+    // Another copy of the diary may have added the day since the caller
+    // looked: look again under the write lock, so a date never gets two rows.
+    int32_t id = 0;
+    if (db->BeginTransaction()) {
+        auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date = ? LIMIT 1", {dateText});
+        if (rs && !rs->IsEOF()) {
+            day->initWithRecord(rs);
+            id = day->id;
+        } else if (rs) {
+            id = InsertRow(*db, "daily", record);
+        }
+        if (id != 0 && !db->Commit())
+            id = 0;
+    }
+    day->id = id;
+    return id;
 }
 
 DPDailyRecord::Ref GetDaily(const Date::Ref& day)
 {
-    if (!day)
+    const std::string dateText = DayText(day);
+    if (dateText.empty())
         return nullptr;
     auto record = DPDailyRecord::Create();
     record->EntryDate = day->copy();
-    const std::string dateText = day->SQLDate();
     {
         REALSQLDatabase::Ref db;
         if (!Init(db))
             return nullptr;
-        auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date = '" + dateText + "' LIMIT 1");
+        auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date = ? LIMIT 1", {dateText});
         if (!rs)
             return nullptr;
         if (!rs->IsEOF()) {
@@ -291,15 +316,16 @@ RecordSet::Ref GetAllDaily()
 
 DPMonthyStats::Ref GetMonthlyStats(const Date::Ref& day)
 {
-    if (!day)
+    const std::string dateText = DayText(day);
+    if (dateText.empty())
         return nullptr;
     const auto first = Date::Create(day->Year(), day->Month(), 1);
     auto stats = DPMonthyStats::Create();
     REALSQLDatabase::Ref db;
     if (!Init(db))
         return nullptr;
-    auto rs = db->SQLSelect(std::string("SELECT * FROM daily WHERE entry_date < '") + day->SQLDate() + "' and " +
-                            "entry_date" + " >= '" + first->SQLDate() + "'");
+    auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date < ? and entry_date >= ?",
+                            {dateText, first->SQLDate()});
     if (!rs || db->Error())
         return nullptr;
     if (rs->IsEOF())

@@ -14,7 +14,9 @@
 // Every operation opens its own connection and drops it before it returns,
 // with its changes in the file; failures show only in the result (-1, false
 // or nullptr), nothing throws. An operation that changes an item and its
-// day's total does both in one transaction: both or neither.
+// day's total does both in one transaction: both or neither. Dates are
+// bound as their date text; a date without one (a year beyond 9999) is
+// refused, and a row whose id would not fit 32 bits is never made.
 namespace DiaryDB {
 
 // Opens a connection to the file, creating it with both tables when it is
@@ -39,7 +41,8 @@ bool Update_Goal_Food(const platform::Date::Ref& day, int32_t goal);
 bool Update_Goal_Steps(const platform::Date::Ref& day, int32_t goal);
 
 // Inserts the day; the new id, also written into day->id, 0 when the insert
-// failed and -1 when the file could not be opened.
+// failed and -1 when the file could not be opened. When the date has a row
+// already (another copy of the diary added it), the record takes that row.
 int32_t AddDaily(const DPDailyRecord::Ref& day);
 // The day's record; its row is created (goals carried over from the latest
 // day) when missing.
