@@ -2,6 +2,7 @@
 
 #include "platform/Object.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,13 @@ public:
     const std::string& NativePath() const { return mPath; }
     // Removes a file or an empty folder; false when nothing was removed.
     bool Delete();
+
+    // Makes this file appear whole or not at all, even if the process dies
+    // half way: `build` makes it under a temporary name in the same folder,
+    // and only a build that succeeds is renamed into place, never over an
+    // item that appeared meanwhile. Leftovers of builds whose process is gone
+    // are removed first. True when the item exists afterwards.
+    bool CreateWhole(const std::function<bool(const Ref& partial)>& build);
 
 private:
     explicit FolderItem(std::string path) : mPath(std::move(path)) {}

@@ -116,14 +116,15 @@ bool Init(REALSQLDatabase::Ref& db)
         if (!database->Connect())
             return false;
     } else {
-        if (!database->CreateDatabaseFile())
+        // Built aside and renamed into place: a file left half made would open
+        // later with its tables missing, for good.
+        const bool made = file->CreateWhole([](const platform::FolderItem::Ref& partial) {
+            auto building = REALSQLDatabase::Create();
+            building->SetDatabaseFile(partial);
+            return building->CreateDatabaseFile() && CreateTables(*building);
+        });
+        if (!made || !database->Connect())
             return false;
-        // A file left half made would open later with its tables missing.
-        if (!CreateTables(*database)) {
-            database->Close();
-            file->Delete();
-            return false;
-        }
     }
     db = std::move(database);
     return true;

@@ -21,7 +21,8 @@ namespace DiaryDB {
 
 // Opens a connection to the file, creating it with both tables when it is
 // missing ("devuser" beside the program when that folder exists, else the
-// Documents folder). False leaves db nil.
+// Documents folder); the new file appears only once it is complete. False
+// leaves db nil.
 bool Init(platform::REALSQLDatabase::Ref& db);
 
 // Stores the item and raises its day's total; the new id, also written into
