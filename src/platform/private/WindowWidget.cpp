@@ -227,8 +227,8 @@ bool WindowWidget::HandleKey(QKeyEvent* event)
     if (!key)
         return false;
     // A menu command that something takes wins over the window's own keys.
-    if (const auto item = MenuCommandForKey(event, *key))
-        return ChooseMenuItem(item);
+    if (const auto item = MenuCommandForKey(event, *key); item && ChooseMenuItem(item))
+        return true;
     return Dispatch([&] { return mOwner->OnKeyDown(*key); });
 }
 
