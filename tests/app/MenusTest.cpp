@@ -7,8 +7,11 @@
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -22,15 +25,12 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-class TestApplication : public platform::Application {
-public:
+struct TestApplication : platform::Application {
     std::function<void()> onNewDocument;
-
-protected:
     void OnNewDocument() override { onNewDocument(); }
 };
 
-// Takes every key, as the food list or a text field with the focus does.
+// Takes every key, as the food list or a text field with the focus does; blue.
 class GreedyView : public VR2View {
 public:
     Lines keys;
@@ -39,6 +39,17 @@ protected:
     bool KeyDown(const std::string& key) override
     {
         keys.push_back(key);
+        return true;
+    }
+    bool MouseDown(int32_t x, int32_t y) override
+    {
+        keys.push_back("press " + std::to_string(x) + "," + std::to_string(y));
+        return false;
+    }
+    bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&) override
+    {
+        g->SetForeColor(platform::Color{0x0000FF});
+        g->FillRect(0, 0, width(), height());
         return true;
     }
 };
@@ -73,6 +84,8 @@ protected:
         main = VR2HostWindow::Create();
         auto view = VR2View::Create<GreedyView>();
         view->CanFocus = true;
+        view->move(10, 10, false);
+        view->resize(20, 20, false);
         view->attach(main, false, false);
         view->changeFocus(codes::kFocusGive);
         ShowAndActivate(*main);
@@ -86,39 +99,29 @@ protected:
 
 TEST_F(MenusTest, MenuBar1HoldsEveryMenuAndItemWithItsTextAndShortcut)
 {
-    static const char* const roles[] = {"", " [quit]", " [preferences]", " [about]"};
-    Lines lines;
+    static const char* const roles[] = {"", " quit", " preferences", " about"};
+    Lines menus;
     const auto bar = MenuBar1::Instance();
-    for (int32_t index = 0; index < bar->Count(); ++index)
-        for (int32_t item = -1; item < bar->Child(index)->Count(); ++item) {
-            const auto& entry = item < 0 ? *bar->Child(index) : *bar->Child(index)->Child(item);
-            lines.push_back((item < 0 ? "" : "  ") + entry.Name + " \"" + entry.Text + "\" " +
-                            entry.KeyboardShortcut + roles[static_cast<int>(entry.Role)] +
-                            (entry.AutoEnable ? "" : " manual"));
+    for (int32_t index = 0; index < bar->Count(); ++index) {
+        const auto menu = bar->Child(index);
+        std::string line = menu->Name + " " + menu->Text + menu->KeyboardShortcut + ":";
+        for (int32_t item = 0; item < menu->Count(); ++item) {
+            const auto& entry = *menu->Child(item);
+            line += " " + entry.Name + " '" + entry.Text + "' " + entry.KeyboardShortcut +
+                    roles[static_cast<int>(entry.Role)] + (entry.AutoEnable ? ";" : " manual;");
         }
-    EXPECT_EQ(lines, Lines({"FileMenu \"&File\" ",
-                            "  FileClose \"Close\" Cmd+W",
-                            "  FileQuit \"&Quit\" Cmd+Q [quit]",
-                            "EditMenu \"&Edit\" ",
-                            "  EditUndo \"&Undo\" Cmd+Z",
-                            "  UntitledMenu1 \"-\" ",
-                            "  EditCut \"Cu&t\" Cmd+X",
-                            "  EditCopy \"&Copy\" Cmd+C",
-                            "  EditPaste \"&Paste\" Cmd+V",
-                            "  EditClear \"&Delete\" ",
-                            "  UntitledMenu0 \"-\" ",
-                            "  EditSelectAll \"Select &All\" Cmd+A",
-                            "  EditPreferences \"Preferences...\" Cmd+, [preferences]",
-                            "HelpMenu \"Help\" ",
-                            "  HelpDiRizezozHelp \"Di Rizezoz Help\" Cmd+?",
-                            "  HelpAboutDiRizezoz \"About Di Rizezoz\"  [about]",
-                            "  UntitledSeparator0 \"-\" ",
-                            "  HelpAskaquestion \"Ask a question...\" ",
-                            "  HelpReportBug \"Report Bug...\" ",
-                            "  HelpRequestFeature \"Request Feature...\" ",
-                            "  HelpGeneralFeedback \"General Feedback...\" ",
-                            "  UntitledSeparator1 \"-\" ",
-                            "  HelpVisitMakerSite \"Visit Ziruvud Iduzizid...\" "}));
+        menus.push_back(line);
+    }
+    EXPECT_EQ(menus, Lines({"FileMenu &File: FileClose 'Close' Cmd+W; FileQuit '&Quit' Cmd+Q quit;",
+                            "EditMenu &Edit: EditUndo '&Undo' Cmd+Z; UntitledMenu1 '-' ; EditCut 'Cu&t' Cmd+X; "
+                            "EditCopy '&Copy' Cmd+C; EditPaste '&Paste' Cmd+V; EditClear '&Delete' ; "
+                            "UntitledMenu0 '-' ; EditSelectAll 'Select &All' Cmd+A; "
+                            "EditPreferences 'Preferences...' Cmd+, preferences;",
+                            "HelpMenu Help: HelpDiRizezozHelp 'Di Rizezoz Help' Cmd+?; "
+                            "HelpAboutDiRizezoz 'About Di Rizezoz'  about; UntitledSeparator0 '-' ; "
+                            "HelpAskaquestion 'Ask a question...' ; HelpReportBug 'Report Bug...' ; "
+                            "HelpRequestFeature 'Request Feature...' ; HelpGeneralFeedback 'General Feedback...' ; "
+                            "UntitledSeparator1 '-' ; HelpVisitMakerSite 'Visit Ziruvud Iduzizid...' ;"}));
 }
 
 TEST_F(MenusTest, EachCommandOpensItsOnePageOrShowsItsNotice)
@@ -176,22 +179,57 @@ TEST_F(MenusTest, OneAboutBoxWithItsFirstTextsUntilItCloses)
     EXPECT_EQ(KxAboutBoxKit::KxAboutBoxWindow()->StaticText1()->Text(), "0.9 (0.9.0dr12)");
 }
 
-TEST_F(MenusTest, CtrlWClosesTheAboutBoxAndNeverTheMainWindow)
+TEST_F(MenusTest, ShortcutsWithACommandWinOverTheFocusedViewAndTheOthersReachIt)
 {
     const auto view = OpenMainWindow();
+    QWidget* widget = WidgetOf(*main);
+    {
+        SCOPED_TRACE("Close has no handler in the main window: Ctrl+W, like Ctrl+C, goes to the view; Shift counts");
+        for (const auto key : {Qt::Key_W, Qt::Key_C})
+            QTest::keyClick(widget, key, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(main->IsOpen());
+        EXPECT_EQ(view->keys, Lines({"w", "c", "W"}));
+    }
+    {
+        SCOPED_TRACE("Ctrl+, and Ctrl+? (typed with Shift) run their commands, once");
+        QTest::keyClick(widget, Qt::Key_Comma, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(services->messages.size(), 1u);
+        EXPECT_EQ(services->urls, Lines({AppCommands::MakerSiteURL("/dirizezoz/help.php")}));
+        EXPECT_EQ(view->keys.size(), 3u);
+    }
+    SCOPED_TRACE("Ctrl+W with the about box in front closes it and only it");
     Choose("HelpAboutDiRizezoz");
     const auto about = KxAboutBoxKit::KxAboutBoxWindow();
     ShowAndActivate(*about);
     QTest::keyClick(WidgetOf(*about), Qt::Key_W, Qt::ControlModifier);
     EXPECT_FALSE(about->IsOpen());
     EXPECT_EQ(KxAboutBoxKit::KxAboutBoxWindow(), nullptr);
-
-    // Close has no handler in the main window: the key, like Ctrl+C, goes to the focused view.
-    ShowAndActivate(*main);
-    QTest::keyClick(WidgetOf(*main), Qt::Key_W, Qt::ControlModifier);
-    QTest::keyClick(WidgetOf(*main), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(main->IsOpen());
-    EXPECT_EQ(view->keys, Lines({"w", "c"}));
+}
+
+TEST_F(MenusTest, MenuBarSitsAboveAContentThatKeepsItsSizeAndCoordinates)
+{
+    const auto view = OpenMainWindow();
+    main->Width(799);
+    main->Height(559);
+    QWidget* widget = WidgetOf(*main);
+    auto* menuBar = widget->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    const int top = menuBar->height();
+    EXPECT_EQ(widget->height(), 559 + top);
+    EXPECT_EQ(main->Height(), 559);
+    EXPECT_EQ(main->Top(), widget->geometry().top() + top);
+    EXPECT_EQ((ScreenPixels(*main).pixel(15, top + 15) & 0xFFFFFF), 0x0000FFu);
+    QTest::mouseClick(HandleOf(*main), Qt::LeftButton, {}, QPoint(15, top + 15));
+    EXPECT_EQ(view->keys, Lines({"press 5,5"}));
+
+    // A chosen item goes the way of its shortcut; the label shows the desktop's form.
+    const auto help = menuBar->actions()[2]->menu()->actions();
+    EXPECT_EQ(help[0]->text(), "Di Rizezoz Help\tCtrl+?");
+    help[0]->trigger();
+    EXPECT_EQ(services->urls, Lines({AppCommands::MakerSiteURL("/dirizezoz/help.php")}));
 }
 
 TEST_F(MenusTest, CtrlQQuitsWhileAViewTakesEveryKey)
