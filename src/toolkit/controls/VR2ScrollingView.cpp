@@ -194,11 +194,10 @@ bool VR2ScrollingView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR
 void VR2ScrollingView::ViewWillRelease()
 {
     ScrollingViewWillRelease();
+    // The closed manager and the released bars are kept, inert and empty, so a
+    // late call on a released scrolling view finds nothing rather than nil.
     mViewList->DoClose();
-    mViewList = nullptr;
     mActiveScroller = nullptr;
     mHorizontalScrollbar->release();
-    mHorizontalScrollbar = nullptr;
     mVerticalScrollbar->release();
-    mVerticalScrollbar = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "HostFixture.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "toolkit/hosts/VR2ContainerView.h"
 #include "toolkit/hosts/VR2ViewArrangement.h"
@@ -112,6 +113,12 @@ TEST_F(HostFixture, ContainerListFocusPaintingAndRepaintRequests)
         SCOPED_TRACE("detaching a view the container does not hold changes nothing");
         box->DetachView(stranger);
         EXPECT_EQ(box->getViewList(), std::vector<VR2View::Ref>({a, b}));
+    }
+    {
+        SCOPED_TRACE("the mouse position in the container's space 0 adds its position to the window's");
+        const auto inWindow = window->MousePosition(codes::kSpaceLocal);
+        EXPECT_EQ(box->MousePosition(codes::kSpaceLocal)->x, inWindow->x + 50);
+        EXPECT_EQ(box->MousePosition(codes::kSpaceScreen)->y, window->MousePosition(codes::kSpaceScreen)->y);
     }
     {
         SCOPED_TRACE("the focus goes to the first child that takes it; none: the container's own event");
