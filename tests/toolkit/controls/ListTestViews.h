@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Codes.h"
+#include "platform/FourCC.h"
 #include "toolkit/controls/VR2ListServiceView.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/hosts/HostTestViews.h"
@@ -61,9 +62,7 @@ protected:
             const auto row = message->params->Value(codes::kKeyValue).As<VR2View>();
             value = row ? row->Name : "nil";
         }
-        const char name[5] = {static_cast<char>(code >> 24), static_cast<char>(code >> 16),
-                              static_cast<char>(code >> 8), static_cast<char>(code), 0};
-        log->push_back(std::string("list ") + name + " " + value);
+        log->push_back("list " + platform::FourCCText(code) + " " + value);
         message->result = codes::kResultHandled;
     }
 };
