@@ -1,11 +1,8 @@
-// End-to-end check of themed controls under a real X server, run by
-// controls_end_to_end.sh. Without arguments: opens a window with a push button
-// and a check box, each with an 'actn' handler; a push-button click turns a
-// marker green. Writes "left top width height tickX tickY" (the window on the
-// screen and a pixel of the check box's tick, in the window) to
-// $E2E_DIR/ready; Esc writes the 'actn' messages received to $E2E_DIR/report
-// and quits. With "--pixel FILE X Y": prints the colour at (X, Y) of FILE.
-
+// Run by controls_end_to_end.sh under a real X server: a window with a push
+// button and a check box whose 'actn' reach the window; the button's turns the
+// window's background (the marker) green. Writes "left top width height tickX
+// tickY" (tickX, tickY: a pixel of the check box's tick, in the window) to
+// $E2E_DIR/ready; Esc writes the actions received to $E2E_DIR/report and quits.
 #include "EndToEnd.h"
 #include "platform/Application.h"
 #include "platform/Codes.h"
@@ -24,14 +21,6 @@
 
 namespace {
 
-void SendActionToParent(VR2View& view)
-{
-    auto handler = VR2EventHandler::Create();
-    handler->targetCode = codes::kTargetParent;
-    handler->messageSelector = codes::kEventAction;
-    view.EventHandlerTable->addHandler(codes::kEventAction, handler);
-}
-
 class ControlsWindow : public VR2HostWindow {
 public:
     static std::shared_ptr<ControlsWindow> Create() { return Opened(std::shared_ptr<ControlsWindow>(new ControlsWindow())); }
@@ -40,14 +29,15 @@ public:
 protected:
     void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override
     {
-        const auto box = std::dynamic_pointer_cast<VR2StateButtonView>(sender);
-        received += box ? "box " + message->params->Value(codes::kKeyValue).StringValue() + " " : "button ";
         message->result = codes::kResultHandled;
-        if (!box)
-            BackColor(platform::Color{0x00C000});
+        if (std::dynamic_pointer_cast<VR2StateButtonView>(sender)) {
+            received += "box " + message->params->Value(codes::kKeyValue).StringValue() + " ";
+            return;
+        }
+        received += "button ";
+        BackColor(platform::Color{0x00C000});
         UpdateRect(VR2Rect::Create(300, 0, 100, 100), nullptr);
     }
-    bool PaintRect(const VR2Graphics::Ref&, const VR2Rect::Ref&) override { return false; }
     bool KeyDown(const std::string& key) override
     {
         if (key != platform::Chr(codes::kKeyEscape))
@@ -61,17 +51,22 @@ private:
     ControlsWindow() = default;
 };
 
+void Add(const std::shared_ptr<ControlsWindow>& window, const VR2View::Ref& view, int32_t left, int32_t top)
+{
+    auto handler = VR2EventHandler::Create();
+    handler->targetCode = codes::kTargetParent;
+    view->EventHandlerTable->addHandler(codes::kEventAction, handler);
+    view->move(left, top, false);
+    view->attach(window, true, false);
+}
+
 class EndToEndApplication : public VR2Application {
 public:
-    static std::shared_ptr<EndToEndApplication> Create()
-    {
-        return std::shared_ptr<EndToEndApplication>(new EndToEndApplication());
-    }
+    static std::shared_ptr<EndToEndApplication> Create() { return std::shared_ptr<EndToEndApplication>(new EndToEndApplication()); }
 
 protected:
     void NewDocument() override
     {
-        AutoQuit(true);
         mWindow = ControlsWindow::Create();
         mWindow->Width(400);
         mWindow->Height(200);
@@ -79,21 +74,17 @@ protected:
         mWindow->BackColor(platform::Color{0xC00000});
         auto button = VR2PushButtonView::Create();
         button->text = "Press me";
-        button->move(20, 20, false);
         button->resize(120, 30, false);
-        SendActionToParent(*button);
-        button->attach(mWindow, true, false);
+        Add(mWindow, button, 20, 20);
         auto box = VR2StateButtonView::Create();
         box->setupCheckbox("Remember");
-        box->move(20, 80, false);
-        SendActionToParent(*box);
-        box->attach(mWindow, true, false);
-        const int32_t tickX = 20 + 3;
+        Add(mWindow, box, 20, 80);
         const int32_t tickY = 80 + box->HotSpot[0]->top + 3;
         mWindow->Show();
-        QTimer::singleShot(300, [window = mWindow, tickX, tickY] {
-            std::ofstream(endtoend::OutputPath("ready")) << window->Left() << " " << window->Top() << " " << window->Width()
-                                               << " " << window->Height() << " " << tickX << " " << tickY << "\n";
+        QTimer::singleShot(300, [window = mWindow, tickY] {
+            std::ofstream(endtoend::OutputPath("ready")) << window->Left() << " " << window->Top() << " "
+                                                         << window->Width() << " " << window->Height() << " 23 "
+                                                         << tickY << "\n";
         });
         QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
     }
