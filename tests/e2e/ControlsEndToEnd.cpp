@@ -1,16 +1,18 @@
-// Run by controls_end_to_end.sh under a real X server: a window with a push
-// button and a check box whose 'actn' reach the window; the button's turns the
-// window's background (the marker) green. Writes "left top width height tickX
+// Run by controls_end_to_end.sh under a real X server: a window with a pop-up
+// menu, a push button and a check box whose reports reach the window; the
+// button's turns the window's background (the marker) green. Writes "left top width height tickX
 // tickY" (tickX, tickY: a pixel of the check box's tick, in the window) to
 // $E2E_DIR/ready; Esc writes the actions received to $E2E_DIR/report and quits.
 #include "EndToEnd.h"
 #include "platform/Application.h"
 #include "platform/Codes.h"
 #include "platform/Text.h"
+#include "toolkit/controls/VR2PopupMenuView.h"
 #include "toolkit/controls/VR2PushButtonView.h"
 #include "toolkit/controls/VR2StateButtonView.h"
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/VR2EventHandler.h"
+#include "toolkit/core/VR2MenuInfo.h"
 #include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
@@ -30,6 +32,10 @@ protected:
     void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override
     {
         message->result = codes::kResultHandled;
+        if (const auto menu = message->params->Lookup("menu", {}).As<VR2MenuInfo>()) {
+            received += "menu " + menu->Text + " ";
+            return;
+        }
         if (std::dynamic_pointer_cast<VR2StateButtonView>(sender)) {
             received += "box " + message->params->Value(codes::kKeyValue).StringValue() + " ";
             return;
@@ -56,6 +62,7 @@ void Add(const std::shared_ptr<ControlsWindow>& window, const VR2View::Ref& view
     auto handler = VR2EventHandler::Create();
     handler->targetCode = codes::kTargetParent;
     view->EventHandlerTable->addHandler(codes::kEventAction, handler);
+    view->EventHandlerTable->addHandler(codes::kEventMenuAction, handler);
     view->move(left, top, false);
     view->attach(window, true, false);
 }
@@ -80,6 +87,12 @@ protected:
         box->setupCheckbox("Remember");
         Add(mWindow, box, 20, 80);
         const int32_t tickY = 80 + box->HotSpot[0]->top + 3;
+        auto popup = VR2PopupMenuView::Create();
+        for (const char* row : {"One", "Two", "Three"})
+            popup->AddRow(row, nullptr);
+        popup->Text = "One";
+        popup->resize(120, 22, false);
+        Add(mWindow, popup, 20, 130);
         mWindow->Show();
         QTimer::singleShot(300, [window = mWindow, tickY] {
             std::ofstream(endtoend::OutputPath("ready")) << window->Left() << " " << window->Top() << " "

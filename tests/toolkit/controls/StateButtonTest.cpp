@@ -62,6 +62,8 @@ TEST(DefaultTheme, StateButtonsShowTickDotAndPressOnTheSharedFace)
     auto dot = Painted(radio);
     EXPECT_EQ(RGBOf(dot.At(0, top)), 0xFFFFFFu);
     EXPECT_EQ(RGBOf(dot.At(6, top + 6)), 0x444444u);
+    radio->IntegerValue(0);
+    EXPECT_GT(Painted(radio).At(6, top + 6).Red(), 0xD0);
     {
         SCOPED_TRACE("after a radio button, a check box shows its whole square again, pressed");
         box->IntegerValue(0);
