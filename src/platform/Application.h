@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/MenuBar.h"
 #include "platform/Object.h"
+#include "platform/ResourceFork.h"
 #include "platform/Window.h"
 
 #include <cstdint>
@@ -67,6 +68,9 @@ public:
     static bool ChooseMenuItem(const MenuItem::Ref& item, const platform::Window::Ref& window = nullptr);
     // Whether choosing item in window would reach a handler or Quit.
     static bool HasMenuCommand(const MenuItem::Ref& item, const platform::Window::Ref& window);
+
+    // The resources the application reads its pictures from: the program's own.
+    platform::ResourceFork::Ref ResourceFork() const { return platform::ResourceFork::Program(); }
 
 protected:
     Application() = default;

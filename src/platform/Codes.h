@@ -111,4 +111,8 @@ constexpr int32_t kPartInfoSmallFontSize = FourCC("smfz");
 // Row lists: the key of a 'keyp' report's parameter.
 constexpr int32_t kKeyKeyPress = FourCC("keyp");
 
+// Display controls: the chart bar's messages (category "vr2chartbarcontrol").
+constexpr int32_t kChartBarReset = FourCC("rset");
+constexpr int32_t kChartBarAddColor = FourCC("adcl");
+
 }  // namespace codes
