@@ -1,6 +1,7 @@
 #include "app/AppCommands.h"
 
 #include "app/KxAboutBoxKit.h"
+#include "app/ResourcePictures.h"
 #include "platform/Picture.h"
 #include "platform/Services.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
@@ -15,9 +16,6 @@ constexpr char kFeedbackQuery[] = "?app=dirizezoz&os=mac";
 constexpr char kApplicationName[] = "Di Rizezoz";
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Ziruvud Iduzizid";
 
-// The application icon, image over mask; nil until the application's pictures exist.
-platform::Picture::Ref IconPicture() { return nullptr; }
-
 bool ShowPage(const std::string& pathAndQuery)
 {
     platform::ShowURL(MakerSiteURL(pathAndQuery));
@@ -31,7 +29,7 @@ std::string MakerSiteURL(const std::string& pathAndQuery) { return kMakerSite + 
 bool HelpAboutDiRizezoz()
 {
     // A missing icon leaves the about box without one.
-    const auto picture = IconPicture();
+    const auto picture = iconPic();
     const auto icon = picture ? VR2PictureExtras::PictureAndMask(picture) : nullptr;
     KxAboutBoxKit::KxAboutShowStandardAbout(icon, kApplicationName, kCopyright);
     return true;
