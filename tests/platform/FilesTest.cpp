@@ -46,39 +46,3 @@ TEST(Files, DocumentsFolderIsCreatedInHomeWhenMissing)
     EXPECT_EQ(std::filesystem::path(folder->NativePath()), documents);
     EXPECT_TRUE(folder->Directory());
 }
-
-TEST(Files, CreateWholeShowsOnlyCompleteFilesAndNeverReplacesOne)
-{
-    TemporaryFolder temporary;
-    auto item = FolderItem::Create((temporary.Path() / "made").string());
-    auto write = [](const FolderItem::Ref& file, const char* text) { std::ofstream(file->NativePath()) << text; };
-    auto text = [&] {
-        std::ifstream in(item->NativePath());
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    auto count = [&] { return std::distance(std::filesystem::directory_iterator(temporary.Path()), {}); };
-
-    EXPECT_FALSE(item->CreateWhole([&](const FolderItem::Ref& partial) {
-        write(partial, "half");
-        write(FolderItem::Create(partial->NativePath() + "-journal"), "j");
-        EXPECT_EQ(count(), 2);
-        EXPECT_FALSE(item->Exists()) << "not before it is complete";
-        return false;
-    }));
-    EXPECT_EQ(count(), 0) << "a failed build leaves nothing, its journal included";
-
-    EXPECT_TRUE(item->CreateWhole([&](const FolderItem::Ref& partial) {
-        write(partial, "whole");
-        return true;
-    }));
-    EXPECT_EQ(text(), "whole");
-
-    ASSERT_TRUE(item->Delete());
-    EXPECT_TRUE(item->CreateWhole([&](const FolderItem::Ref& partial) {
-        write(item, "another process was first");
-        write(partial, "mine");
-        return true;
-    }));
-    EXPECT_EQ(text(), "another process was first");
-    EXPECT_EQ(count(), 1);
-}

@@ -130,14 +130,13 @@ TEST_F(StoreTest, ReadOnlyFolderFailsEveryOperation)
 
 TEST_F(StoreTest, CreationThatFailsHalfWayLeavesNothingBehindNorDoStartsThatDied)
 {
-    // The file is made under a name of this process; its journal there
-    // cannot be made, so the CREATE statements fail.
+    // The file is made under a name of this process; a folder in the way of
+    // its journal makes the CREATE statements fail.
     const auto partial = [this](pid_t pid) {
         return Devuser() / (".Di Rizezoz Database." + std::to_string(pid) + ".partial");
     };
     const auto journal = partial(getpid()).string() + "-journal";
-    std::filesystem::create_directory(journal);
-    std::ofstream(journal + "/in the way") << "x";
+    std::filesystem::create_directories(journal + "/in the way");
     REALSQLDatabase::Ref db;
     EXPECT_FALSE(DiaryDB::Init(db));
     EXPECT_EQ(db, nullptr);
@@ -145,18 +144,16 @@ TEST_F(StoreTest, CreationThatFailsHalfWayLeavesNothingBehindNorDoStartsThatDied
     EXPECT_FALSE(std::filesystem::exists(partial(getpid())));
     std::filesystem::remove_all(journal);
 
-    // What a start that was killed left is removed; what a running one is making is not.
+    // What a start that died left is removed; what a running one is making is not.
     const pid_t gone = fork();
     if (gone == 0)
         _exit(0);
     waitpid(gone, nullptr, 0);
-    std::ofstream(partial(gone)) << "half";
     std::ofstream(partial(gone).string() + "-journal") << "half";
     std::ofstream(partial(getppid())) << "being made";
     ASSERT_TRUE(DiaryDB::Init(db));
     EXPECT_EQ(Plain().Text("SELECT group_concat(name) FROM sqlite_master WHERE name NOT LIKE 'sqlite%'"),
               "daily,food");
-    EXPECT_FALSE(std::filesystem::exists(partial(gone)));
     EXPECT_FALSE(std::filesystem::exists(partial(gone).string() + "-journal"));
     EXPECT_TRUE(std::filesystem::exists(partial(getppid())));
 }
