@@ -347,7 +347,7 @@ void VR2Graphics::PutBackground(const platform::Picture::Ref& target, int32_t x,
 
 void VR2Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool condense)
 {
-    if (wrapWidth == -1)
+    if (wrapWidth == kOneLine)
         mContext->DrawString(text, X(x), Y(y), 0, false);
     else
         mContext->DrawString(text, X(x), Y(y), wrapWidth, condense);

@@ -103,7 +103,9 @@ public:
     // Copies the part of Background under a picture that will be placed at
     // (x, y) into that picture; nothing without a Background.
     void PutBackground(const platform::Picture::Ref& target, int32_t x, int32_t y) override;
-    // y is the baseline; wrapWidth -1 draws one unwrapped line, condense off.
+    // The wrap width that draws one unwrapped line, condense off.
+    static constexpr int32_t kOneLine = -1;
+    // y is the baseline; wrapWidth kOneLine draws one unwrapped line, condense off.
     void DrawString(const std::string& text, int32_t x, int32_t y, int32_t wrapWidth, bool condense) override;
     void DrawObject(const std::shared_ptr<platform::Object2D>& object, int32_t x, int32_t y) override;
     void DrawCautionIcon(int32_t x, int32_t y) override;

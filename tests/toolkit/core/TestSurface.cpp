@@ -1,5 +1,6 @@
 #include "TestSurface.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -98,13 +99,13 @@ void TestSurface::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
         up->ChangeFocus(view, code);
         return;
     }
-    if (code == 0 && !VR2SameObject(focus.get(), view.get())) {
+    if (code == codes::kFocusGive && !VR2SameObject(focus.get(), view.get())) {
         const auto old = focus;
         focus = view;
         if (old)
             old->DoLostFocus();
         view->DoGotFocus();
-    } else if (code == 1 && VR2SameObject(focus.get(), view.get())) {
+    } else if (code == codes::kFocusTake && VR2SameObject(focus.get(), view.get())) {
         focus = nullptr;
         view->DoLostFocus();
     }
@@ -119,11 +120,11 @@ bool TestSurface::VR2Surface_isFocusView(const ViewRef& view)
 
 VR2Rect::Ref TestSurface::VR2Surface_Bounds(int32_t space)
 {
-    if (space < 0 || space > 3)
+    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
         throw platform::TypeMismatchException();
     const auto up = parent(false);
-    if (space == 3)
-        return up ? bounds(3) : VR2Rect::Create(screenLeft, screenTop, width(), height());
+    if (space == codes::kSpaceScreen)
+        return up ? bounds(codes::kSpaceScreen) : VR2Rect::Create(screenLeft, screenTop, width(), height());
     return up ? bounds(space) : VR2Rect::Create(0, 0, width(), height());
 }
 

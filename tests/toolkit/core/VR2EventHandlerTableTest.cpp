@@ -1,6 +1,7 @@
 #include "RecordingView.h"
 #include "TestSurface.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
@@ -30,7 +31,7 @@ public:
     void Release() override { log->push_back(name); }
 };
 
-VR2EventHandler::Ref Handler(int32_t targetCode, std::string category, int32_t selector = FourCC("actn"))
+VR2EventHandler::Ref Handler(int32_t targetCode, std::string category, int32_t selector = codes::kEventAction)
 {
     auto handler = VR2EventHandler::Create();
     handler->targetCode = targetCode;
@@ -63,17 +64,17 @@ TEST(VR2EventHandlerTable, ReplacingAndRemovingReleaseTheOldHandler)
 {
     auto log = std::make_shared<std::vector<std::string>>();
     auto table = VR2EventHandlerTable::Create();
-    auto first = Handler(FourCC("parn"), "first");
+    auto first = Handler(codes::kTargetParent, "first");
     first->messageData = {NotingRecipe::Create("r1", log), NotingRecipe::Create("r2", log)};
-    table->addHandler(FourCC("actn"), first);
-    table->addHandler(FourCC("actn"), first);
+    table->addHandler(codes::kEventAction, first);
+    table->addHandler(codes::kEventAction, first);
     EXPECT_EQ(first->messageCategory, "first");
     EXPECT_TRUE(log->empty());
 
     // Replaced: released, recipes last to first, fields emptied.
-    auto second = Handler(FourCC("parn"), "second");
-    table->addHandler(FourCC("actn"), second);
-    EXPECT_EQ(table->findHandler(FourCC("actn")), second);
+    auto second = Handler(codes::kTargetParent, "second");
+    table->addHandler(codes::kEventAction, second);
+    EXPECT_EQ(table->findHandler(codes::kEventAction), second);
     EXPECT_EQ(*log, (std::vector<std::string>{"r2", "r1"}));
     EXPECT_TRUE(first->messageData.empty());
     EXPECT_EQ(first->messageCategory, "");
@@ -82,21 +83,21 @@ TEST(VR2EventHandlerTable, ReplacingAndRemovingReleaseTheOldHandler)
 
     // One handler under two codes: removing by handler takes the first entry only,
     // and the release empties the rule left under the other code.
-    table->addHandler(FourCC("lfcs"), second);
+    table->addHandler(codes::kEventLostFocus, second);
     table->removeHandler(second);
-    EXPECT_EQ(table->findHandler(FourCC("actn")), nullptr);
-    EXPECT_EQ(table->findHandler(FourCC("lfcs")), second);
+    EXPECT_EQ(table->findHandler(codes::kEventAction), nullptr);
+    EXPECT_EQ(table->findHandler(codes::kEventLostFocus), second);
     EXPECT_EQ(second->targetCode, 0);
 
     table->removeHandler(FourCC("none"));
     table->removeHandler(Handler(0, "stored nowhere"));
     table->removeAllHandlers();
-    EXPECT_EQ(table->findHandler(FourCC("lfcs")), nullptr);
-    table->addHandler(FourCC("actn"), first);
-    EXPECT_EQ(table->findHandler(FourCC("actn")), first);
-    EXPECT_THROW(table->addHandler(FourCC("actn"), nullptr), platform::NilObjectException);
+    EXPECT_EQ(table->findHandler(codes::kEventLostFocus), nullptr);
+    table->addHandler(codes::kEventAction, first);
+    EXPECT_EQ(table->findHandler(codes::kEventAction), first);
+    EXPECT_THROW(table->addHandler(codes::kEventAction, nullptr), platform::NilObjectException);
 
-    auto specifier = Specifier(FourCC("intp"), "field", "text", "name");
+    auto specifier = Specifier(codes::kTargetInTop, "field", "text", "name");
     specifier->Release();
     EXPECT_EQ(specifier->targetCode, 0);
     EXPECT_TRUE(specifier->propertyKey.IsNil());
@@ -120,9 +121,9 @@ protected:
     // Sends through the field's table; answers what the container received.
     bool Fire(const VR2EventHandler::Ref& handler, const platform::Dictionary::Ref& params = nullptr)
     {
-        table->addHandler(FourCC("actn"), handler);
+        table->addHandler(codes::kEventAction, handler);
         container->log->clear();
-        return table->triggerHandler(FourCC("actn"), field, params);
+        return table->triggerHandler(codes::kEventAction, field, params);
     }
     platform::Dictionary::Ref Sent() const { return container->log->back().message->params; }
 
@@ -139,24 +140,22 @@ protected:
 
 TEST_F(Trigger, BuildsTheMessageFromParamsAndRecipes)
 {
-    auto handler = Handler(FourCC("parn"), "dp_event_food", FourCC("nfud"));
-    handler->messageData = {Specifier(FourCC("intp"), "food_entry_field", "text", "food_name"),
-                            Specifier(FourCC("intp"), "calorie_entry_field", "text", "calorie_amount"),
-                            Value(FourCC("valu"), 7)};
+    auto handler = Handler(codes::kTargetParent, "dp_event_food", FourCC("nfud"));
+    handler->messageData = {Specifier(codes::kTargetInTop, "food_entry_field", "text", "food_name"),
+                            Specifier(codes::kTargetInTop, "calorie_entry_field", "text", "calorie_amount"),
+                            Value(codes::kKeyValue, 7)};
     auto params = platform::Dictionary::Create();
     params->SetValue("extra", true);
     EXPECT_TRUE(Fire(handler, params));
     ASSERT_EQ(container->log->size(), 1u);
     const auto& entry = container->log->back();
-    EXPECT_EQ(entry.category, "dp_event_food");
-    EXPECT_EQ(entry.selector, FourCC("nfud"));
     EXPECT_EQ(entry.sender, field.get());
     EXPECT_EQ(entry.message->description(),
               "dp_event_food: 'nfud'=1852208484 (extra:True, food_name:Apple, calorie_amount:52, 1986096245:7 )");
     EXPECT_EQ(params->Count(), 1);  // the caller's Dictionary is untouched
 
     // No params and no recipes: an empty Dictionary.
-    EXPECT_TRUE(Fire(Handler(FourCC("parn"), "bare")));
+    EXPECT_TRUE(Fire(Handler(codes::kTargetParent, "bare")));
     EXPECT_EQ(Sent()->Count(), 0);
 }
 
@@ -168,25 +167,25 @@ TEST_F(Trigger, NoHandlerOrNoReceiverSendsNothing)
 
     // An unattached view has no parent: no recipe is even evaluated.
     auto loose = TextView::Create();
-    auto handler = Handler(FourCC("parn"), "x");
-    handler->messageData = {Specifier(FourCC("frst"), "", "text", "text")};
-    loose->EventHandlerTable->addHandler(FourCC("actn"), handler);
-    EXPECT_FALSE(loose->EventHandlerTable->triggerHandler(FourCC("actn"), loose, nullptr));
+    auto handler = Handler(codes::kTargetParent, "x");
+    handler->messageData = {Specifier(codes::kTargetFirstResponder, "", "text", "text")};
+    loose->EventHandlerTable->addHandler(codes::kEventAction, handler);
+    EXPECT_FALSE(loose->EventHandlerTable->triggerHandler(codes::kEventAction, loose, nullptr));
     EXPECT_EQ(watcher->log->size(), 0u);
 
     // A released rule still stored under another code resolves nothing.
-    auto shared = Handler(FourCC("parn"), "shared");
-    table->addHandler(FourCC("lfcs"), shared);
-    table->addHandler(FourCC("actn"), shared);
-    table->removeHandler(FourCC("actn"));
-    EXPECT_FALSE(table->triggerHandler(FourCC("lfcs"), field, nullptr));
+    auto shared = Handler(codes::kTargetParent, "shared");
+    table->addHandler(codes::kEventLostFocus, shared);
+    table->addHandler(codes::kEventAction, shared);
+    table->removeHandler(codes::kEventAction);
+    EXPECT_FALSE(table->triggerHandler(codes::kEventLostFocus, field, nullptr));
 }
 
 TEST_F(Trigger, EarlierValuesWinAndSpecifiersThatFindNothingAddNothing)
 {
     // The caller's key wins, and its recipe is not evaluated at all.
-    auto handler = Handler(FourCC("parn"), "x");
-    handler->messageData = {Specifier(FourCC("frst"), "", "text", "food_name")};
+    auto handler = Handler(codes::kTargetParent, "x");
+    handler->messageData = {Specifier(codes::kTargetFirstResponder, "", "text", "food_name")};
     auto params = platform::Dictionary::Create();
     params->SetValue("food_name", "Pear");
     EXPECT_TRUE(Fire(handler, params));
@@ -194,21 +193,21 @@ TEST_F(Trigger, EarlierValuesWinAndSpecifiersThatFindNothingAddNothing)
     EXPECT_EQ(watcher->log->size(), 0u);
 
     // A specifier whose target is missing or lacks the property leaves the key free.
-    handler = Handler(FourCC("parn"), "x");
-    handler->messageData = {Specifier(FourCC("intp"), "no_such_field", "text", "name"),
-                            Specifier(FourCC("parn"), "", "text", "name"),
+    handler = Handler(codes::kTargetParent, "x");
+    handler->messageData = {Specifier(codes::kTargetInTop, "no_such_field", "text", "name"),
+                            Specifier(codes::kTargetParent, "", "text", "name"),
                             Value("name", "fixed"), Value("name", "later")};
     EXPECT_TRUE(Fire(handler));
     EXPECT_EQ(Sent()->Value("name").StringValue(), "fixed");
 
-    handler = Handler(FourCC("parn"), "x");
-    handler->messageData = {Specifier(FourCC("parn"), "", "text", "name")};
+    handler = Handler(codes::kTargetParent, "x");
+    handler->messageData = {Specifier(codes::kTargetParent, "", "text", "name")};
     EXPECT_TRUE(Fire(handler));
     EXPECT_FALSE(Sent()->HasKey("name"));
 
     // A nil messageDataKey stores under the property key, over the caller's value.
-    handler = Handler(FourCC("parn"), "x");
-    handler->messageData = {Specifier(FourCC("self"), "", "text", nullptr)};
+    handler = Handler(codes::kTargetParent, "x");
+    handler->messageData = {Specifier(codes::kTargetSelf, "", "text", nullptr)};
     params->SetValue("text", "caller");
     EXPECT_TRUE(Fire(handler, params));
     EXPECT_EQ(Sent()->Value("text").StringValue(), "Apple");

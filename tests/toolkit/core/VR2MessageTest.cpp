@@ -1,10 +1,9 @@
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
-#include "platform/FourCC.h"
 #include "toolkit/core/VR2Message.h"
 
 #include <gtest/gtest.h>
 
-using platform::FourCC;
 
 namespace {
 struct Opaque : platform::Object {
@@ -14,11 +13,11 @@ struct Opaque : platform::Object {
 
 TEST(VR2Message, DescriptionTextForm)
 {
-    auto message = VR2Message::Create("slte_timer", FourCC("actn"));
+    auto message = VR2Message::Create("slte_timer", codes::kEventAction);
     EXPECT_EQ(message->description(), "slte_timer: 'actn'=1633907822 ( )");
 
     message->params->SetValue("food_name", "Apple");
-    message->params->SetValue(FourCC("valu"), 52);
+    message->params->SetValue(codes::kKeyValue, 52);
     EXPECT_EQ(message->description(), "slte_timer: 'actn'=1633907822 (food_name:Apple, 1986096245:52 )");
 
     // Values and keys without a text form still make an item.

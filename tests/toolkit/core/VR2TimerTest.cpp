@@ -1,6 +1,7 @@
 #include "RecordingReceiver.h"
 
 #include "support/EventLoop.h"
+#include "platform/Codes.h"
 #include "toolkit/core/VR2Timer.h"
 #include "toolkit/core/Vireo2Engine.h"
 
@@ -14,7 +15,7 @@ class MessageTimer : public testing::Test {
 protected:
     void SetUp() override
     {
-        timer->Message = VR2Message::Create("slte_timer", FourCC("actn"));
+        timer->Message = VR2Message::Create("slte_timer", codes::kEventAction);
         timer->Period(1);
     }
     void TearDown() override
@@ -45,12 +46,12 @@ TEST_F(MessageTimer, SendsTheSameMessageUnresetToItsTarget)
     int32_t resultSeen = -1;
     target->reaction = [&resultSeen](auto&, const VR2Message::Ref& message) {
         resultSeen = message->result;
-        message->result = 1;
+        message->result = codes::kResultHandled;
     };
     FireOnce();
-    EXPECT_EQ(resultSeen, 0);
+    EXPECT_EQ(resultSeen, codes::kResultNone);
     FireOnce();
-    EXPECT_EQ(resultSeen, 1);  // what the previous firing left
+    EXPECT_EQ(resultSeen, codes::kResultHandled);  // what the previous firing left
     ASSERT_EQ(log->size(), 2u);
     EXPECT_EQ((*log)[0].message, (*log)[1].message);
     EXPECT_EQ((*log)[0].sender, member.get());

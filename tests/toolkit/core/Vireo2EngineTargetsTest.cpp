@@ -1,15 +1,14 @@
 #include "RecordingReceiver.h"
 #include "TestSurface.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
 #include "toolkit/core/App.h"
 #include "toolkit/core/Vireo2Engine.h"
-#include "toolkit/core/Vireo2Utilities.h"
 
 #include <gtest/gtest.h>
 
-using platform::FourCC;
 using Vireo2Engine::VR2FindTargetObject;
 
 namespace {
@@ -65,9 +64,9 @@ protected:
                              [this] { return static_cast<int32_t>(windows.size()); },
                              [this](int32_t index) { return windows[static_cast<size_t>(index)]; }});
     }
-    VR2Object::Ref Find(const char (&code)[5], const std::string& name, const VR2Object::Ref& source)
+    VR2Object::Ref Find(int32_t code, const std::string& name, const VR2Object::Ref& source)
     {
-        return VR2FindTargetObject(FourCC(code), name, source);
+        return VR2FindTargetObject(code, name, source);
     }
     static bool Same(const VR2Object::Ref& found, const platform::ObjectRef& expected)
     {
@@ -93,96 +92,98 @@ protected:
 TEST_F(Targets, SourceParentAndWindow)
 {
     auto stranger = RecordingReceiver::Create("not a view");
-    EXPECT_TRUE(Same(Find("self", "", stranger), stranger));
-    EXPECT_TRUE(Same(Find("parn", "", field), container));
-    EXPECT_TRUE(Same(Find("top ", "", inner), first));
-    for (const char* code : {"parn", "top ", "fprt", "ftop", "inpt", "intp", "pprt", "ptop"}) {
-        const int32_t value = Vireo2Utilities::VR2SelectorStringToInteger(code);
-        EXPECT_EQ(VR2FindTargetObject(value, "food_entry_field", loose), nullptr) << code;
-        EXPECT_EQ(VR2FindTargetObject(value, "food_entry_field", stranger), nullptr) << code;
+    EXPECT_TRUE(Same(Find(codes::kTargetSelf, "", stranger), stranger));
+    EXPECT_TRUE(Same(Find(codes::kTargetParent, "", field), container));
+    EXPECT_TRUE(Same(Find(codes::kTargetTop, "", inner), first));
+    for (const int32_t code : {codes::kTargetParent, codes::kTargetTop, codes::kTargetFindInParent,
+                               codes::kTargetFindInTop, codes::kTargetInParent, codes::kTargetInTop,
+                               codes::kTargetPathInParent, codes::kTargetPathInTop}) {
+        SCOPED_TRACE(platform::FourCCText(code));
+        EXPECT_EQ(Find(code, "food_entry_field", loose), nullptr);
+        EXPECT_EQ(Find(code, "food_entry_field", stranger), nullptr);
     }
     EXPECT_EQ(VR2FindTargetObject(0, "", field), nullptr);
-    EXPECT_EQ(Find("what", "", field), nullptr);
+    EXPECT_EQ(Find(platform::FourCC("what"), "", field), nullptr);
 }
 
 TEST_F(Targets, FocusCodes)
 {
-    EXPECT_EQ(Find("fprt", "", field), nullptr);
+    EXPECT_EQ(Find(codes::kTargetFindInParent, "", field), nullptr);
     container->focus = field;
     first->focus = inner;
-    EXPECT_TRUE(Same(Find("fprt", "", field), field));
-    EXPECT_TRUE(Same(Find("ftop", "", field), inner));
-    EXPECT_TRUE(Same(Find("fslf", "", container), field));
-    EXPECT_EQ(Find("fslf", "", field), nullptr);
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInParent, "", field), field));
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInTop, "", field), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInSelf, "", container), field));
+    EXPECT_EQ(Find(codes::kTargetFindInSelf, "", field), nullptr);
 
     // Without a VR2Application: the first surface window's focus, or that window.
-    EXPECT_TRUE(Same(Find("fapp", "", nullptr), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInApp, "", nullptr), inner));
     first->focus = nullptr;
     second->focus = other;
-    EXPECT_TRUE(Same(Find("fapp", "", nullptr), first));
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInApp, "", nullptr), first));
 
     // A VR2Application is asked, and may answer nil.
     UseApplication(application);
-    EXPECT_EQ(Find("fapp", "", nullptr), nullptr);
+    EXPECT_EQ(Find(codes::kTargetFindInApp, "", nullptr), nullptr);
     application->focusAnswer = other;
-    EXPECT_TRUE(Same(Find("fapp", "", nullptr), other));
+    EXPECT_TRUE(Same(Find(codes::kTargetFindInApp, "", nullptr), other));
     EXPECT_EQ(application->asked.size(), 2u);
 
     windows.clear();
     UseApplication(plainApplication);
-    EXPECT_EQ(Find("fapp", "", nullptr), nullptr);
+    EXPECT_EQ(Find(codes::kTargetFindInApp, "", nullptr), nullptr);
 }
 
 TEST_F(Targets, ApplicationAndResponderChain)
 {
-    EXPECT_TRUE(Same(Find("app ", "", nullptr), plainApplication));
+    EXPECT_TRUE(Same(Find(codes::kTargetApp, "", nullptr), plainApplication));
     UseApplication(PlainWindow::Create());  // not a receiver
-    EXPECT_EQ(Find("app ", "", nullptr), nullptr);
+    EXPECT_EQ(Find(codes::kTargetApp, "", nullptr), nullptr);
 
-    EXPECT_EQ(Find("frst", "", nullptr), nullptr);
+    EXPECT_EQ(Find(codes::kTargetFirstResponder, "", nullptr), nullptr);
     auto oldest = RecordingReceiver::Create("oldest");
     auto newest = RecordingReceiver::Create("newest");
     Vireo2Engine::VR2Responder_AcquireFocus(oldest);
     Vireo2Engine::VR2Responder_AcquireFocus(newest);
-    EXPECT_TRUE(Same(Find("frst", "", field), oldest));
+    EXPECT_TRUE(Same(Find(codes::kTargetFirstResponder, "", field), oldest));
 }
 
 TEST_F(Targets, NamesSearchDeepAndFindHiddenViews)
 {
     inner->Visible = false;
     inner_container->Visible = false;
-    EXPECT_TRUE(Same(Find("inpt", "inner", field), inner));
-    EXPECT_TRUE(Same(Find("intp", "inner", inner), inner));
-    EXPECT_TRUE(Same(Find("insf", "inner", container), inner));
-    EXPECT_EQ(Find("insf", "inner", field), nullptr);
-    EXPECT_EQ(Find("intp", "elsewhere", field), nullptr);
+    EXPECT_TRUE(Same(Find(codes::kTargetInParent, "inner", field), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetInTop, "inner", inner), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetInSelf, "inner", container), inner));
+    EXPECT_EQ(Find(codes::kTargetInSelf, "inner", field), nullptr);
+    EXPECT_EQ(Find(codes::kTargetInTop, "elsewhere", field), nullptr);
 
     // An empty name finds nothing, even a view whose name is empty.
-    EXPECT_EQ(Find("inpt", "", inner), nullptr);
-    EXPECT_EQ(Find("inap", "", nullptr), nullptr);
+    EXPECT_EQ(Find(codes::kTargetInParent, "", inner), nullptr);
+    EXPECT_EQ(Find(codes::kTargetInApp, "", nullptr), nullptr);
 
     // Across the application: window by window, or through a VR2Application.
-    EXPECT_TRUE(Same(Find("inap", "elsewhere", nullptr), other));
-    EXPECT_EQ(Find("inap", "nothing", nullptr), nullptr);
+    EXPECT_TRUE(Same(Find(codes::kTargetInApp, "elsewhere", nullptr), other));
+    EXPECT_EQ(Find(codes::kTargetInApp, "nothing", nullptr), nullptr);
     UseApplication(application);
     application->nameAnswer = field;
-    EXPECT_TRUE(Same(Find("inap", "elsewhere", nullptr), field));
+    EXPECT_TRUE(Same(Find(codes::kTargetInApp, "elsewhere", nullptr), field));
     EXPECT_EQ(application->asked, (std::vector<std::string>{"findViewByName elsewhere deep"}));
 }
 
 TEST_F(Targets, DottedPaths)
 {
-    EXPECT_TRUE(Same(Find("pslf", "entry_bar.inner", first), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetPathInSelf, "entry_bar.inner", first), inner));
     // Deep at every step: intermediate containers need not be named.
-    EXPECT_TRUE(Same(Find("ptop", "entry_bar.inner", field), inner));
-    EXPECT_TRUE(Same(Find("pprt", "inner_bar.inner", field), inner));
-    EXPECT_TRUE(Same(Find("pprt", "food_entry_field", field), field));
+    EXPECT_TRUE(Same(Find(codes::kTargetPathInTop, "entry_bar.inner", field), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetPathInParent, "inner_bar.inner", field), inner));
+    EXPECT_TRUE(Same(Find(codes::kTargetPathInParent, "food_entry_field", field), field));
     // A plain view cannot hold the rest of a path.
-    EXPECT_EQ(Find("ptop", "food_entry_field.inner", field), nullptr);
-    EXPECT_EQ(Find("ptop", "", field), nullptr);
-    EXPECT_EQ(Find("pslf", "entry_bar", field), nullptr);
+    EXPECT_EQ(Find(codes::kTargetPathInTop, "food_entry_field.inner", field), nullptr);
+    EXPECT_EQ(Find(codes::kTargetPathInTop, "", field), nullptr);
+    EXPECT_EQ(Find(codes::kTargetPathInSelf, "entry_bar", field), nullptr);
 
-    EXPECT_TRUE(Same(Find("papp", "elsewhere", nullptr), other));
+    EXPECT_TRUE(Same(Find(codes::kTargetPathInApp, "elsewhere", nullptr), other));
     EXPECT_EQ(Vireo2Engine::VR2ApplicationFindViewByPath("entry_bar.inner", false, true), inner);
     EXPECT_EQ(Vireo2Engine::VR2ApplicationFindViewByPath("entry_bar.inner", true, false), inner);
     EXPECT_THROW(Vireo2Engine::VR2FindViewByPath(nullptr, "x"), platform::NilObjectException);

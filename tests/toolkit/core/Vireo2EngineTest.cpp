@@ -1,5 +1,6 @@
 #include "RecordingReceiver.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "toolkit/core/Vireo2Engine.h"
 
@@ -31,17 +32,18 @@ TEST_F(Delivery, ChainOffersNewestFirstOnceEachUntilHandled)
     Vireo2Engine::VR2Responder_AcquireFocus(b);
     Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
     EXPECT_EQ(a->Names(), (Names{"B", "A"}));
-    EXPECT_EQ(message->result, 0);
+    EXPECT_EQ(message->result, codes::kResultNone);
 
-    // Results 3 and 4 do not end the walk; 1 does.
-    for (int32_t code : {3, 4}) {
+    // Only kResultHandled ends the walk.
+    for (const int32_t code : {codes::kResultStop, codes::kResultNoTarget}) {
+        SCOPED_TRACE(code);
         log->clear();
         b->reaction = [code](auto&, const VR2Message::Ref& m) { m->result = code; };
         Vireo2Engine::VR2SendMessage(nullptr, nullptr, VR2Message::Create());
-        EXPECT_EQ(a->Names(), (Names{"B", "A"})) << code;
+        EXPECT_EQ(a->Names(), (Names{"B", "A"}));
     }
     log->clear();
-    b->reaction = [](auto&, const VR2Message::Ref& m) { m->result = 1; };
+    b->reaction = [](auto&, const VR2Message::Ref& m) { m->result = codes::kResultHandled; };
     Vireo2Engine::VR2SendMessage(nullptr, nullptr, VR2Message::Create());
     EXPECT_EQ(a->Names(), (Names{"B"}));
 }
@@ -84,10 +86,10 @@ TEST_F(Delivery, TargetAloneReceivesEmptyChainDeliversNothingAndErrorsReachTheCa
 
     Vireo2Engine::ResetForTesting();
     log->clear();
-    message->result = 3;
+    message->result = codes::kResultStop;
     Vireo2Engine::VR2SendMessage(nullptr, nullptr, message);
     EXPECT_TRUE(log->empty());
-    EXPECT_EQ(message->result, 3);
+    EXPECT_EQ(message->result, codes::kResultStop);
 
     EXPECT_THROW(Vireo2Engine::VR2SendMessage(nullptr, b, nullptr), platform::NilObjectException);
     EXPECT_THROW(Vireo2Engine::VR2ForwardMessage(a, nullptr, b, nullptr), platform::NilObjectException);
@@ -105,21 +107,21 @@ TEST_F(Delivery, ForwardingCodes)
 {
     // The nil target is tested before the sameness of forwarder and sender.
     Vireo2Engine::VR2ForwardMessage(a, a, nullptr, message);
-    EXPECT_EQ(message->result, 4);
+    EXPECT_EQ(message->result, codes::kResultNoTarget);
 
-    message->result = 0;
+    message->result = codes::kResultNone;
     Vireo2Engine::VR2ForwardMessage(a, a, b, message);
-    EXPECT_EQ(message->result, 3);
+    EXPECT_EQ(message->result, codes::kResultStop);
     EXPECT_TRUE(log->empty());
 
     // Without a sender there is no sameness; the target sees the sender, not the forwarder.
-    message->result = 0;
+    message->result = codes::kResultNone;
     Vireo2Engine::VR2ForwardMessage(nullptr, nullptr, b, message);
     Vireo2Engine::VR2ForwardMessage(a, b, b, message);
     ASSERT_EQ(a->Names(), (Names{"B", "B"}));
     EXPECT_EQ((*log)[0].sender, nullptr);
     EXPECT_EQ((*log)[1].sender, b.get());
-    EXPECT_EQ(message->result, 0);
+    EXPECT_EQ(message->result, codes::kResultNone);
 }
 
 TEST_F(Delivery, AcquireFocusMovesToTheEndAndNeverDuplicates)

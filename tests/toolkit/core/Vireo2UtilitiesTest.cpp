@@ -92,7 +92,6 @@ TEST(Vireo2Utilities, MessagesCodesAndMenuInfo)
     ASSERT_TRUE(bare->params);
     EXPECT_EQ(bare->params->Count(), 0);
 
-    EXPECT_EQ(VR2SelectorStringToInteger("actn"), 0x6163746E);
     EXPECT_EQ(VR2SelectorStringToInteger("top "), 0x746F7020);
     EXPECT_EQ(VR2SelectorStringToInteger("valuable"), 0x76616C75);
     EXPECT_EQ(VR2SelectorStringToInteger("ab"), 0x61620000);

@@ -1,12 +1,12 @@
 #include "RecordingReceiver.h"
 
+#include "platform/Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/VireoStandardProperties.h"
 
 #include <gtest/gtest.h>
 
 using platform::Dictionary;
-using platform::FourCC;
 using platform::Variant;
 namespace Props = VireoStandardProperties;
 
@@ -37,41 +37,39 @@ TEST_F(Properties, GetReadsOnlyAHandledReply)
     EXPECT_TRUE(Props::VR2ObjectGetProperty(receiver, "text", nullptr).IsNil());
     const auto& request = receiver->log->back();
     EXPECT_EQ(request.category, "vr2o_property");
-    EXPECT_EQ(request.selector, FourCC("getp"));
+    EXPECT_EQ(request.selector, codes::kGetProperty);
     EXPECT_EQ(request.sender, nullptr);
     EXPECT_TRUE(request.message->params->HasKey("text"));
 
-    Answer(3, "ignored");
+    Answer(codes::kResultStop, "ignored");
     EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "dflt");
 
     auto values = Dictionary::Create();
     values->SetValue("width", 40);
-    Answer(1, values);
+    Answer(codes::kResultHandled, values);
     EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "width", 0).Int32Value(), 40);
     EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "dflt");
 
     // A bare reply is the value itself, nil included.
-    Answer(1, "bare");
+    Answer(codes::kResultHandled, "bare");
     EXPECT_EQ(Props::VR2ObjectGetProperty(receiver, "text", "dflt").StringValue(), "bare");
-    Answer(1, nullptr);
+    Answer(codes::kResultHandled, nullptr);
     EXPECT_TRUE(Props::VR2ObjectGetProperty(receiver, "text", "dflt").IsNil());
 }
 
 TEST_F(Properties, HasCountsOnlyABooleanTrue)
 {
-    Answer(1, true);
-    EXPECT_TRUE(Props::VR2ObjectHasProperty(receiver, {"text", FourCC("valu")}));
+    Answer(codes::kResultHandled, true);
+    EXPECT_TRUE(Props::VR2ObjectHasProperty(receiver, {"text", codes::kKeyValue}));
     const auto params = receiver->log->back().message->params;
     ASSERT_EQ(params->Count(), 2);
-    EXPECT_EQ(params->Key(1), Variant(FourCC("valu")));
+    EXPECT_EQ(params->Key(1), Variant(codes::kKeyValue));
 
-    Answer(1, "True");
+    Answer(codes::kResultHandled, "True");
     EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
-    Answer(1, 1);
+    Answer(codes::kResultNone, true);
     EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
-    Answer(0, true);
-    EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {"text"}));
-    Answer(1, false);
+    Answer(codes::kResultHandled, false);
     EXPECT_FALSE(Props::VR2ObjectHasProperty(receiver, {}));
     EXPECT_EQ(receiver->log->back().message->params->Count(), 0);
 }
@@ -80,7 +78,7 @@ TEST_F(Properties, SetSendsThePairAndNilObjectUsesTheChain)
 {
     Props::VR2ObjectSetProperty(receiver, "text", "Pear");
     const auto& request = receiver->log->back();
-    EXPECT_EQ(request.selector, FourCC("setp"));
+    EXPECT_EQ(request.selector, codes::kSetProperty);
     EXPECT_EQ(request.message->params->Value("text").StringValue(), "Pear");
 
     auto member = RecordingReceiver::Create("member");

