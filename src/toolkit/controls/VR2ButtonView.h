@@ -37,9 +37,10 @@ public:
     // The tag of a tagged hot spot as text; "" for a plain rectangle, another kind of tag or nil.
     static std::string TagOf(const VR2Rect::Ref& hotSpot);
 
-protected:
+    // The message entry stays reachable beside the click event below.
     using VR2Object::Action;
 
+protected:
     void Open() final;
     bool MouseDown(int32_t x, int32_t y) final;
     void MouseDrag(int32_t x, int32_t y) final;

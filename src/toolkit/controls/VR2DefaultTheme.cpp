@@ -216,8 +216,8 @@ bool VR2DefaultTheme::DrawPopupMenu(const std::shared_ptr<VR2Graphics>& g,
         ShadeRows(*face, top, bottom, face->Height - 1);
         const int32_t y = CentredBaseline(popup.height(), *face);
         face->SetForeColor(down ? kPressedText : kText);
-        face->DrawString(popup.Text, 10, y, popup.width() - 25, true);
-        const int32_t x = popup.width() - context.Height + 7;
+        face->DrawString(popup.Text, 10, y, platform::WrapSub(popup.width(), 25), true);
+        const int32_t x = platform::WrapAdd(platform::WrapSub(popup.width(), context.Height), 7);
         face->FillArrow(x, platform::DoubleToInt32(context.Height / 2.0 - 7), 6, 5, codes::kArrowUp);
         face->FillArrow(x, platform::DoubleToInt32(context.Height / 2.0 + 1), 6, 5, codes::kArrowDown);
         context.DrawPicture(picture, 0, 0, kOwnSize, kOwnSize, 0, 0, kOwnSize, kOwnSize);

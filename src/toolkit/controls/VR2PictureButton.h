@@ -23,6 +23,8 @@ public:
     // Resizes to Image without telling the parent; NilObjectException without one.
     void AutoSize();
 
+    using VR2Object::Action;
+
 protected:
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
     void Action(const VR2Rect::Ref& hotSpot, int32_t x, int32_t y) override;

@@ -20,6 +20,8 @@ public:
     // Sizes the button to its caption: 18 pixels wider, at least 22 high.
     void AutoSizeForText();
 
+    using VR2Object::Action;
+
 protected:
     void Created() override;
     void Resized(const VR2Rect::Ref& oldBounds) override;

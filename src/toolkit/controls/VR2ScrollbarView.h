@@ -43,6 +43,8 @@ public:
     // Places the four hot spots for the bar's size, orientation, range and value.
     void ArrangeSpots();
 
+    using VR2Object::Action;
+
 protected:
     void Created() override;
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;

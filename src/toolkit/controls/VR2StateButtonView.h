@@ -41,6 +41,8 @@ public:
     // Centres the box at the left and the label 4 pixels to its right.
     void ArrangeSpots();
 
+    using VR2Object::Action;
+
 protected:
     void Created() override;
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;

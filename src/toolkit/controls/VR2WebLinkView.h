@@ -26,6 +26,8 @@ public:
     // Sizes the view to its text in "System".
     void AutoSizeForText();
 
+    using VR2Object::Action;
+
 protected:
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
     bool PropertyCheck(const std::vector<platform::Variant>& keys) override;
