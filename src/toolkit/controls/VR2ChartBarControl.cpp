@@ -53,9 +53,9 @@ bool VR2ChartBarControl::PaintRect(const std::shared_ptr<VR2Graphics>& g, const 
     // In 64 bits, so that no count can overflow the sum. A total of 0 or less
     // (only negative counts give one) leaves the bar without cells.
     const int64_t total = std::accumulate(mCount.begin(), mCount.end(), int64_t{emptyCount});
-    const int32_t inside = width() - 1;
-    if (total <= 0 || inside <= 0)
+    if (total <= 0 || width() <= 1 || height() <= 0)
         return true;
+    const int32_t inside = width() - 1;
     const int32_t cellWidth = platform::DoubleToInt32(static_cast<double>(inside) / static_cast<double>(total));
     // The first leftover cells are one pixel wider, so that the cells fill the bar.
     int64_t leftover = inside - int64_t{cellWidth} * total;
