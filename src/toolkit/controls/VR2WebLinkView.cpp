@@ -2,7 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Services.h"
-#include "platform/Text.h"
+#include "toolkit/controls/Vireo2TextLine.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
 #include <algorithm>
@@ -21,33 +21,18 @@ bool IsKnownKey(const platform::Variant& key)
 
 }  // namespace
 
-void VR2WebLinkView::AutoSizeForText()
-{
-    auto g = VR2Graphics::Create();
-    g->SetTextFont("System");
-    g->SetTextSize(0);
-    resize(g->StringWidth(text), g->TextHeight(), false);
-}
+void VR2WebLinkView::AutoSizeForText() { Vireo2TextLine::SizeToText(*this, text); }
 
 bool VR2WebLinkView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&)
 {
     auto& context = platform::Require(g);
     context.SetForeColor(DownFrame && MouseWithin ? kPressedLinkColor : kLinkColor);
-    context.SetTextFont("System");
-    context.SetTextSize(0);
     context.SetUnderline(true);
-    const int32_t y = platform::DoubleToInt32(height() / 2.0 - context.TextHeight() / 2.0 + context.TextAscent());
-    const int32_t textWidth = context.StringWidth(text);
-    int32_t x = 0;
-    if (alignment == kAlignRight)
-        x = platform::DoubleToInt32(std::max(static_cast<double>(width()) - textWidth, 0.0));
-    else if (alignment == kAlignCentre)
-        x = platform::DoubleToInt32(std::max(width() / 2.0 - textWidth / 2.0, 0.0));
-    context.DrawString(text, x, y, width(), true);
+    const auto drawn = Vireo2TextLine::Draw(context, text, alignment, width(), height());
     // Only the drawn text reacts to the mouse; a link not yet opened has no hot spot to fit.
     if (!HotSpot.empty() && HotSpot.front()) {
-        HotSpot.front()->left = x;
-        HotSpot.front()->width = std::min(textWidth, width());
+        HotSpot.front()->left = drawn.left;
+        HotSpot.front()->width = std::min(drawn.width, width());
     }
     return true;
 }

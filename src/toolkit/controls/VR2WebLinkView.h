@@ -15,13 +15,10 @@ public:
     using Ref = std::shared_ptr<VR2WebLinkView>;
     static Ref Create() { return VR2View::Create<VR2WebLinkView>(); }
 
-    static constexpr int32_t kAlignLeft = 0;
-    static constexpr int32_t kAlignRight = 1;
-    static constexpr int32_t kAlignCentre = 2;
-
     std::string text;
     std::string url;
-    int32_t alignment = kAlignLeft;
+    // Vireo2TextLine's codes: 0 left, 1 right, 2 centred.
+    int32_t alignment = 0;
 
     // Sizes the view to its text in "System".
     void AutoSizeForText();

@@ -4,6 +4,7 @@
 #include "toolkit/controls/VR2PopupMenuView.h"
 #include "toolkit/controls/VR2PushButtonView.h"
 #include "toolkit/controls/VR2WebLinkView.h"
+#include "toolkit/controls/Vireo2TextLine.h"
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/VireoStandardProperties.h"
 
@@ -84,7 +85,7 @@ TEST_F(ControlsFixture, WebLinkOpensItsAddressFromItsTextOnly)
     Click(25, 30);
     EXPECT_EQ(services->urls, Lines({"https://example.invalid/help"}));
     EXPECT_EQ(services->beeps, 1);
-    link->alignment = VR2WebLinkView::kAlignRight;
+    link->alignment = Vireo2TextLine::kAlignRight;
     Painted(link);
     EXPECT_EQ(link->HotSpot[0]->right(), 200);
 }
