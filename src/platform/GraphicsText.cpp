@@ -1,5 +1,7 @@
 #include "platform/Graphics.h"
 
+#include "platform/private/QtFonts.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -152,6 +154,14 @@ void Graphics::ResetState()
     SetBold(false);
     SetItalic(false);
     SetUnderline(false);
+}
+
+QFont SystemQtFont()
+{
+    QFont font(FamilyFor("System"));
+    font.setPixelSize(kSystemSize);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
 }
 
 const QFont& Graphics::Font()

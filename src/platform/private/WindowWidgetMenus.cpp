@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/Window.h"
+#include "platform/private/QtFonts.h"
 #include "platform/private/QtMenus.h"
 
 #include <QAction>
@@ -22,10 +23,13 @@ void WindowWidget::ShowMenuBar(const MenuBar::Ref& bar)
         // (which would also cost a look-up on the session bus at start).
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
         auto* menuBar = new QMenuBar(this);
+        // The font the window's own text uses: one font to load, and menus that match the content.
+        menuBar->setFont(SystemQtFont());
         auto actions = std::make_shared<MenuActions>();
         for (int32_t index = 0; index < bar->Count(); ++index) {
             const auto menuItem = bar->Child(index);
             auto* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text));
+            menu->setFont(menuBar->font());
             actions->emplace_back(menu->menuAction(), menuItem);
             AddMenuItems(*menu, menuItem, *actions);
             // Enabled as the items say when the menu opens.
