@@ -115,4 +115,9 @@ constexpr int32_t kKeyKeyPress = FourCC("keyp");
 constexpr int32_t kChartBarReset = FourCC("rset");
 constexpr int32_t kChartBarAddColor = FourCC("adcl");
 
+// Text edit and click-to-edit field.
+constexpr int32_t kTextSelectAll = FourCC("sall");  // "slte": select the whole text
+constexpr int32_t kEditDone = FourCC("done");       // "vr2c2e_activecell": commit the open edit
+constexpr int32_t kEditCancel = FourCC("canc");     // "vr2c2e_activecell": drop the open edit
+
 }  // namespace codes

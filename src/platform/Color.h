@@ -22,4 +22,7 @@ constexpr Color RGB(int32_t red, int32_t green, int32_t blue)
     return Color{(clamp(red) << 16) | (clamp(green) << 8) | clamp(blue)};
 }
 
+// The desktop's selection colour: a fixed light blue that black text reads well on.
+constexpr Color HighlightColor() { return Color{0xB5D5FF}; }
+
 }  // namespace platform

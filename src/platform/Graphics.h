@@ -4,6 +4,7 @@
 #include "platform/Object.h"
 #include "platform/Object2D.h"
 #include "platform/Picture.h"
+#include "platform/TextLine.h"
 
 #include <cstdint>
 #include <memory>
@@ -100,6 +101,9 @@ public:
     int32_t StringWidth(const std::string& text);
     // The height of the text wrapped as DrawString wraps it.
     int32_t StringHeight(const std::string& text, int32_t wrapWidth);
+    // One line of text laid out once in the current font, for caret positions;
+    // recent layouts are shared, and DrawString of the same text draws from it.
+    TextLine::Ref LayOutLine(const std::string& text);
     // Line height (baseline to baseline) and ascent of the current font.
     int32_t TextHeight();
     int32_t TextAscent();

@@ -7,7 +7,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <QTextLayout>
 
+#include <algorithm>
+#include <list>
 #include <map>
 #include <optional>
 
@@ -76,6 +79,60 @@ std::vector<QString> WrapLines(const QString& text, int width, const QFontMetric
         lines.push_back(line);
     }
     return lines;
+}
+
+}  // namespace
+
+struct TextLine::Layout {
+    QString text;
+    QTextLayout layout;
+    QTextLine line;
+};
+
+TextLine::TextLine(std::string text, std::unique_ptr<Layout> layout)
+    : mText(std::move(text)), mLayout(std::move(layout))
+{
+    const QString& utf16 = mLayout->text;
+    mOffsets.reserve(static_cast<size_t>(utf16.size()) + 1);
+    for (qsizetype i = 0; i < utf16.size(); ++i)
+        if (!utf16.at(i).isLowSurrogate() || i == 0 || !utf16.at(i - 1).isHighSurrogate())
+            mOffsets.push_back(static_cast<int32_t>(i));
+    mOffsets.push_back(static_cast<int32_t>(utf16.size()));
+}
+
+TextLine::~TextLine() = default;
+
+int32_t TextLine::CaretX(int32_t position) const
+{
+    const int32_t clamped = std::clamp(position, 0, Length());
+    return qRound(mLayout->line.cursorToX(mOffsets[static_cast<size_t>(clamped)]));
+}
+
+namespace {
+
+// The last few lines laid out, so that measuring, hit testing and drawing one
+// text share one layout: laying out a long line costs far more than a lookup.
+struct LaidOutLine {
+    QString fontKey;
+    TextLine::Ref line;
+};
+constexpr size_t kLaidOutLines = 8;
+
+std::list<LaidOutLine>& LaidOutLines()
+{
+    static auto* const lines = new std::list<LaidOutLine>();
+    return *lines;
+}
+
+TextLine::Ref FindLaidOut(const QString& fontKey, const std::string& text)
+{
+    auto& lines = LaidOutLines();
+    for (auto it = lines.begin(); it != lines.end(); ++it)
+        if (it->line->Text() == text && it->fontKey == fontKey) {
+            lines.splice(lines.begin(), lines, it);
+            return it->line;
+        }
+    return nullptr;
 }
 
 }  // namespace
@@ -196,7 +253,10 @@ void Graphics::DrawString(const std::string& text, int32_t x, int32_t y, int32_t
     }
     painter->setPen(QColor(mForeColor.Red(), mForeColor.Green(), mForeColor.Blue()));
     if (wrapWidth <= 0) {
-        painter->drawText(x, y, whole);
+        if (const auto laidOut = FindLaidOut(font.key(), text))
+            laidOut->mLayout->layout.draw(painter, QPointF(x, y - laidOut->mLayout->line.ascent()));
+        else
+            painter->drawText(x, y, whole);
     } else if (condense) {
         painter->drawText(x, y, metrics.elidedText(whole, Qt::ElideRight, wrapWidth));
     } else {
@@ -222,6 +282,32 @@ int32_t Graphics::StringHeight(const std::string& text, int32_t wrapWidth)
     const QString whole = QString::fromStdString(text);
     const size_t lines = wrapWidth > 0 ? WrapLines(whole, wrapWidth, metrics).size() : 1;
     return static_cast<int32_t>(lines) * metrics.lineSpacing();
+}
+
+TextLine::Ref Graphics::LayOutLine(const std::string& text)
+{
+    const QFont& font = Font();
+    const QString fontKey = font.key();
+    if (auto found = FindLaidOut(fontKey, text))
+        return found;
+    auto layout = std::make_unique<TextLine::Layout>();
+    layout->text = QString::fromStdString(text);
+    layout->layout.setText(layout->text);
+    layout->layout.setFont(font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout->layout.setTextOption(option);
+    layout->layout.setCacheEnabled(true);
+    layout->layout.beginLayout();
+    layout->line = layout->layout.createLine();
+    layout->line.setLineWidth(1e9);
+    layout->layout.endLayout();
+    TextLine::Ref line(new TextLine(text, std::move(layout)));
+    auto& lines = LaidOutLines();
+    lines.push_front({fontKey, line});
+    if (lines.size() > kLaidOutLines)
+        lines.pop_back();
+    return line;
 }
 
 int32_t Graphics::TextHeight()

@@ -22,6 +22,8 @@ int32_t DoubleToInt32(double value) noexcept
     return static_cast<int32_t>(value);
 }
 
+double Round(double value) noexcept { return std::round(value); }
+
 std::string Str(int64_t value) { return std::to_string(value); }
 std::string Str(int32_t value) { return std::to_string(value); }
 

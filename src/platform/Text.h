@@ -11,6 +11,9 @@ namespace platform {
 // saturate at the Int32 limits, NaN gives 0.
 int32_t DoubleToInt32(double value) noexcept;
 
+// The nearest whole number; halves go away from zero.
+double Round(double value) noexcept;
+
 // Int32 arithmetic that wraps as 32-bit two's complement instead of overflowing.
 constexpr int32_t WrapAdd(int32_t a, int32_t b) noexcept
 {

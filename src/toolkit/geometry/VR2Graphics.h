@@ -66,6 +66,8 @@ public:
     int32_t StringHeight(const std::string& text, int32_t wrapWidth) override;
     int32_t TextHeight() override;
     int32_t TextAscent() override;
+    // One line laid out once in the current font, for caret positions.
+    platform::TextLine::Ref LayOutLine(const std::string& text) { return mContext->LayOutLine(text); }
 
     void ClearRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
     void DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override;

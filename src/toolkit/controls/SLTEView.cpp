@@ -1,0 +1,283 @@
+#include "toolkit/controls/SLTEView.h"
+
+#include "platform/Codes.h"
+#include "platform/Text.h"
+#include "toolkit/core/Vireo2Utilities.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr const char* kTextKey = "text";
+
+bool IsTextKey(const platform::Variant& key)
+{
+    return key.Type() == platform::VariantType::String && key.StringValue() == kTextKey;
+}
+
+// One line of printable characters: line breaks (CR LF counting as one) and
+// tabs become a space, other control characters are left out.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (byte == '\r' || byte == '\n' || byte == '\t') {
+            line += ' ';
+        } else if (byte < 0x20 || byte == 0x7F) {
+            continue;
+        } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            ++i;  // C1 control characters
+        } else if (byte == 0xE2 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
+                   (static_cast<unsigned char>(text[i + 2]) == 0xA8 ||
+                    static_cast<unsigned char>(text[i + 2]) == 0xA9)) {
+            line += ' ';  // line and paragraph separators
+            i += 2;
+        } else {
+            line += static_cast<char>(byte);
+        }
+    }
+    return line;
+}
+
+int32_t ClampToInt32(int64_t value)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+void SLTEView::Created()
+{
+    AutoClip = true;
+    CanFocus = true;
+    mLeftMargin = 3;
+    mCursor = 0;
+    mCursorShow = true;
+    mCursorTimer = VR2Timer::Create();
+    mCursorTimer->Mode(platform::Timer::kModeOff);
+    mCursorTimer->Message = Vireo2Utilities::VR2MakeMessage("slte_timer", codes::kEventAction, nullptr);
+    mCursorTimer->Target = std::static_pointer_cast<VR2Object>(Self());
+    mCursorTimer->Period(kBlinkMilliseconds);
+}
+
+void SLTEView::ViewWillRelease()
+{
+    if (!mCursorTimer)
+        return;
+    mCursorTimer->Mode(platform::Timer::kModeOff);
+    mCursorTimer->Target.reset();
+    mCursorTimer = nullptr;
+}
+
+bool SLTEView::isBlinking() const
+{
+    return mCursorTimer && mCursorTimer->Mode() == platform::Timer::kModeMultiple;
+}
+
+void SLTEView::BlinkMode(int32_t mode)
+{
+    if (mCursorTimer)
+        mCursorTimer->Mode(mode);
+}
+
+void SLTEView::decrementCursor() { mCursor = std::max(mCursor - 1, 0); }
+
+void SLTEView::incrementCursor() { mCursor = std::min(mCursor + 1, platform::Len(mText)); }
+
+void SLTEView::selStart(int32_t value)
+{
+    const int32_t clamped = std::clamp(value, 0, platform::Len(mText));
+    if (clamped == mCursor)
+        return;
+    mCursor = clamped;
+    refresh();
+}
+
+void SLTEView::selLength(int32_t value)
+{
+    const int32_t clamped = std::clamp(value, 0, std::max(platform::Len(mText) - mCursor, 0));
+    if (clamped == mSelectionCount)
+        return;
+    mSelectionCount = clamped;
+    refresh();
+}
+
+std::string SLTEView::SelText() { return platform::Mid(mText, mCursor + 1, mSelectionCount); }
+
+void SLTEView::incrementSelectionCount()
+{
+    mSelectionCount = std::min(mSelectionCount + 1, std::max(platform::Len(mText) - mCursor, 0));
+}
+
+void SLTEView::decrementSelectionCount() {}
+
+void SLTEView::selectAll(bool redraw)
+{
+    mSelectionCount = platform::Len(mText);
+    mCursor = 0;
+    mXScroll = 0;
+    if (redraw)
+        refresh();
+}
+
+void SLTEView::SelText(bool redraw, const std::string& value)
+{
+    const std::string inserted = OneLine(value);
+    mText = platform::Mid(mText, 1, mCursor) + inserted + platform::Mid(mText, mCursor + mSelectionCount + 1);
+    mSelectionCount = 0;
+    mCursor = std::min(mCursor + platform::Len(inserted), platform::Len(mText));
+    scrollToCursor();
+    if (redraw)
+        refresh();
+    if (mHasFocus)
+        BlinkMode(platform::Timer::kModeMultiple);
+}
+
+void SLTEView::ToggleCursorShow()
+{
+    mCursorShow = !mCursorShow;
+    refresh();
+}
+
+void SLTEView::TextFont(const std::string& value)
+{
+    mTextFont = value;
+    refresh();
+}
+
+void SLTEView::TextSize(int32_t value)
+{
+    mTextSize = value;
+    refresh();
+}
+
+bool SLTEView::selectWordAtPosition(int32_t position)
+{
+    int32_t start = 0;
+    for (const auto& word : platform::Split(mText, " ")) {
+        const int32_t end = start + platform::Len(word);
+        if (position < end) {
+            mCursor = start;
+            mSelectionCount = end - start;
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+std::string SLTEView::Text() { return mText; }
+
+void SLTEView::Text(bool redraw, const std::string& value)
+{
+    mText = value;
+    // Positions past the new end would cut the text wrongly on the next edit.
+    const int32_t length = platform::Len(mText);
+    mCursor = std::clamp(mCursor, 0, length);
+    mSelectionCount = std::clamp(mSelectionCount, 0, length - mCursor);
+    mMouseDownPos = std::clamp(mMouseDownPos, 0, length);
+    if (redraw)
+        refresh();
+}
+
+void SLTEView::setupGraphicsForStyle(const VR2Graphics::Ref& g)
+{
+    g->SetTextFont(mTextFont);
+    g->SetTextSize(mTextSize);
+}
+
+platform::TextLine::Ref SLTEView::Line()
+{
+    const auto g = VR2Graphics::Create();
+    setupGraphicsForStyle(g);
+    return g->LayOutLine(mText);
+}
+
+int32_t SLTEView::TextAreaWidth() const
+{
+    return ClampToInt32(static_cast<int64_t>(width()) - mLeftMargin - mRightMargin);
+}
+
+int32_t SLTEView::charPosAtXY(int32_t x, int32_t y)
+{
+    const auto line = Line();
+    const int32_t length = line->Length();
+    if (y > height())
+        return length;
+    if (y < 0 || x < mLeftMargin)
+        return 0;
+    const int64_t base = static_cast<int64_t>(mXScroll) + mLeftMargin;
+    auto edge = [&](int32_t k) { return base + line->CaretX(k); };
+    // Character k answers for x up to its middle, k + 1 up to its end. Edges
+    // grow with k, so the first character that answers is found by halving.
+    auto answers = [&](int32_t k) {
+        const double left = static_cast<double>(edge(k));
+        const double right = static_cast<double>(edge(k + 1));
+        return x <= left + (right - left) / 2.0 || x < right;
+    };
+    int32_t low = 0;
+    int32_t high = length;  // length: no character answers
+    while (low < high) {
+        const int32_t middle = low + (high - low) / 2;
+        if (answers(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low == length)
+        return length;
+    const double left = static_cast<double>(edge(low));
+    const double right = static_cast<double>(edge(low + 1));
+    return x <= left + (right - left) / 2.0 ? low : low + 1;
+}
+
+void SLTEView::scrollToCursor()
+{
+    const auto line = Line();
+    const int32_t room = TextAreaWidth();
+    if (line->Width() < room) {
+        mXScroll = 0;
+        return;
+    }
+    const int32_t middle = platform::DoubleToInt32(height() / 2.0);
+    const int32_t caret = line->CaretX(mCursor);
+    if (charPosAtXY(room, middle) < mCursor) {
+        mXScroll = ClampToInt32(static_cast<int64_t>(room) - caret - 1);
+        return;
+    }
+    if (mCursor < charPosAtXY(mLeftMargin + 1, middle))
+        mXScroll = ClampToInt32(-static_cast<int64_t>(caret));
+}
+
+bool SLTEView::PropertyCheck(const std::vector<platform::Variant>& keys)
+{
+    return std::all_of(keys.begin(), keys.end(), IsTextKey);
+}
+
+bool SLTEView::PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : keys) {
+        if (!IsTextKey(key))
+            return false;
+        values->SetValue(kTextKey, Text());
+    }
+    return true;
+}
+
+bool SLTEView::PropertySet(const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : values->Keys()) {
+        if (!IsTextKey(key))
+            continue;
+        Text(false, values->Value(key).StringValue());
+        selectAll(true);
+    }
+    return true;
+}
