@@ -4,7 +4,6 @@
 #include "toolkit/controls/Vireo2TextLine.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
-
 using platform::Variant;
 using platform::VariantType;
 
