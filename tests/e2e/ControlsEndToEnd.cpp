@@ -25,7 +25,10 @@ namespace {
 
 class ControlsWindow : public VR2HostWindow {
 public:
-    static std::shared_ptr<ControlsWindow> Create() { return Opened(std::shared_ptr<ControlsWindow>(new ControlsWindow())); }
+    static std::shared_ptr<ControlsWindow> Create()
+    {
+        return Opened(std::shared_ptr<ControlsWindow>(new ControlsWindow()));
+    }
     std::string received;
 
 protected:
@@ -69,7 +72,10 @@ void Add(const std::shared_ptr<ControlsWindow>& window, const VR2View::Ref& view
 
 class EndToEndApplication : public VR2Application {
 public:
-    static std::shared_ptr<EndToEndApplication> Create() { return std::shared_ptr<EndToEndApplication>(new EndToEndApplication()); }
+    static std::shared_ptr<EndToEndApplication> Create()
+    {
+        return std::shared_ptr<EndToEndApplication>(new EndToEndApplication());
+    }
 
 protected:
     void NewDocument() override

@@ -107,7 +107,8 @@ TEST(DefaultTheme, PopUpMenusAndColourButtonsDrawTheirFaces)
 
     testsupport::Canvas swatch(20, 12);
     const auto g = VR2Graphics::Create(swatch.picture->Graphics());
-    EXPECT_TRUE(Vireo2Theme::VR2Theme_DrawPart(g, "std_colrbtn", 0, {VR2Rect::Create(20, 12), platform::Color{0x39B449}}));
+    const VR2Theme::Params params{VR2Rect::Create(20, 12), platform::Color{0x39B449}};
+    EXPECT_TRUE(Vireo2Theme::VR2Theme_DrawPart(g, "std_colrbtn", 0, params));
     EXPECT_EQ(RGBOf(swatch.At(4, 4)) + RGBOf(swatch.At(15, 7)), 2 * 0x39B449u);
     EXPECT_EQ(RGBOf(swatch.At(3, 3)) + RGBOf(swatch.At(0, 11)), 0xCCCCCCu + 0x999999u);
 }
