@@ -72,7 +72,8 @@ public:
     void ClearRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
     void DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
     void FillRect(int32_t x, int32_t y, int32_t width, int32_t height) override;
-    // Raise NilObjectException for nil, after the port's UseOldRenderer went on.
+    // Raise NilObjectException for nil. (The port's UseOldRenderer switches
+    // around rectangles and gradients select nothing here: there is one renderer.)
     void DrawRect(const VR2Rect::Ref& rect);
     void FillRect(const VR2Rect::Ref& rect);
     void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;

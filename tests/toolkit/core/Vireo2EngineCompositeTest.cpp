@@ -37,6 +37,7 @@ public:
     Color color;
     int32_t spill = 0;
     bool draws = true;
+    bool onlyPaint = false;  // PaintRect declines; Paint marks 4 by 4 pixels at (100, 100)
     std::vector<std::string> rects;
     std::vector<VR2Graphics::Ref> contexts;
     std::function<void()> whilePainting;
@@ -44,6 +45,8 @@ public:
 protected:
     bool PaintRect(const VR2Graphics::Ref& g, const VR2Rect::Ref& rect) override
     {
+        if (onlyPaint)
+            return false;
         rects.push_back(rect->description());
         contexts.push_back(g);
         if (whilePainting)
@@ -54,18 +57,10 @@ protected:
         }
         return true;
     }
-};
-
-// Knows only Paint: marks a 4-by-4 square at (100, 100) and notes the width of the picture it is handed.
-class PaintOnlyView : public VR2View {
-public:
-    std::vector<int32_t> pictureWidths;
-
-protected:
     void Paint(const VR2Graphics::Ref& g) override
     {
-        pictureWidths.push_back(g->Port()->Width());
-        g->SetForeColor(kRed);
+        contexts.push_back(g);
+        g->SetForeColor(color);
         g->FillRect(100, 100, 4, 4);
     }
 };
@@ -233,10 +228,11 @@ TEST_F(Compositing, PaintHandlersThatChangeTheListOrTheStateLeaveTheOtherViewsWh
 TEST_F(Compositing, PaintFallbackAppendedViewsAndFailures)
 {
     // A view without PaintRect is drawn through a picture of the part being painted.
-    auto large = VR2View::Create<PaintOnlyView>();
-    large->resize(8000, 8000, false);
+    auto large = PaintingView::Create(0, 0, 8000, 8000, kRed);
+    large->onlyPaint = true;
     large->DoPaint(g, VR2Rect::Create(95, 95, 10, 10));
-    EXPECT_EQ(large->pictureWidths, std::vector<int32_t>{10});
+    ASSERT_EQ(large->contexts.size(), 1u);
+    EXPECT_EQ(large->contexts[0]->Port()->Width(), 10);
     EXPECT_EQ(At(100, 100), kRed);
     EXPECT_EQ(At(104, 104), kWhite);
     EXPECT_EQ(At(105, 105), kBlue);

@@ -102,7 +102,6 @@ TEST_F(Targets, SourceParentAndWindow)
         EXPECT_EQ(Find(code, "food_entry_field", loose), nullptr);
         EXPECT_EQ(Find(code, "food_entry_field", stranger), nullptr);
     }
-    EXPECT_EQ(VR2FindTargetObject(0, "", field), nullptr);
     EXPECT_EQ(Find(platform::FourCC("what"), "", field), nullptr);
 }
 

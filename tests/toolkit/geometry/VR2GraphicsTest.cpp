@@ -109,7 +109,6 @@ TEST_F(VR2GraphicsTest, EveryCallReachesThePortMovedByTheOffsets)
 
     EXPECT_GT(Ink(), 1000);
     EXPECT_EQ(Differences(), 0);
-    EXPECT_FALSE(picture->Graphics()->UseOldRenderer());
 }
 
 TEST_F(VR2GraphicsTest, ArrowsAreTrianglesInTheirBoxWithHalvesTruncated)
@@ -170,10 +169,8 @@ TEST_F(VR2GraphicsTest, OffsetsAccumulateUntilResetAndCopiesMoveOnTheirOwn)
     EXPECT_EQ(context->Width, 1);
     EXPECT_THROW(VR2Graphics::Create(platform::Graphics::Ref()), platform::NilObjectException);
 
-    // A nil rectangle raises after the old renderer went on, and leaves it on.
     context->Reset(picture->Graphics(), 0, 0, nullptr);
     EXPECT_THROW(context->DrawRect(VR2Rect::Ref()), platform::NilObjectException);
-    EXPECT_TRUE(picture->Graphics()->UseOldRenderer());
 }
 
 TEST_F(VR2GraphicsTest, PenStackUndoesPushesInOrderAndThenTheSeedOnce)
@@ -214,7 +211,6 @@ TEST_F(VR2GraphicsTest, GradientRunsFromTheStartColourAndStopsShortOfTheEnd)
     EXPECT_EQ(At(5, 3), RGB(96, 96, 96));  // last column: 3/4 of the way
     EXPECT_EQ(InkIn(2, 3, 4, 10), Ink());
     EXPECT_EQ(picture->Graphics()->ForeColor(), RGB(96, 96, 96));
-    EXPECT_FALSE(picture->Graphics()->UseOldRenderer());
 
     Clear();
     context->FillGradientRect(0, 0, 10, 2, RGB(255, 0, 0), RGB(0, 0, 255), false);
@@ -273,7 +269,6 @@ TEST_F(VR2GraphicsTest, PutBackgroundCopiesWhatLiesUnderTheTarget)
     EXPECT_EQ(testsupport::PixelAt(target, 1, 1), RGB(10, 20, 30));
     EXPECT_EQ(testsupport::InkIn(target, 1, 1, 5, 5), 25);
     EXPECT_EQ(testsupport::InkIn(target, 0, 0, 6, 6), 25);
-    EXPECT_FALSE(target->Graphics()->UseOldRenderer());
 }
 
 TEST_F(VR2GraphicsTest, MeasuringContextsShareOnePicture)
