@@ -1,0 +1,198 @@
+#include "toolkit/controls/VR2ClickToEditField.h"
+
+#include "platform/Codes.h"
+#include "platform/Text.h"
+#include "toolkit/core/VR2EventHandler.h"
+#include "toolkit/core/Vireo2Utilities.h"
+#include "toolkit/geometry/VR2Graphics.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kEditorCategory = "vr2c2e_activecell";
+constexpr const char* kActiveCellKey = "vr2c2e_active_cell";
+constexpr const char* kTextKey = "text";
+constexpr const char* kColorKey = "color";
+// Room right of the text that still opens the editor.
+constexpr int32_t kClickSlack = 3;
+
+// Lives for the rest of the process once made.
+SLTEView::Ref& Cell()
+{
+    static auto* const cell = new SLTEView::Ref();
+    return *cell;
+}
+
+VR2EventHandler::Ref ToParent(int32_t selector)
+{
+    auto handler = VR2EventHandler::Create();
+    handler->targetCode = codes::kTargetParent;
+    handler->messageCategory = kEditorCategory;
+    handler->messageSelector = selector;
+    return handler;
+}
+
+bool IsStringKey(const platform::Variant& key, const char* name)
+{
+    return key.Type() == platform::VariantType::String && key.StringValue() == name;
+}
+
+}  // namespace
+
+SLTEView::Ref VR2ClickToEditField::ActiveCell() { return Cell(); }
+
+VR2ClickToEditField::Ref VR2ClickToEditField::EditedField()
+{
+    const auto& cell = Cell();
+    return cell ? cell->UserData(kActiveCellKey, nullptr).As<VR2ClickToEditField>() : nullptr;
+}
+
+bool VR2ClickToEditField::isEdited() { return EditedField().get() == this; }
+
+void VR2ClickToEditField::ContainerCreated()
+{
+    AutoClip = true;
+    auto& cell = Cell();
+    if (!cell) {
+        cell = SLTEView::Create();
+        cell->Retained = true;
+        const auto done = ToParent(codes::kEditDone);
+        cell->EventHandlerTable->addHandler(codes::kEventLostFocus, done);
+        cell->EventHandlerTable->addHandler(codes::kEventAction, done);
+        cell->EventHandlerTable->addHandler(codes::kEventCancel, ToParent(codes::kEditCancel));
+    }
+    OverrideMouseEvents = true;
+}
+
+bool VR2ClickToEditField::ContainerMouseDown(int32_t x, int32_t)
+{
+    const auto self = Self();
+    if (const auto edited = EditedField())
+        edited->CloseActiveCell(false);
+    // A commit may rebuild the list this field lives in: a field that left it stays closed.
+    if (isReleased() || !parent(false))
+        return true;
+    if (x > mLastTextWidth + kClickSlack)
+        return true;
+    const auto& cell = Cell();
+    OverrideMouseEvents = false;
+    cell->SetUserData(kActiveCellKey, platform::Variant(self));
+    cell->Text(true, Text);
+    cell->resize(width(), height(), false);
+    cell->move(0, 0, false);
+    cell->attach(std::dynamic_pointer_cast<VR2Surface>(self), false, false);
+    cell->selectAll(true);
+    cell->changeFocus(codes::kFocusGive);
+    return true;
+}
+
+bool VR2ClickToEditField::CloseActiveCell(bool cancel)
+{
+    const auto self = Self();
+    const auto& cell = Cell();
+    const std::string oldText = Text;
+    if (!cancel)
+        Text = cell->Text();
+    // Cleared first: the focus loss below comes back as 'done' and must find no open edit.
+    cell->SetUserData(kActiveCellKey, nullptr);
+    // The focus leaves the editor before the editor leaves the field, so no key goes to a hidden editor.
+    if (cell->hasFocus())
+        cell->changeFocus(codes::kFocusTake);
+    cell->detach(true, false);
+    OverrideMouseEvents = true;
+    if (Text != oldText && EventHandlerTable)
+        EventHandlerTable->triggerHandler(codes::kEventChanged, self,
+                                          Vireo2Utilities::VR2MakeDictionary({codes::kKeyValue, Text}));
+    return true;
+}
+
+// A field that leaves its holder, or goes, keeps what was typed into it.
+void VR2ClickToEditField::ContainerClose()
+{
+    if (isEdited())
+        CloseActiveCell(false);
+}
+
+void VR2ClickToEditField::ContainerViewWillRelease()
+{
+    if (isEdited())
+        CloseActiveCell(false);
+}
+
+void VR2ClickToEditField::HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message)
+{
+    const auto& cell = Cell();
+    if (message->category != kEditorCategory || !sender || !VR2SameObject(sender.get(), cell.get()))
+        return;
+    if (message->selector != codes::kEditDone && message->selector != codes::kEditCancel)
+        return;
+    message->result = codes::kResultHandled;
+    if (const auto edited = EditedField())
+        edited->CloseActiveCell(message->selector == codes::kEditCancel);
+}
+
+bool VR2ClickToEditField::ContainerPaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&, int32_t)
+{
+    if (isEdited())
+        return true;
+    g->SetForeColor(TextColor);
+    g->SetTextFont("System");
+    g->SetTextSize(0);
+    g->SetUnderline(false);
+    g->SetBold(false);
+    g->SetItalic(false);
+    const int32_t y = platform::DoubleToInt32(height() / 2.0 - g->TextHeight() / 2.0 + g->TextAscent());
+    const int32_t textWidth = g->StringWidth(Text);
+    mLastTextWidth = textWidth;
+    int32_t x = 0;
+    int32_t margin = 0;
+    if (Alignment == 0) {
+        x = 3;
+        margin = 6;
+    } else if (Alignment == 1) {
+        x = platform::DoubleToInt32(std::max(static_cast<double>(width()) - textWidth, 0.0));
+    } else if (Alignment == 2) {
+        x = platform::DoubleToInt32(std::max(width() / 2.0 - textWidth / 2.0, 0.0));
+    }
+    g->DrawString(Text, x, y, platform::WrapSub(width(), margin), true);
+    return true;
+}
+
+bool VR2ClickToEditField::PropertyCheck(const std::vector<platform::Variant>& keys)
+{
+    return std::all_of(keys.begin(), keys.end(), [](const platform::Variant& key) {
+        return IsStringKey(key, kTextKey) || IsStringKey(key, kColorKey);
+    });
+}
+
+bool VR2ClickToEditField::PropertyGet(const std::vector<platform::Variant>& keys,
+                                      const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : keys) {
+        if (IsStringKey(key, kTextKey))
+            values->SetValue(kTextKey, Text);
+        else if (IsStringKey(key, kColorKey))
+            values->SetValue(kColorKey, TextColor);
+        else
+            return false;
+    }
+    return true;
+}
+
+bool VR2ClickToEditField::PropertySet(const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : values->Keys()) {
+        if (IsStringKey(key, kTextKey)) {
+            const std::string text = values->Value(key).StringValue();
+            if (isEdited())
+                Cell()->Text(true, text);
+            Text = text;
+            refresh();
+        } else if (IsStringKey(key, kColorKey)) {
+            TextColor = values->Value(key).ColorValue();
+            refresh();
+        }
+    }
+    return true;
+}
