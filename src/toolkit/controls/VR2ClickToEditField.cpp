@@ -1,7 +1,7 @@
 #include "toolkit/controls/VR2ClickToEditField.h"
 
 #include "platform/Codes.h"
-#include "platform/Text.h"
+#include "toolkit/controls/Vireo2TextLine.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -14,8 +14,9 @@ constexpr const char* kEditorCategory = "vr2c2e_activecell";
 constexpr const char* kActiveCellKey = "vr2c2e_active_cell";
 constexpr const char* kTextKey = "text";
 constexpr const char* kColorKey = "color";
-// Room right of the text that still opens the editor.
+// Room right of the text that still opens the editor; also the inset of left-aligned text.
 constexpr int32_t kClickSlack = 3;
+constexpr int32_t kLeftInset = 3;
 
 // Lives for the rest of the process once made.
 SLTEView::Ref& Cell()
@@ -137,25 +138,17 @@ bool VR2ClickToEditField::ContainerPaintRect(const std::shared_ptr<VR2Graphics>&
     if (isEdited())
         return true;
     g->SetForeColor(TextColor);
-    g->SetTextFont("System");
-    g->SetTextSize(0);
     g->SetUnderline(false);
     g->SetBold(false);
     g->SetItalic(false);
-    const int32_t y = platform::DoubleToInt32(height() / 2.0 - g->TextHeight() / 2.0 + g->TextAscent());
-    const int32_t textWidth = g->StringWidth(Text);
-    mLastTextWidth = textWidth;
-    int32_t x = 0;
-    int32_t margin = 0;
-    if (Alignment == 0) {
-        x = 3;
-        margin = 6;
-    } else if (Alignment == 1) {
-        x = platform::DoubleToInt32(std::max(static_cast<double>(width()) - textWidth, 0.0));
-    } else if (Alignment == 2) {
-        x = platform::DoubleToInt32(std::max(width() / 2.0 - textWidth / 2.0, 0.0));
+    if (Alignment == Vireo2TextLine::kAlignLeft) {
+        // Left-aligned text sits where the editor's text starts.
+        g->Offset(kLeftInset, 0);
+        mLastTextWidth = Vireo2TextLine::Draw(*g, Text, Alignment, width() - 2 * kLeftInset, height()).width;
+        g->Offset(-kLeftInset, 0);
+    } else {
+        mLastTextWidth = Vireo2TextLine::Draw(*g, Text, Alignment, width(), height()).width;
     }
-    g->DrawString(Text, x, y, platform::WrapSub(width(), margin), true);
     return true;
 }
 
