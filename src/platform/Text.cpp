@@ -1,5 +1,6 @@
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -85,6 +86,32 @@ double Val(std::string_view text)
     if (error == std::errc::result_out_of_range)
         return OutOfRange(std::string_view(first, static_cast<size_t>(end - first)));
     return error == std::errc() ? result : 0;
+}
+
+std::optional<int32_t> ParseTypedInt32(std::string_view text)
+{
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty())
+        return 0;
+    const bool negative = text.front() == '-';
+    if (negative || text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int64_t magnitude = 0;
+    for (const char digit : text) {
+        magnitude = magnitude * 10 + (digit - '0');
+        if (magnitude > int64_t{std::numeric_limits<int32_t>::max()} + 1)
+            return std::nullopt;
+    }
+    const int64_t value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,12 @@ std::string Str(double value);
 // Text without a number gives 0; a number beyond a Double's range gives
 // infinity of its sign (the Int32 rule saturates it), one too small gives 0.
 double Val(std::string_view text);
+
+// A whole number typed by the user, read strictly: blanks around it are
+// trimmed, then an optional sign and decimal digits, within Int32. Empty (or
+// blank) text reads 0. Anything else (letters, a fraction, grouping, a value
+// beyond Int32) is no number: nullopt.
+std::optional<int32_t> ParseTypedInt32(std::string_view text);
 
 // Masks print whole numbers: up to three sections "positive;negative;zero".
 // '#' is an optional digit, '0' a forced digit, '%' scales by 100; text before

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace platform;
 
@@ -114,6 +115,21 @@ TEST(Text, ValIsLocaleFreeNumericPrefix)
     EXPECT_EQ(Variant("1e309").Int32Value(), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(DoubleToInt32(Val("-" + std::string(400, '7'))), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(Val("1e-400"), 0);
+}
+
+TEST(Text, TypedWholeNumbersAreReadStrictly)
+{
+    const std::optional<int32_t> none;
+    EXPECT_EQ(ParseTypedInt32(" \t-300 "), -300);
+    EXPECT_EQ(ParseTypedInt32("+7"), 7);
+    EXPECT_EQ(ParseTypedInt32("  "), 0) << "blank reads 0";
+    EXPECT_EQ(ParseTypedInt32("2147483647"), 2147483647);
+    EXPECT_EQ(ParseTypedInt32("-2147483648"), std::numeric_limits<int32_t>::min());
+    for (const char* typo : {"2147483648", "-2147483649", "99999999999999999999", "12a", "abc", "1.5", "1,500",
+                             "1 500", "+-5", "--5", "-", "&hFF", "1e3", "\xd9\xa3"}) {
+        SCOPED_TRACE(typo);
+        EXPECT_EQ(ParseTypedInt32(typo), none);
+    }
 }
 
 TEST(Text, FormatMasks)
