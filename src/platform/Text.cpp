@@ -90,7 +90,7 @@ double Val(std::string_view text)
 
 std::optional<int32_t> ParseTypedInt32(std::string_view text)
 {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
