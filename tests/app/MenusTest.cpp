@@ -221,6 +221,7 @@ TEST_F(MenusTest, MenuBarSitsAboveAContentThatKeepsItsSizeAndCoordinates)
     EXPECT_EQ(widget->height(), 559 + top);
     EXPECT_EQ(main->Height(), 559);
     EXPECT_EQ(main->Top(), widget->geometry().top() + top);
+    EXPECT_EQ(ContentOrigin(*main), QPoint(0, top));
     EXPECT_EQ((ScreenPixels(*main).pixel(15, top + 15) & 0xFFFFFF), 0x0000FFu);
     QTest::mouseClick(HandleOf(*main), Qt::LeftButton, {}, QPoint(15, top + 15));
     EXPECT_EQ(view->keys, Lines({"press 5,5"}));

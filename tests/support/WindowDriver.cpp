@@ -36,4 +36,9 @@ QImage ScreenPixels(const platform::Window& window)
     return screen->grabWindow(widget->winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+QPoint ContentOrigin(const platform::Window& window)
+{
+    return QPoint(0, window.Top() - WidgetOf(window)->geometry().top());
+}
+
 }  // namespace testsupport

@@ -20,8 +20,11 @@ QWindow* HandleOf(const platform::Window& window);
 // Shows the window and waits until it is exposed and active.
 void ShowAndActivate(platform::Window& window);
 
-// What the window shows on screen, read back from the desktop.
+// What the window shows on screen, read back from the desktop (its menu bar included).
 QImage ScreenPixels(const platform::Window& window);
+// The content's top-left corner in the widget and in ScreenPixels: below the
+// menu bar when the window shows one. Add it to content points for QTest.
+QPoint ContentOrigin(const platform::Window& window);
 
 // Runs the event loop for that long.
 inline void ProcessEventsFor(int milliseconds)
