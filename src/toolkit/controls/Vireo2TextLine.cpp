@@ -28,7 +28,9 @@ Placement Draw(VR2Graphics& g, const std::string& text, int32_t alignment, int32
         left = platform::DoubleToInt32(std::max(static_cast<double>(width) - textWidth, 0.0));
     else if (alignment == kAlignCentre)
         left = platform::DoubleToInt32(std::max(width / 2.0 - textWidth / 2.0, 0.0));
-    g.DrawString(text, left, baseline, width, true);
+    // Shortened only when wider by this measure: the platform's eliding counts
+    // fractions of a pixel and would shorten a text sized to fit.
+    g.DrawString(text, left, baseline, textWidth <= width ? VR2Graphics::kOneLine : width, true);
     return {left, textWidth};
 }
 
