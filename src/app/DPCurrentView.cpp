@@ -105,7 +105,8 @@ VR2ContainerView::Ref DPCurrentView::init()
     add(DailyBar(dpcodes::kCalorieBarDaily, 65));
     add(DailyBar(dpcodes::kStepsBarDaily, 102));
     add(DPBuild::Caption("Today's Goals", 518, 43, 100, 22));
-    auto month = DPBuild::Caption("Month's Goals", 517, 139, 100, 22);
+    // Wide enough for "September Goals" in the standard font; its text still starts at 517.
+    auto month = DPBuild::Caption("Month's Goals", 517, 139, 120, 22);
     month->Name = dpcodes::kMonthLabel;
     add(month);
     auto monthCalories = DPBuild::Caption("Calories:", 303, 166, 60, 22);

@@ -5,6 +5,7 @@
 #include "app/DPTypedNumber.h"
 #include "platform/Codes.h"
 #include "platform/Text.h"
+#include "toolkit/controls/VR2ClickToEditField.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Utilities.h"
 
@@ -52,6 +53,21 @@ void DPFoodEntryList::AddRow(const std::string& name, int32_t calories, int32_t 
         ArrangeRows(true);
 }
 
+bool DPFoodEntryList::HoldsRow(const VR2Surface::Ref& surface)
+{
+    const auto row = std::dynamic_pointer_cast<VR2View>(surface);
+    const auto& rows = getViewList();
+    return row && std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+void DPFoodEntryList::DeleteAllRows()
+{
+    const auto field = VR2ClickToEditField::EditedField();
+    if (field && HoldsRow(field->parent(false)))
+        field->CloseActiveCell(false);
+    VR2ListServiceView::DeleteAllRows();
+}
+
 void DPFoodEntryList::HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message)
 {
     if (message->category != dpcodes::kCategoryFoodList)
@@ -62,8 +78,7 @@ void DPFoodEntryList::HandleMessage(const VR2Object::Ref& sender, const VR2Messa
     // Only the rows' own fields send this category; anything else goes on up.
     const auto field = std::dynamic_pointer_cast<VR2View>(sender);
     const auto row = std::dynamic_pointer_cast<VR2ContainerView>(field ? field->parent(false) : nullptr);
-    const auto& rows = getViewList();
-    if (!row || std::find(rows.begin(), rows.end(), row) == rows.end())
+    if (!HoldsRow(row))
         return;
     const Variant id = row->UserData(dpcodes::kFoodId, Variant()).Int32Value();
     if (calories) {

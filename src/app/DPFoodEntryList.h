@@ -21,6 +21,9 @@ public:
     // bar whether it shows or not. With arrange the rows are stacked and
     // repainted; without, nothing is laid out or painted.
     void AddRow(const std::string& name, int32_t calories, int32_t id, bool arrange);
+    // Commits an edit open in one of the rows first, so that its 'food' or
+    // 'cals' still finds its row in the list, then detaches every row.
+    void DeleteAllRows();
 
 protected:
     DPFoodEntryList() = default;
@@ -28,4 +31,7 @@ protected:
 
     void ListCreated() override;
     void HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message) override;
+
+private:
+    bool HoldsRow(const VR2Surface::Ref& surface);
 };

@@ -1,8 +1,15 @@
 #include "app/DPCodes.h"
 #include "app/DPDailyList.h"
+#include "app/DPDailySeparatorBar.h"
 #include "app/DPFoodEntryList.h"
+#include "app/DPListHeader.h"
+#include "app/DPStatusContainer.h"
+#include "app/DPToolbarContainer.h"
+#include "app/ResourcePictures.h"
 #include "platform/Application.h"
 #include "platform/Codes.h"
+#include "support/Pixels.h"
+#include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/controls/VR2PictureView.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/controls/VR2StaticTextView.h"
@@ -195,4 +202,55 @@ TEST_F(DPListsTest, FoodRowsReportEditsWithTheirIds)
     EXPECT_EQ(holder->lines, (std::vector<std::string>{"food food_id=8 food_name=Pear",
                                                        "cals food_id=8 cal_amount=120",
                                                        "cals food_id=8 cal_amount=12O"}));
+}
+
+TEST_F(DPListsTest, StripsPaintTheirWholeArea)
+{
+    const auto paint = [](const VR2View::Ref& view, int width, int height) {
+        view->resize(width, height, false);
+        testsupport::Canvas canvas(width, height);
+        auto g = VR2Graphics::Create(canvas.picture->Graphics());
+        g->Width = width;
+        g->Height = height;
+        view->DoPaint(g, VR2Rect::Create(2, 2, 1, 1));
+        return canvas;
+    };
+    using platform::Color;
+    {
+        SCOPED_TRACE("a list header: framed on three sides, gradient inside and along the bottom");
+        const auto header = paint(DPListHeader::Create(), 30, 17);
+        EXPECT_EQ(header.At(15, 0), Color{0x999999});
+        EXPECT_EQ(header.At(0, 16), Color{0x999999});
+        EXPECT_EQ(header.At(29, 8), Color{0x999999});
+        EXPECT_EQ(header.At(15, 1), Color{0xD9D9D9});
+        EXPECT_EQ(header.At(15, 16), Color{0xBCBCBC});
+        EXPECT_EQ(paint(DPListHeader::Create(), 30, 1).At(15, 0), Color{0x999999});
+    }
+    {
+        SCOPED_TRACE("a separator: flat");
+        const auto bar = paint(DPDailySeparatorBar::Create(), 10, 24);
+        EXPECT_EQ(bar.At(0, 0), Color{0xEEEEEE});
+        EXPECT_EQ(bar.At(9, 23), Color{0xEEEEEE});
+    }
+    {
+        SCOPED_TRACE("the toolbar: two gradients over its 26 rows");
+        const auto toolbar = paint(DPToolbarContainer::Create(), 799, 26);
+        EXPECT_EQ(toolbar.At(798, 0), Color{0x6C829A});
+        EXPECT_EQ(toolbar.At(0, 12), Color{0xBBCCDB});
+        EXPECT_NE(toolbar.At(400, 25), Color{0xFFFFFF});
+    }
+    {
+        SCOPED_TRACE("the status bar: the header picture, fetched once; without one, nothing and no error");
+        static int fetches = 0;
+        DPStatusContainer::FetchHeaderFrom([] {
+            ++fetches;
+            return platform::Picture::Ref();
+        });
+        const auto status = DPStatusContainer::Create();
+        EXPECT_EQ(paint(status, 799, 89).Ink(), 0);
+        EXPECT_EQ(paint(status, 799, 89).Ink(), 0);
+        EXPECT_EQ(fetches, 1);
+        DPStatusContainer::FetchHeaderFrom(headerBackgroundPic);
+        EXPECT_EQ(paint(status, 799, 89).At(400, 80), testsupport::PixelAt(headerBackgroundPic(), 400, 80));
+    }
 }

@@ -13,6 +13,7 @@
 #include "toolkit/controls/VR2PictureButton.h"
 #include "toolkit/controls/VR2ProgressBar.h"
 #include "toolkit/controls/VR2StaticTextView.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
 
 namespace {
@@ -82,7 +83,7 @@ TEST_F(DPMainViewTest, TheTreeIsBuiltAsTabledAndKeepsItsFramesWhenTheRootGrows)
                                  {"calorie_bar_daily", IsA<VR2ProgressBar>, 369, 65, 410, 30},
                                  {"steps_bar_daily", IsA<VR2ProgressBar>, 369, 102, 410, 30},
                                  {"", IsA<T>, 518, 43, 100, 22, "Today's Goals"},
-                                 {"month_label", IsA<T>, 517, 139, 100, 22, "Month's Goals"},
+                                 {"month_label", IsA<T>, 517, 139, 120, 22, "Month's Goals"},
                                  {"", IsA<T>, 303, 166, 60, 22, "Calories:"},
                                  {"calorie_bar_monthly", IsA<VR2ChartBarControl>, 369, 162, 410, 30},
                                  {"", IsA<T>, 303, 202, 60, 22, "Steps:"},
@@ -188,5 +189,48 @@ TEST_F(DPMainViewTest, EntriesButtonsAndTheFoodListSendTheirMessages)
         EXPECT_TRUE(list->hasFocus());
         EXPECT_EQ(Sent(), (Lines{"window: dp_event_food delf keyp=\b", "window: dp_event_food delf keyp=\t",
                                  "window: dp_event_food delf keyp=x"}));
+    }
+}
+
+TEST_F(DPMainViewTest, EditsInPlaceSendTheRowsIdOrTheGoalOnlyWhenTheTextChanged)
+{
+    const auto list = Find<DPFoodEntryList>("food_entry_list");
+    list->AddRow("Tea", 2, 40, false);
+    list->AddRow("Tea", 2, 41, true);
+    const auto edit = [&](const VR2View::Ref& view, int dx, int dy, const char* text) {
+        Click(view, dx, dy);
+        Type(text);
+        Key(Qt::Key_Return);
+    };
+    {
+        SCOPED_TRACE("a food row: the first click selects, the next edits");
+        Click(list, 10, 34);
+        EXPECT_EQ(list->selectedRows().at(0), list->getViewList().at(1));
+        EXPECT_FALSE(VR2ClickToEditField::EditedField());
+        edit(list, 10, 34, "Green tea");
+        edit(list, 205, 34, "5");
+        edit(list, 205, 34, "5");
+        EXPECT_EQ(Sent(), (Lines{"window: food_entry_list food food_id=41 food_name=Green tea",
+                                 "window: food_entry_list cals food_id=41 cal_amount=5"}));
+    }
+    {
+        SCOPED_TRACE("the two goals");
+        VireoStandardProperties::VR2ObjectSetProperty(Find("dailyStat_calGoal"), "text", 2000);
+        VireoStandardProperties::VR2ObjectSetProperty(Find("dailyStat_stepGoal"), "text", 10000);
+        edit(Find("dailyStat_calGoal"), 5, 9, "2000");
+        edit(Find("dailyStat_calGoal"), 5, 9, "1800");
+        const auto stepGoal = Find("dailyStat_stepGoal");
+        edit(stepGoal, stepGoal->width() - 20, 9, "12000");
+        EXPECT_EQ(Sent(), (Lines{"window: dp_event_food goal valu=1800", "window: dp_event_steps goal valu=12000"}));
+    }
+    {
+        SCOPED_TRACE("an edit still open when the list is emptied is committed with its row's id first");
+        Click(list, 10, 10);
+        Click(list, 10, 10);
+        Type("Milk");
+        ASSERT_TRUE(VR2ClickToEditField::EditedField());
+        list->DeleteAllRows();
+        EXPECT_FALSE(VR2ClickToEditField::EditedField());
+        EXPECT_EQ(Sent(), Lines{"window: food_entry_list food food_id=40 food_name=Milk"});
     }
 }
