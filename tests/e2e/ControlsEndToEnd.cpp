@@ -13,10 +13,7 @@
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/core/VR2MenuInfo.h"
-#include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
-
-#include <QTimer>
 
 #include <fstream>
 #include <string>
@@ -70,48 +67,33 @@ void Add(const std::shared_ptr<ControlsWindow>& window, const VR2View::Ref& view
     view->attach(window, true, false);
 }
 
-class EndToEndApplication : public VR2Application {
-public:
-    static std::shared_ptr<EndToEndApplication> Create()
-    {
-        return std::shared_ptr<EndToEndApplication>(new EndToEndApplication());
-    }
+// A pixel row of the check box's tick, in the window.
+int32_t gTickY = 0;
 
-protected:
-    void NewDocument() override
-    {
-        mWindow = ControlsWindow::Create();
-        mWindow->Width(400);
-        mWindow->Height(200);
-        mWindow->HasBackColor(true);
-        mWindow->BackColor(platform::Color{0xC00000});
-        auto button = VR2PushButtonView::Create();
-        button->text = "Press me";
-        button->resize(120, 30, false);
-        Add(mWindow, button, 20, 20);
-        auto box = VR2StateButtonView::Create();
-        box->setupCheckbox("Remember");
-        Add(mWindow, box, 20, 80);
-        const int32_t tickY = 80 + box->HotSpot[0]->top + 3;
-        auto popup = VR2PopupMenuView::Create();
-        for (const char* row : {"One", "Two", "Three"})
-            popup->AddRow(row, nullptr);
-        popup->Text = "One";
-        popup->resize(120, 22, false);
-        Add(mWindow, popup, 20, 130);
-        mWindow->Show();
-        QTimer::singleShot(300, [window = mWindow, tickY] {
-            std::ofstream(endtoend::OutputPath("ready")) << window->Left() << " " << window->Top() << " "
-                                                         << window->Width() << " " << window->Height() << " 23 "
-                                                         << tickY << "\n";
-        });
-        QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
-    }
-
-private:
-    EndToEndApplication() = default;
-    std::shared_ptr<ControlsWindow> mWindow;
-};
+std::shared_ptr<platform::Window> Open()
+{
+    auto window = ControlsWindow::Create();
+    window->Width(400);
+    window->Height(200);
+    window->HasBackColor(true);
+    window->BackColor(platform::Color{0xC00000});
+    auto button = VR2PushButtonView::Create();
+    button->text = "Press me";
+    button->resize(120, 30, false);
+    Add(window, button, 20, 20);
+    auto box = VR2StateButtonView::Create();
+    box->setupCheckbox("Remember");
+    Add(window, box, 20, 80);
+    gTickY = 80 + box->HotSpot[0]->top + 3;
+    auto popup = VR2PopupMenuView::Create();
+    for (const char* row : {"One", "Two", "Three"})
+        popup->AddRow(row, nullptr);
+    popup->Text = "One";
+    popup->resize(120, 22, false);
+    Add(window, popup, 20, 130);
+    window->Show();
+    return window;
+}
 
 }  // namespace
 
@@ -120,9 +102,5 @@ int main(int argc, char** argv)
     if (int status = 0; endtoend::PixelMode(argc, argv, status))
         return status;
     Vireo2Theme::RegisterStandardTheme();
-    const auto application = EndToEndApplication::Create();
-    platform::Application::Register(application);
-    const int status = application->Run(argc, argv);
-    platform::Application::Register(nullptr);
-    return status;
+    return endtoend::RunWindow(argc, argv, Open, [] { return " 23 " + std::to_string(gTickY); });
 }

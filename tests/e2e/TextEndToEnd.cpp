@@ -11,10 +11,7 @@
 #include "platform/Text.h"
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/core/VR2EventHandler.h"
-#include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
-
-#include <QTimer>
 
 #include <fstream>
 
@@ -40,39 +37,22 @@ private:
     TextWindow() = default;
 };
 
-class EndToEndApplication : public VR2Application {
-public:
-    static std::shared_ptr<EndToEndApplication> Create()
-    {
-        return std::shared_ptr<EndToEndApplication>(new EndToEndApplication());
-    }
-
-protected:
-    void NewDocument() override
-    {
-        mWindow = TextWindow::Create();
-        mWindow->Width(400);
-        mWindow->Height(80);
-        auto edit = SLTEView::Create();
-        edit->TextSize(kTextSize);
-        edit->move(20, 20, false);
-        edit->resize(kWidth, kHeight, false);
-        auto handler = VR2EventHandler::Create();
-        handler->targetCode = codes::kTargetParent;
-        edit->EventHandlerTable->addHandler(codes::kEventCancel, handler);
-        edit->attach(mWindow, true, false);
-        mWindow->Show();
-        QTimer::singleShot(300, [window = mWindow] {
-            std::ofstream(endtoend::OutputPath("ready"))
-                << window->Left() << " " << window->Top() << " " << window->Width() << " " << window->Height() << "\n";
-        });
-        QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
-    }
-
-private:
-    EndToEndApplication() = default;
-    std::shared_ptr<TextWindow> mWindow;
-};
+std::shared_ptr<platform::Window> Open()
+{
+    auto window = TextWindow::Create();
+    window->Width(400);
+    window->Height(80);
+    auto edit = SLTEView::Create();
+    edit->TextSize(kTextSize);
+    edit->move(20, 20, false);
+    edit->resize(kWidth, kHeight, false);
+    auto handler = VR2EventHandler::Create();
+    handler->targetCode = codes::kTargetParent;
+    edit->EventHandlerTable->addHandler(codes::kEventCancel, handler);
+    edit->attach(window, true, false);
+    window->Show();
+    return window;
+}
 
 // The text area of an edit showing text, unfocused, drawn alone.
 int Match(const char* file, int x, int y, const std::string& text)
@@ -104,9 +84,5 @@ int main(int argc, char** argv)
         std::printf("%d\n", Match(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]));
         return 0;
     }
-    const auto application = EndToEndApplication::Create();
-    platform::Application::Register(application);
-    const int status = application->Run(argc, argv);
-    platform::Application::Register(nullptr);
-    return status;
+    return endtoend::RunWindow(argc, argv, Open);
 }

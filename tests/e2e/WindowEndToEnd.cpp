@@ -13,10 +13,7 @@
 #include "platform/System.h"
 #include "platform/Text.h"
 #include "toolkit/core/VR2View.h"
-#include "toolkit/hosts/VR2Application.h"
 #include "toolkit/hosts/VR2HostWindow.h"
-
-#include <QTimer>
 
 #include <fstream>
 #include <string>
@@ -84,47 +81,26 @@ protected:
     }
 };
 
-class EndToEndApplication : public VR2Application {
-public:
-    static std::shared_ptr<EndToEndApplication> Create()
-    {
-        return std::shared_ptr<EndToEndApplication>(new EndToEndApplication());
-    }
-
-protected:
-    void NewDocument() override
-    {
-        AutoQuit(true);
-        mWindow = VR2HostWindow::Create();
-        mWindow->Title("end to end");
-        mWindow->Width(300);
-        mWindow->Height(200);
-        mWindow->HasBackColor(true);
-        mWindow->BackColor(platform::Color{0xEFEFEF});
-        auto view = VR2View::Create<TypingView>();
-        view->move(50, 50, false);
-        view->resize(200, 100, false);
-        view->attach(mWindow, true, false);
-        mHold = VR2View::Create<HoldView>();
-        mHold->move(260, 10, false);
-        mHold->resize(30, 30, false);
-        mHold->attach(mWindow, true, false);
-        view->held = mHold;
-        mWindow->Show();
-        // Reported once the desktop has placed and painted the window.
-        QTimer::singleShot(300, [window = mWindow] {
-            std::ofstream(endtoend::OutputPath("ready"))
-                << window->Left() << " " << window->Top() << " " << window->Width() << " " << window->Height() << "\n";
-        });
-        // Never outlives a test that went wrong.
-        QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
-    }
-
-private:
-    EndToEndApplication() = default;
-    VR2HostWindow::Ref mWindow;
-    std::shared_ptr<HoldView> mHold;
-};
+std::shared_ptr<platform::Window> Open()
+{
+    auto window = VR2HostWindow::Create();
+    window->Title("end to end");
+    window->Width(300);
+    window->Height(200);
+    window->HasBackColor(true);
+    window->BackColor(platform::Color{0xEFEFEF});
+    auto view = VR2View::Create<TypingView>();
+    view->move(50, 50, false);
+    view->resize(200, 100, false);
+    view->attach(window, true, false);
+    auto hold = VR2View::Create<HoldView>();
+    hold->move(260, 10, false);
+    hold->resize(30, 30, false);
+    hold->attach(window, true, false);
+    view->held = hold;
+    window->Show();
+    return window;
+}
 
 }  // namespace
 
@@ -132,9 +108,5 @@ int main(int argc, char** argv)
 {
     if (int status = 0; endtoend::PixelMode(argc, argv, status))
         return status;
-    const auto application = EndToEndApplication::Create();
-    platform::Application::Register(application);
-    const int status = application->Run(argc, argv);
-    platform::Application::Register(nullptr);
-    return status;
+    return endtoend::RunWindow(argc, argv, Open);
 }
