@@ -120,4 +120,9 @@ constexpr int32_t kTextSelectAll = FourCC("sall");  // "slte": select the whole 
 constexpr int32_t kEditDone = FourCC("done");       // "vr2c2e_activecell": commit the open edit
 constexpr int32_t kEditCancel = FourCC("canc");     // "vr2c2e_activecell": drop the open edit
 
+// Platform window: the action of a drag from the desktop.
+constexpr int32_t kDropCopy = 1;
+constexpr int32_t kDropMove = 2;
+constexpr int32_t kDropLink = 3;
+
 }  // namespace codes

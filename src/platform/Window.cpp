@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/Application.h"
+#include "platform/Exceptions.h"
 #include "platform/private/WindowList.h"
 #include "platform/private/WindowWidget.h"
 
@@ -106,8 +107,8 @@ void Window::Top(int32_t top)
         mImpl->widget->RememberGeometry();
 }
 
-void Window::Width(int32_t width) { mImpl->widget->ApplyResize(std::max(width, 1), Height()); }
-void Window::Height(int32_t height) { mImpl->widget->ApplyResize(Width(), std::max(height, 1)); }
+void Window::Width(int32_t width) { mImpl->widget->ApplyResize(std::clamp(width, 1, kMaxSide), Height()); }
+void Window::Height(int32_t height) { mImpl->widget->ApplyResize(Width(), std::clamp(height, 1, kMaxSide)); }
 
 std::string Window::Title() const { return mImpl->widget->windowTitle().toStdString(); }
 void Window::Title(const std::string& title) { mImpl->widget->setWindowTitle(QString::fromStdString(title)); }
@@ -129,7 +130,7 @@ void Window::Resizeable(bool resizeable)
     auto* widget = mImpl->widget.data();
     if (resizeable) {
         widget->setMinimumSize(1, 1);
-        widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        widget->setMaximumSize(kMaxSide, kMaxSide);
     } else {
         widget->setFixedSize(widget->size());
     }
@@ -154,11 +155,18 @@ void Window::MouseCursor(platform::MouseCursor::Ref cursor)
 int32_t Window::MouseX() const { return mImpl->widget->Pointer().x(); }
 int32_t Window::MouseY() const { return mImpl->widget->Pointer().y(); }
 
-platform::Graphics::Ref Window::Graphics() { return mImpl->widget->BackPicture()->Graphics(); }
+platform::Graphics::Ref Window::Graphics() { return Require(mImpl->widget->BackPicture()).Graphics(); }
 
 void Window::Invalidate(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    mImpl->widget->MarkDirty(QRect(x, y, width, height));
+    // Summed wide: QRect's own right edge would overflow for a far-off rectangle.
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(int64_t{x} + width, Width());
+    const int64_t bottom = std::min<int64_t>(int64_t{y} + height, Height());
+    if (right > left && bottom > top)
+        mImpl->widget->MarkDirty(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                                       static_cast<int>(bottom - top)));
 }
 
 void Window::UpdateNow() { mImpl->widget->FlushDirty(); }
@@ -206,9 +214,24 @@ void Window::OpenWindow()
     OpenWindows().insert(OpenWindows().begin(), self);
     mImpl->open = true;
     ShowMenuBar();
-    OnOpen();
+    try {
+        OnOpen();
+    } catch (...) {
+        // Half opened: not a window anyone may count, search or wait for.
+        Unlist();
+        throw;
+    }
     if (mImpl->open && mImpl->visible)
         mImpl->widget->show();
+}
+
+void Window::Unlist()
+{
+    // A closed window raises no more events, also not those of hiding it.
+    mImpl->open = false;
+    auto& windows = OpenWindows();
+    const auto listed = [this](const Ref& entry) { return entry.get() == this; };
+    windows.erase(std::remove_if(windows.begin(), windows.end(), listed), windows.end());
 }
 
 bool Window::CloseWindow(bool appQuitting)
@@ -218,20 +241,16 @@ bool Window::CloseWindow(bool appQuitting)
     auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
     if (OnCancelClose(appQuitting))
         return false;
-    // A closed window raises no more events, also not those of hiding it.
-    mImpl->open = false;
-    auto finish = [&] {
-        mImpl->widget->hide();
-        auto& windows = OpenWindows();
-        windows.erase(std::remove(windows.begin(), windows.end(), self), windows.end());
-    };
+    // Unlisted before Close runs, so that a Close handler that quits or walks
+    // the windows no longer meets this one.
+    Unlist();
     try {
         OnClose();
     } catch (...) {
-        finish();
+        mImpl->widget->hide();
         throw;
     }
-    finish();
+    mImpl->widget->hide();
     // The last window closing ends a program that asked for it.
     const auto application = Application::Current();
     if (!appQuitting && application && application->AutoQuit() && OpenWindows().empty())

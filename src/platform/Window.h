@@ -26,6 +26,10 @@ class Window : public virtual Object {
 public:
     using Ref = std::shared_ptr<Window>;
 
+    // The largest width and height a window takes, so that its back picture
+    // can always be made.
+    static constexpr int32_t kMaxSide = 8192;
+
     ~Window() override;
 
     // The content rectangle, in screen coordinates.
@@ -59,7 +63,8 @@ public:
 
     // The port of the window's retained image, for drawing outside Paint.
     platform::Graphics::Ref Graphics();
-    // Marks part of the retained image as drawn and due on screen.
+    // Marks part of the retained image as drawn and due on screen; only the
+    // part inside the window counts, however far off the rectangle lies.
     void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height);
     // Puts what was drawn on screen now: the parts marked with Invalidate, or
     // the whole image when it was drawn into without marking.
@@ -91,7 +96,7 @@ protected:
     Window();
 
     // Every window factory ends here: lists the window, raises Open and, when
-    // Visible, shows it.
+    // Visible, shows it. A window whose Open raises is closed and unlisted.
     template <typename T>
     static std::shared_ptr<T> Opened(std::shared_ptr<T> window)
     {
@@ -115,9 +120,9 @@ protected:
     virtual void OnMouseExit() {}
     // Positive deltas scroll down and right, in wheel steps.
     virtual bool OnMouseWheel(int32_t /*x*/, int32_t /*y*/, int32_t /*deltaX*/, int32_t /*deltaY*/) { return false; }
-    // The key as text: Enter Chr(3), Backspace 8, Tab 9, Return 13, Esc 27,
-    // arrows 28-31 (left, right, up, down), forward Delete 127; with the
-    // command modifier the key's letter; typed text otherwise.
+    // The key as text: Chr of a key code of codes (Enter, Backspace, Tab,
+    // Return, Esc, the arrows, forward Delete); with the command modifier the
+    // key's letter; typed text otherwise.
     virtual bool OnKeyDown(const std::string& /*key*/) { return false; }
     virtual void OnGotFocus() {}
     virtual void OnLostFocus() {}
@@ -132,7 +137,7 @@ protected:
     // A contextual click: fill base with the menu's items and answer true to show it.
     virtual bool OnConstructContextualMenu(const MenuItem::Ref& /*base*/, int32_t /*x*/, int32_t /*y*/) { return false; }
     virtual bool OnContextualMenuAction(const MenuItem::Ref& /*hitItem*/) { return false; }
-    // Drags from the desktop; action 1 copy, 2 move, 3 link. True accepts.
+    // Drags from the desktop; action codes::kDropCopy, kDropMove or kDropLink. True accepts.
     virtual bool OnDragEnter(const DragItem::Ref& /*item*/, int32_t /*action*/) { return false; }
     virtual bool OnDragOver(int32_t /*x*/, int32_t /*y*/, const DragItem::Ref& /*item*/, int32_t /*action*/) { return false; }
     virtual void OnDragExit(const DragItem::Ref& /*item*/, int32_t /*action*/) {}
@@ -146,6 +151,8 @@ private:
     bool CloseWindow(bool appQuitting);
     void ShowMenuBar();
     void PaintControls(const platform::Graphics::Ref& g);
+    // Marks the window closed and takes it off the list of open windows.
+    void Unlist();
 
     struct Impl;
     std::unique_ptr<Impl> mImpl;

@@ -64,18 +64,35 @@ private:
 class PlainWindow : public platform::Window {
 public:
     using Ref = std::shared_ptr<PlainWindow>;
-    static Ref Create(Log* log) { return Opened(Ref(new PlainWindow(log))); }
+    static Ref Create(Log* log, std::function<void()> onOpen = nullptr)
+    {
+        Ref window(new PlainWindow(log));
+        window->onOpen = std::move(onOpen);
+        return Opened(window);
+    }
 
     bool cancelClose = false;
     bool throwOnPress = false;
+    std::function<void()> onOpen;
+    std::function<void()> onClose;
 
 protected:
+    void OnOpen() override
+    {
+        if (onOpen)
+            onOpen();
+    }
     bool OnCancelClose(bool appQuitting) override
     {
         mLog->push_back(appQuitting ? "window cancelclose quitting" : "window cancelclose");
         return cancelClose;
     }
-    void OnClose() override { mLog->push_back("window close"); }
+    void OnClose() override
+    {
+        mLog->push_back("window close");
+        if (onClose)
+            onClose();
+    }
     bool OnMouseDown(int32_t, int32_t) override
     {
         if (throwOnPress)
@@ -165,6 +182,32 @@ TEST_F(ApplicationTest, LastWindowClosingQuitsOnlyWithAutoQuit)
     EXPECT_EQ(Run(), 0);
     EXPECT_EQ(std::vector<std::string>(log.end() - 4, log.end()),
               Log({"window cancelclose", "window close", "cancelclose", "close"}));
+}
+
+TEST_F(ApplicationTest, OnlyOpenWindowsAreListedSoAClosingWindowCanQuit)
+{
+    Log& log = application->log;
+    application->onNewDocument = [&] {
+        {
+            SCOPED_TRACE("a window whose Open raises");
+            const auto before = platform::Application::WindowCount();
+            std::weak_ptr<platform::Window> failed;
+            const auto raise = [&] {
+                failed = platform::Application::Window(0);
+                throw platform::NilObjectException();
+            };
+            EXPECT_THROW(PlainWindow::Create(&log, raise), platform::NilObjectException);
+            EXPECT_EQ(platform::Application::WindowCount(), before);
+            EXPECT_TRUE(failed.expired());
+        }
+        SCOPED_TRACE("Quit from the Close of a window that the user closes");
+        auto window = PlainWindow::Create(&log);
+        window->onClose = [&] { application->Quit(7); };
+        log.clear();
+        window->Close();
+    };
+    EXPECT_EQ(Run(), 7);
+    EXPECT_EQ(log, Log({"window cancelclose", "window close", "cancelclose", "close"}));
 }
 
 TEST_F(ApplicationTest, ErrorInAnEventGoesToUnhandledExceptionWithItsKind)

@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 #include "platform/Clipboard.h"
+#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Keyboard.h"
 #include "platform/System.h"
@@ -10,6 +11,7 @@
 #include "support/WindowDriver.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +35,16 @@ std::string Point(int32_t x, int32_t y) { return platform::Str(x) + "," + platfo
 class RecordingWindow : public platform::Window {
 public:
     using Ref = std::shared_ptr<RecordingWindow>;
-    static Ref Create() { return Opened(Ref(new RecordingWindow())); }
+    // With a position, the window is placed there before it opens.
+    static Ref Create(std::optional<QPoint> position = std::nullopt)
+    {
+        Ref window(new RecordingWindow());
+        if (position) {
+            window->Left(position->x());
+            window->Top(position->y());
+        }
+        return Opened(window);
+    }
 
     Log log;
     bool takePress = true;
@@ -58,6 +70,9 @@ public:
 
 protected:
     void OnClose() override { log.push_back("close"); }
+    void OnResized() override { log.push_back("resized " + Point(Width(), Height())); }
+    void OnResizing() override { log.push_back("resizing"); }
+    void OnMoved() override { log.push_back("position " + Point(Left(), Top())); }
     void OnPaint(const platform::Graphics::Ref& g) override
     {
         ++paints;
@@ -187,40 +202,54 @@ TEST_F(WindowTest, HeldButtonKeepsSendingDrags)
     EXPECT_TRUE(window->Take().empty());
 }
 
-TEST_F(WindowTest, KeysArriveAsTheirCharacterCodes)
+TEST(WindowKeys, KeyTextGivesTheCharacterCodesForDesktopAndSyntheticEvents)
 {
-    const std::vector<std::pair<Qt::Key, std::string>> keys = {
-        {Qt::Key_Return, "key #13"}, {Qt::Key_Backspace, "key #8"}, {Qt::Key_Tab, "key #9"},
-        {Qt::Key_Escape, "key #27"}, {Qt::Key_Left, "key #28"},     {Qt::Key_Right, "key #29"},
-        {Qt::Key_Up, "key #30"},     {Qt::Key_Down, "key #31"},     {Qt::Key_Delete, "key #127"},
-        {Qt::Key_A, "key a"},
+    using platform::Chr;
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        std::optional<std::string> expected;
     };
-    for (const auto& [key, expected] : keys) {
-        QTest::keyClick(widget, key);
-        EXPECT_EQ(window->Take(), Log({expected})) << expected;
+    const std::vector<Case> cases = {
+        {Qt::Key_Return, {}, "\r", Chr(codes::kKeyReturn)},
+        {Qt::Key_Return, Qt::KeypadModifier, "\r", Chr(codes::kKeyEnter)},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", Chr(codes::kKeyEnter)},
+        {Qt::Key_Backspace, {}, "\b", Chr(codes::kKeyBackspace)},
+        {Qt::Key_Tab, {}, "\t", Chr(codes::kKeyTab)},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", Chr(codes::kKeyTab)},  // X's Shift-Tab
+        {Qt::Key_Escape, {}, "\x1b", Chr(codes::kKeyEscape)},
+        {Qt::Key_Left, {}, "", Chr(codes::kKeyLeft)},
+        {Qt::Key_Right, {}, "", Chr(codes::kKeyRight)},
+        {Qt::Key_Up, {}, "", Chr(codes::kKeyUp)},
+        {Qt::Key_Down, {}, "", Chr(codes::kKeyDown)},
+        {Qt::Key_Delete, {}, "\x7f", Chr(codes::kKeyDelete)},  // X gives text, QTest none
+        {Qt::Key_Delete, {}, "", Chr(codes::kKeyDelete)},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", "c"},  // X's Ctrl+C
+        {Qt::Key_C, Qt::ControlModifier, "c", "c"},
+        {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16", "V"},
+        {Qt::Key_A, {}, "a", "a"},
+        {Qt::Key_Eacute, {}, QString::fromUtf8("\xC3\xA9"), "\xC3\xA9"},
+        {Qt::Key_F5, {}, "", std::nullopt},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", std::nullopt},  // a modifier alone
+        {Qt::Key_Control, Qt::ControlModifier, "", std::nullopt},
+        {Qt::Key_unknown, {}, "\x01", std::nullopt},  // no control characters as text
+    };
+    for (const auto& [key, modifiers, text, expected] : cases) {
+        SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString() + " text " + text.toStdString());
+        EXPECT_EQ(platform::testseam::KeyText(key, modifiers, text), expected);
     }
-    EXPECT_FALSE(window->shiftDuringKey);
-    QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Eacute, QString::fromUtf8("é"), {});
-    QTest::keyClick(widget, Qt::Key_Shift);  // a modifier alone is no key
-    EXPECT_EQ(window->Take(), Log({"key #3", "key é"}));
-
-    QTest::keyClick(widget, Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(window->Take(), Log({"key #9"}));
-    EXPECT_TRUE(window->shiftDuringKey);
-    QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(window->Take(), Log({"key c"}));
-    EXPECT_TRUE(window->commandDuringKey);
 }
 
-TEST(WindowKeys, DesktopAndSyntheticEventsGiveTheSameKey)
+TEST_F(WindowTest, KeysArriveWithTheModifiersOfTheirEvent)
 {
-    // X sends Ctrl+C as "\x03", Delete as "\x7f", Shift-Tab as Backtab.
-    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_C, Qt::ControlModifier, "\x03"), "c");
-    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Delete, {}, "\x7f"), platform::Chr(127));
-    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Backtab, Qt::ShiftModifier, ""), platform::Chr(9));
-    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_Return, Qt::KeypadModifier, "\r"), platform::Chr(3));
-    EXPECT_EQ(platform::testseam::KeyText(Qt::Key_F5, {}, ""), std::nullopt);
+    QTest::keyClick(widget, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(widget, Qt::Key_Shift);  // a modifier alone is no key
+    EXPECT_EQ(window->Take(), Log({"key #9"}));
+    EXPECT_TRUE(window->shiftDuringKey);
+    QTest::keyClick(widget, Qt::Key_A);
+    EXPECT_EQ(window->Take(), Log({"key a"}));
+    EXPECT_FALSE(window->shiftDuringKey);
 }
 
 TEST_F(WindowTest, KeysTheWindowLeavesGoOnToMenuShortcuts)
@@ -233,12 +262,53 @@ TEST_F(WindowTest, KeysTheWindowLeavesGoOnToMenuShortcuts)
 
     QTest::keyClick(widget, Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(window->Take(), Log({"key k"}));
+    EXPECT_TRUE(window->commandDuringKey);
     EXPECT_EQ(triggered, 0);
 
     window->takeKeys = false;
     QTest::keyClick(widget, Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(window->Take(), Log({"key k"}));  // offered once, not twice
     EXPECT_EQ(triggered, 1);
+}
+
+TEST(WindowGeometry, ChangesRaiseOneEventEachAndNoneWhenNothingChanges)
+{
+    {
+        SCOPED_TRACE("a position set before opening");
+        auto placed = RecordingWindow::Create(QPoint(40, 50));
+        ShowAndActivate(*placed);
+        EXPECT_EQ(placed->Take(), Log());
+        placed->Left(60);
+        EXPECT_EQ(placed->Take(), Log({"position 60,50"}));
+        placed->Close();
+    }
+    auto window = RecordingWindow::Create();
+    ShowAndActivate(*window);
+    window->log.clear();
+    {
+        SCOPED_TRACE("the same size again");
+        window->Width(200);
+        window->Height(150);
+        EXPECT_EQ(window->Take(), Log());
+    }
+    {
+        SCOPED_TRACE("no width");
+        window->Width(0);
+        window->Width(0);
+        EXPECT_EQ(window->Take(), Log({"resized 1,150"}));
+    }
+    {
+        SCOPED_TRACE("larger than a back picture can be");
+        window->Visible(false);
+        window->Width(16777215);
+        window->Height(16777215);
+        const auto most = platform::Window::kMaxSide;
+        EXPECT_EQ(window->Take(), Log({"resized " + Point(most, 150), "resized " + Point(most, most)}));
+        window->Graphics()->FillRect(0, 0, 10, 10);
+        window->Invalidate(INT32_MAX - 5, 0, 100000, 10);  // far off: marks nothing, overflows nothing
+        window->UpdateNow();
+    }
+    window->Close();
 }
 
 TEST(WindowPaint, PaintShowsOnBackColorAndLaterDrawingWaitsForUpdateNow)

@@ -1,5 +1,6 @@
 #include "platform/private/WindowWidget.h"
 
+#include "platform/Codes.h"
 #include "platform/Services.h"
 #include "platform/Text.h"
 #include "platform/UnhandledException.h"
@@ -38,11 +39,11 @@ int32_t DropActionCode(Qt::DropAction action)
 {
     switch (action) {
     case Qt::MoveAction:
-        return 2;
+        return codes::kDropMove;
     case Qt::LinkAction:
-        return 3;
+        return codes::kDropLink;
     default:
-        return 1;
+        return codes::kDropCopy;
     }
 }
 
@@ -52,26 +53,26 @@ std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, con
 {
     switch (key) {
     case Qt::Key_Enter:
-        return Chr(3);
+        return Chr(codes::kKeyEnter);
     case Qt::Key_Return:
-        return Chr(modifiers.testFlag(Qt::KeypadModifier) ? 3 : 13);
+        return Chr(modifiers.testFlag(Qt::KeypadModifier) ? codes::kKeyEnter : codes::kKeyReturn);
     case Qt::Key_Backspace:
-        return Chr(8);
+        return Chr(codes::kKeyBackspace);
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return Chr(9);
+        return Chr(codes::kKeyTab);
     case Qt::Key_Escape:
-        return Chr(27);
+        return Chr(codes::kKeyEscape);
     case Qt::Key_Left:
-        return Chr(28);
+        return Chr(codes::kKeyLeft);
     case Qt::Key_Right:
-        return Chr(29);
+        return Chr(codes::kKeyRight);
     case Qt::Key_Up:
-        return Chr(30);
+        return Chr(codes::kKeyUp);
     case Qt::Key_Down:
-        return Chr(31);
+        return Chr(codes::kKeyDown);
     case Qt::Key_Delete:
-        return Chr(127);
+        return Chr(codes::kKeyDelete);
     default:
         break;
     }
@@ -99,6 +100,7 @@ WindowWidget::WindowWidget(Window* owner) : mOwner(owner)
     setMouseTracking(true);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);
+    setMaximumSize(Window::kMaxSide, Window::kMaxSide);
 
     QObject::connect(&mDragRepeat, &QTimer::timeout, this, [this] {
         if (mPressTaken)
@@ -145,15 +147,15 @@ const Picture::Ref& WindowWidget::BackPicture()
 {
     const QSize size = ContentSize();
     if (!mBack || mBack->Width() != size.width() || mBack->Height() != size.height()) {
-        mBack = Picture::NewPicture(std::max(size.width(), 1), size.height());
+        // Nil when memory runs out; the window then shows nothing new.
+        mBack = Picture::NewPicture(std::max(size.width(), 1), std::max(size.height(), 1));
         mBackValid = false;
     }
     return mBack;
 }
 
-void WindowWidget::PaintBackPicture()
+void WindowWidget::PaintBackPicture(const Picture::Ref& back)
 {
-    const auto back = BackPicture();
     back->Image().fill(mOwner && mOwner->HasBackColor() ? QColor::fromRgb(static_cast<QRgb>(mOwner->BackColor().value))
                                                         : QColor(Qt::white));
     mBackValid = true;
@@ -165,7 +167,9 @@ void WindowWidget::PaintBackPicture()
 
 void WindowWidget::FlushDirty()
 {
-    const auto& back = BackPicture();
+    const auto back = BackPicture();
+    if (!back)
+        return;
     const QRect content(QPoint(0, 0), ContentSize());
     if (mDirty.isEmpty() && back->Generation() != mShownGeneration)
         mDirty = content;
@@ -276,10 +280,12 @@ bool WindowWidget::event(QEvent* event)
 
 void WindowWidget::paintEvent(QPaintEvent* event)
 {
-    mPainting = true;
     const auto back = BackPicture();
+    if (!back)
+        return;
+    mPainting = true;
     if (!mBackValid)
-        PaintBackPicture();
+        PaintBackPicture(back);
     back->EndPainting();
     QPainter painter(this);
     const QRect target = event->rect() & QRect(QPoint(0, mMenuHeight), ContentSize());
@@ -482,7 +488,7 @@ void WindowWidget::dragMoveEvent(QDragMoveEvent* event)
 void WindowWidget::dragLeaveEvent(QDragLeaveEvent*)
 {
     const auto item = DragItem::Create();
-    Raise([&] { mOwner->OnDragExit(item, 1); });
+    Raise([&] { mOwner->OnDragExit(item, codes::kDropCopy); });
 }
 
 void WindowWidget::dropEvent(QDropEvent* event)

@@ -48,7 +48,7 @@ public:
     bool InDispatch() const { return mDispatchDepth > 0; }
 
     // The retained image, always the widget's size; a new one is painted
-    // whole (Paint) before it is shown.
+    // whole (Paint) before it is shown. Nil when it cannot be made.
     const Picture::Ref& BackPicture();
     // Marks part of the retained image as drawn and not yet on screen.
     void MarkDirty(const QRect& rect) { mDirty |= rect; }
@@ -120,7 +120,7 @@ private:
     Window* mOwner;
     int mDispatchDepth = 0;
 
-    void PaintBackPicture();
+    void PaintBackPicture(const Picture::Ref& back);
 
     Picture::Ref mBack;
     bool mBackValid = false;

@@ -5,7 +5,7 @@
 #include "platform/Text.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/core/Vireo2Engine.h"
-#include "toolkit/hosts/VR2ContainerView.h"
+#include "toolkit/geometry/VR2RectClip.h"
 
 #include <algorithm>
 
@@ -234,8 +234,8 @@ void VR2ScrollingView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std
         return;
     // The visible part of the document, bars included, then into the parent's coordinates.
     const int64_t dx = int64_t{left()} + offsetX(), dy = int64_t{top()} + offsetY();
-    if (const auto clipped = VR2ContainerView::ClipToHolder(platform::Require(rect), -int64_t{offsetX()},
-                                                            -int64_t{offsetY()}, width(), height(), dx, dy))
+    if (const auto clipped =
+            VR2ClipRect(platform::Require(rect), -int64_t{offsetX()}, -int64_t{offsetY()}, width(), height(), dx, dy))
         surface->UpdateRect(clipped, pic);
 }
 

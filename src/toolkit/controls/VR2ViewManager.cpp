@@ -6,7 +6,7 @@
 #include "platform/System.h"
 #include "platform/Text.h"
 #include "toolkit/core/Vireo2Engine.h"
-#include "toolkit/hosts/VR2ContainerView.h"
+#include "toolkit/geometry/VR2RectClip.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
@@ -125,8 +125,8 @@ void VR2ViewManager::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::
     const auto surface = mSurface.lock();
     if (!surface)
         return;
-    if (const auto clipped = VR2ContainerView::ClipToHolder(platform::Require(rect), 0, 0, mBounds->width,
-                                                            mBounds->height, mBounds->left, mBounds->top))
+    if (const auto clipped = VR2ClipRect(platform::Require(rect), 0, 0, mBounds->width, mBounds->height,
+                                         mBounds->left, mBounds->top))
         surface->UpdateRect(clipped, picture);
 }
 

@@ -5,33 +5,10 @@
 #include "platform/System.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
+#include "toolkit/geometry/VR2RectClip.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
-#include <limits>
-
-namespace {
-
-int32_t Saturate(int64_t value)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
-
-VR2Rect::Ref VR2ContainerView::ClipToHolder(const VR2Rect& rect, int64_t left, int64_t top, int64_t width,
-                                            int64_t height, int64_t dx, int64_t dy)
-{
-    const int64_t clipLeft = std::max<int64_t>(rect.left, left);
-    const int64_t clipTop = std::max<int64_t>(rect.top, top);
-    const int64_t right = std::min<int64_t>(int64_t{rect.left} + rect.width, left + width);
-    const int64_t bottom = std::min<int64_t>(int64_t{rect.top} + rect.height, top + height);
-    if (right <= clipLeft || bottom <= clipTop)
-        return nullptr;
-    return VR2Rect::Create(Saturate(clipLeft + dx), Saturate(clipTop + dy), Saturate(right - clipLeft),
-                           Saturate(bottom - clipTop));
-}
 
 VR2Surface::Ref VR2ContainerView::SelfSurface() { return std::dynamic_pointer_cast<VR2Surface>(Self()); }
 
@@ -327,7 +304,7 @@ void VR2ContainerView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std
     const auto surface = mSurface.lock();
     if (!surface)
         return;
-    if (const auto clipped = ClipToHolder(platform::Require(rect), 0, 0, width(), height(), left(), top()))
+    if (const auto clipped = VR2ClipRect(platform::Require(rect), 0, 0, width(), height(), left(), top()))
         surface->UpdateRect(clipped, pic);
 }
 

@@ -41,13 +41,6 @@ public:
     // Hover: exit and enter of the children, moves to the one under the point.
     void DoTrackMouseMovement(int32_t x, int32_t y);
 
-    // The part of rect inside the holder's visible rectangle (left, top,
-    // width, height, in rect's coordinates), moved by (dx, dy) into the next
-    // holder's coordinates; nil when nothing is left. Computed wide, so no
-    // edge wraps round.
-    static VR2Rect::Ref ClipToHolder(const VR2Rect& rect, int64_t left, int64_t top, int64_t width, int64_t height,
-                                     int64_t dx, int64_t dy);
-
 protected:
     VR2ContainerView() = default;
     friend class VR2View;

@@ -1,5 +1,6 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Exceptions.h"
 #include "platform/System.h"
@@ -27,17 +28,14 @@ VR2HostWindow::ViewRef VR2HostWindow::HitTest(int32_t x, int32_t y)
 
 void VR2HostWindow::VR2Surface_AttachView(const ViewRef& view)
 {
-    if (!view)
-        throw platform::NilObjectException();
+    platform::Require(view).Active(mActive);
     mView.push_back(view);
-    view->Active(mActive);
     view->DoOpen();
 }
 
 void VR2HostWindow::VR2Surface_DetachView(const ViewRef& view)
 {
-    if (!view)
-        throw platform::NilObjectException();
+    platform::Require(view);
     // A view that leaves the window takes no more keys, drags or hover calls.
     ForgetView(view);
     const auto found = std::find(mView.begin(), mView.end(), view);
@@ -74,9 +72,9 @@ VR2HostWindow::ViewRef VR2HostWindow::VR2Surface_FindViewAtPoint(const VR2Point:
 
 VR2Point::Ref VR2HostWindow::VR2Surface_MousePosition(int32_t space)
 {
-    if (space == 3)
+    if (space == codes::kSpaceScreen)
         return VR2Point::Create(platform::System::MouseX(), platform::System::MouseY());
-    if (space >= 0 && space <= 2)
+    if (space >= codes::kSpaceLocal && space < codes::kSpaceScreen)
         return VR2Point::Create(MouseX(), MouseY());
     return nullptr;
 }
@@ -85,8 +83,8 @@ void VR2HostWindow::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Re
 
 void VR2HostWindow::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
 {
-    if (!newView || !oldView)
-        throw platform::NilObjectException();
+    platform::Require(newView);
+    platform::Require(oldView);
     const auto found = std::find(mView.begin(), mView.end(), oldView);
     if (found == mView.end())
         return;
@@ -116,9 +114,9 @@ bool VR2HostWindow::VR2Surface_isFocusView(const ViewRef& view) { return view &&
 
 VR2Rect::Ref VR2HostWindow::VR2Surface_Bounds(int32_t space)
 {
-    if (space >= 0 && space <= 2)
+    if (space >= codes::kSpaceLocal && space < codes::kSpaceScreen)
         return VR2Rect::Create(0, 0, Width(), Height());
-    if (space == 3)
+    if (space == codes::kSpaceScreen)
         return bounds();
     throw platform::TypeMismatchException();
 }
@@ -161,7 +159,7 @@ VR2HostWindow::ViewRef VR2HostWindow::LiveFocusView()
 void VR2HostWindow::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
 {
     switch (code) {
-    case 0:
+    case codes::kFocusGive:
         SetFocus();
         if (view && view == mFocusView.lock())
             return;
@@ -169,14 +167,14 @@ void VR2HostWindow::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
         if (view)
             GiveFocus(view);
         return;
-    case 1:
+    case codes::kFocusTake:
         if (view && view == mFocusView.lock())
             TakeFocus();
         return;
-    case 2:
-    case 3:
+    case codes::kFocusNext:
+    case codes::kFocusPrevious:
         SetFocus();
-        MoveFocus(code == 2);
+        MoveFocus(code == codes::kFocusNext);
         return;
     default:
         return;
@@ -186,15 +184,15 @@ void VR2HostWindow::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
 void VR2HostWindow::changeFocus(int32_t code)
 {
     switch (code) {
-    case 0:
+    case codes::kFocusGive:
         TakeFocus();
         return;
-    case 1:
+    case codes::kFocusTake:
         if (const auto focus = mFocusView.lock())
-            ChangeFocus(focus, 1);
+            ChangeFocus(focus, codes::kFocusTake);
         return;
-    case 2:
-    case 3:
+    case codes::kFocusNext:
+    case codes::kFocusPrevious:
         ChangeFocus(nullptr, code);
         return;
     default:

@@ -31,7 +31,7 @@ public:
     static Ref Create() { return Opened(Ref(new VR2HostWindow())); }
     ~VR2HostWindow() override;
 
-    // Set when the window opens; nothing reads it.
+    // Set when the window opens; it has no effect on this platform.
     bool AutoDeactivate = false;
 
     // The window's content rectangle on the screen.
@@ -176,12 +176,10 @@ private:
     std::vector<ViewRef> mView;
     bool mActive = false;
     std::weak_ptr<VR2View> mMouseDownView;
-    int32_t mOverViewMode = 0;
     std::weak_ptr<VR2View> mMouseOverView;
     std::weak_ptr<VR2View> mFocusView;
     std::weak_ptr<VR2View> mContextualMenuView;
     VR2Rect::Ref mWindowBounds;
-    bool mWindowIsResizing = false;
     bool mDrawInProgress = false;
     bool mLockUpdate = false;
     VR2Region::Ref mUpdateRegion;

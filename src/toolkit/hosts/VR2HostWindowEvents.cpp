@@ -1,5 +1,6 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Keyboard.h"
 #include "platform/System.h"
@@ -63,8 +64,6 @@ void VR2HostWindow::OnMouseMove(int32_t x, int32_t y) { DoTrackMouseMovement(x, 
 
 void VR2HostWindow::DoTrackMouseMovement(int32_t x, int32_t y)
 {
-    if (mOverViewMode != 0)
-        return;
     const auto view = HitTest(x, y);
     auto over = mMouseOverView.lock();
     if (!view) {
@@ -120,8 +119,8 @@ bool VR2HostWindow::OnKeyDown(const std::string& key)
         return KeyDown(key);
     if (focus->DoKeyDown(key) || KeyDown(key))
         return true;
-    if (mFocusView.lock() && key == platform::Chr(9)) {
-        changeFocus(platform::Keyboard::ShiftKey() ? 3 : 2);
+    if (mFocusView.lock() && key == platform::Chr(codes::kKeyTab)) {
+        changeFocus(platform::Keyboard::ShiftKey() ? codes::kFocusPrevious : codes::kFocusNext);
         return true;
     }
     return false;
@@ -294,7 +293,6 @@ void VR2HostWindow::OnClose()
 
 void VR2HostWindow::ArrangeViews(bool live)
 {
-    mWindowIsResizing = live;
     const auto now = bounds();
     Vireo2Engine::VR2ArrangeLockedViews(mWindowBounds, now, live, mView);
     mWindowBounds = bounds();

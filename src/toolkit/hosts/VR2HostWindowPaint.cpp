@@ -1,9 +1,11 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
 #include "toolkit/core/App.h"
 #include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/geometry/VR2RectClip.h"
 
 namespace {
 
@@ -52,21 +54,17 @@ void VR2HostWindow::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::s
     // A request made while painting (a view refreshing from its paint code) is dropped.
     if (mDrawInProgress)
         return;
-    if (!rect)
-        throw platform::NilObjectException();
-    if (rect->empty())
+    // Only the part inside the window is painted or collected: a huge request
+    // must not allocate a huge picture, nor a far-off one wrap a batch's bounds.
+    const auto visible = VR2ClipRect(platform::Require(rect), 0, 0, Width(), Height());
+    if (!visible)
         return;
     if (mLockUpdate) {
         if (!mUpdateRegion)
             mUpdateRegion = VR2Region::Create();
-        mUpdateRegion->append(rect);
+        mUpdateRegion->append(visible);
         return;
     }
-    // Only the part inside the window is painted: a huge request must not
-    // allocate a huge picture.
-    const auto visible = rect->intersection(0, 0, Width(), Height());
-    if (visible->empty())
-        return;
     {
         DrawingMark mark(mDrawInProgress);
         const auto picture = Compose(visible);
@@ -99,9 +97,7 @@ void VR2HostWindow::UnlockUpdate()
 void VR2HostWindow::VR2Object_Action(const VR2Object::Ref& sender, const VR2Message::Ref& message)
 {
     HandleMessage(sender, message);
-    if (!message)
-        throw platform::NilObjectException();
-    if (message->result == 1 || message->result == 3)
+    if (codes::EndsRoad(platform::Require(message).result))
         return;
     // What the window leaves unhandled goes on to the application object.
     const auto application = toolkit::App();

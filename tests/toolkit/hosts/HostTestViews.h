@@ -3,6 +3,7 @@
 #include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/hosts/VR2ContainerView.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
@@ -127,69 +128,14 @@ protected:
     }
 };
 
-// A view that holds views, as containers do: focus and root requests go up to
-// its parent; it routes no events and paints nothing of its own.
-class TestHolder : public VR2View, public VR2Surface {
-public:
-    using Ref = std::shared_ptr<TestHolder>;
-    static Ref Create(int32_t left, int32_t top)
-    {
-        auto holder = VR2View::Create<TestHolder>();
-        holder->move(left, top, false);
-        holder->resize(100, 100, false);
-        return holder;
-    }
-
-    std::vector<ViewRef> views;
-
-protected:
-    void VR2Surface_AttachView(const ViewRef& view) override
-    {
-        views.push_back(view);
-        view->DoOpen();
-    }
-    void VR2Surface_DetachView(const ViewRef& view) override
-    {
-        views.erase(std::remove(views.begin(), views.end(), view), views.end());
-    }
-    ViewRef VR2Surface_FindViewByName(const std::string& name, bool deep, bool visibleOnly) override
-    {
-        return Vireo2Engine::VR2FindViewByName(views, name, deep, visibleOnly);
-    }
-    ViewRef VR2Surface_FindViewAtPoint(const VR2Point::Ref&, bool, bool, int32_t) override { return nullptr; }
-    VR2Point::Ref VR2Surface_MousePosition(int32_t) override { return nullptr; }
-    void VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref&) override {}
-    void VR2Surface_UpdateRect(const VR2Rect::Ref&, const std::shared_ptr<platform::Picture>&) override {}
-    void VR2Surface_SwapView(const ViewRef&, const ViewRef&) override {}
-    VR2Point::Ref VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) override { return nullptr; }
-    std::shared_ptr<VR2DragObject> VR2Surface_CreateDragObject(const VR2Rect::Ref&, int32_t) override
-    {
-        return nullptr;
-    }
-    ViewRef VR2Surface_FindViewSibling(const ViewRef& view, bool forward, bool wrap) override
-    {
-        return Vireo2Engine::VR2FindViewSibling(views, view, forward, wrap);
-    }
-    VR2Surface::Ref VR2Surface_RootSurface() override
-    {
-        const auto surface = parent(false);
-        return surface ? surface->RootSurface() : nullptr;
-    }
-    void VR2Surface_ChangeFocus(const ViewRef& view, int32_t code) override
-    {
-        if (const auto surface = parent(false))
-            surface->ChangeFocus(view, code);
-    }
-    bool VR2Surface_isFocusView(const ViewRef& view) override
-    {
-        const auto surface = parent(false);
-        return surface && surface->isFocusView(view);
-    }
-    VR2Rect::Ref VR2Surface_Bounds(int32_t) override { return frame(); }
-    void VR2Surface_SubviewDidChangeBounds(const ViewRef&, const VR2Rect::Ref&, bool, bool) override {}
-    std::vector<ViewRef>& VR2Surface_getViewList() override { return views; }
-    ViewRef VR2Surface_focusView() override { return nullptr; }
-};
+// A plain container of 100 x 100 at (left, top), to hold views a level down.
+inline VR2ContainerView::Ref MakeHolder(int32_t left, int32_t top)
+{
+    auto holder = VR2ContainerView::Create();
+    holder->move(left, top, false);
+    holder->resize(100, 100, false);
+    return holder;
+}
 
 // A window host that logs what reaches its own events.
 class TestHostWindow : public VR2HostWindow {

@@ -1,5 +1,6 @@
 #include "HostFixture.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
 #include "toolkit/core/Vireo2Engine.h"
@@ -71,7 +72,7 @@ protected:
 
 TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplication)
 {
-    auto holder = TestHolder::Create(0, 0);
+    auto holder = MakeHolder(0, 0);
     holder->attach(window, false, false);
     auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
     inner->attach(holder, false, false);
@@ -84,7 +85,7 @@ TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplicatio
     ASSERT_EQ(application->messages.size(), 1u);
     EXPECT_EQ(application->messages[0].sender, sender.get());
     EXPECT_EQ(application->messages[0].message, message);
-    EXPECT_EQ(message->result, 0);  // the application leaves it as it came
+    EXPECT_EQ(message->result, codes::kResultNone);  // the application leaves it as it came
 
     // What the window handles goes no further.
     window->handleMessages = true;
@@ -95,7 +96,7 @@ TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplicatio
     // The window as its own sender: refused, not passed on.
     auto own = VR2Message::Create("own", platform::FourCC("own "));
     Vireo2Engine::VR2SendMessage(window, window, own);
-    EXPECT_EQ(own->result, 3);
+    EXPECT_EQ(own->result, codes::kResultStop);
     EXPECT_EQ(application->messages.size(), 1u);
 
     log->clear();
@@ -107,7 +108,7 @@ TEST_F(HostFixture, MessageWithNoApplicationEndsWithNoTarget)
 {
     auto message = VR2Message::Create("probe", platform::FourCC("prob"));
     window->Action(nullptr, message);
-    EXPECT_EQ(message->result, 4);
+    EXPECT_EQ(message->result, codes::kResultNoTarget);
 }
 
 TEST_F(ApplicationFixture, StandardSetupRunsOnceBeforeTheFirstApplicationEvent)
@@ -132,6 +133,19 @@ TEST_F(ApplicationFixture, StandardSetupRunsOnceBeforeTheFirstApplicationEvent)
 TEST_F(ApplicationFixture, FocusAndNamesAreFoundInTheFirstWindowThatHasThem)
 {
     auto first = Add("shared", 0, 0, 10, 10);
+    {
+        // As the diary runs: its one window.
+        SCOPED_TRACE("one window");
+        ASSERT_EQ(platform::Application::WindowCount(), 1);
+        first->CanFocus = true;
+        first->changeFocus(codes::kFocusGive);
+        EXPECT_EQ(application->focusView(), first);
+        EXPECT_EQ(application->findViewByName("shared", true, false), first);
+        EXPECT_EQ(Vireo2Engine::VR2FindTargetObject(codes::kTargetFindInApp, "", first), first);
+        EXPECT_EQ(Vireo2Engine::VR2FindTargetObject(codes::kTargetInApp, "shared", nullptr), first);
+        first->changeFocus(codes::kFocusTake);
+    }
+    SCOPED_TRACE("three windows, only the middle one with a focus view");
     auto secondLog = std::make_shared<EventLog>();
     auto second = TestHostWindow::Create(secondLog);
     auto plain = PlainWindow::Create();  // in front, and no surface
@@ -139,7 +153,7 @@ TEST_F(ApplicationFixture, FocusAndNamesAreFoundInTheFirstWindowThatHasThem)
     EXPECT_EQ(application->focusView(), nullptr);
     auto focused = ProbeView::Create(secondLog, "focused", 0, 0, 10, 10);
     focused->attach(second, false, false);
-    focused->changeFocus(0);
+    focused->changeFocus(codes::kFocusGive);
     EXPECT_EQ(application->focusView(), focused);
     EXPECT_EQ(application->findViewByName("focused", true, false), focused);
     EXPECT_EQ(application->findViewByName("missing", true, false), nullptr);

@@ -1,5 +1,8 @@
 #include "HostFixture.h"
 
+#include "platform/Application.h"
+#include "platform/Codes.h"
+
 #include <QTest>
 
 using Lines = EventLog;
@@ -9,46 +12,65 @@ TEST_F(HostFixture, FocusWalkEndsWhereTheSpecialCasesSay)
     auto a = Add("a", 0, 0, 10, 10);
     auto d = Add("d", 20, 0, 10, 10);
     a->CanFocus = true;
-    a->changeFocus(0);
+    a->changeFocus(codes::kFocusGive);
     log->clear();
-
-    // The only view that takes the focus gets it back.
-    window->changeFocus(2);
-    EXPECT_EQ(Take(), Lines({"a LostFocus", "a GotFocus"}));
-
-    // No view takes the focus: one pass, then the walk gives up.
-    a->CanFocus = false;
-    window->changeFocus(0);
-    window->changeFocus(2);
-    window->changeFocus(3);
-    EXPECT_EQ(Take(), Lines({"a LostFocus"}));
-    EXPECT_EQ(window->focusView(), nullptr);
-
-    // Focus codes other than 0 to 3 do nothing; code 1 only for the focus view.
-    d->CanFocus = true;
-    window->ChangeFocus(d, 0);
-    window->ChangeFocus(a, 1);
-    window->ChangeFocus(d, 9);
-    EXPECT_EQ(Take(), Lines({"d GotFocus"}));
-    window->ChangeFocus(d, 1);
-    EXPECT_EQ(Take(), Lines({"d LostFocus"}));
+    {
+        SCOPED_TRACE("the only view that takes the focus gets it back");
+        window->changeFocus(codes::kFocusNext);
+        EXPECT_EQ(Take(), Lines({"a LostFocus", "a GotFocus"}));
+    }
+    {
+        SCOPED_TRACE("no view takes the focus: one pass, then the walk gives up");
+        a->CanFocus = false;
+        window->changeFocus(codes::kFocusGive);
+        window->changeFocus(codes::kFocusNext);
+        window->changeFocus(codes::kFocusPrevious);
+        EXPECT_EQ(Take(), Lines({"a LostFocus"}));
+        EXPECT_EQ(window->focusView(), nullptr);
+    }
+    {
+        SCOPED_TRACE("the focus view again, other codes, code 1 for another view: nothing");
+        d->CanFocus = true;
+        window->ChangeFocus(d, codes::kFocusGive);
+        window->ChangeFocus(d, codes::kFocusGive);
+        window->ChangeFocus(a, codes::kFocusTake);
+        window->ChangeFocus(d, 9);
+        EXPECT_EQ(Take(), Lines({"d GotFocus"}));
+        window->ChangeFocus(d, codes::kFocusTake);
+        EXPECT_EQ(Take(), Lines({"d LostFocus"}));
+    }
 }
 
-TEST_F(HostFixture, ShiftTabFromTheOnlyViewLeavesNoFocus)
+TEST_F(HostFixture, TabEitherWayFromAViewAloneInTheWindowLeavesNoFocus)
 {
     auto a = Add("a", 0, 0, 10, 10);
     a->CanFocus = true;
-    a->changeFocus(0);
-    log->clear();
-    window->changeFocus(3);
-    EXPECT_EQ(Take(), Lines({"a LostFocus"}));
-    EXPECT_EQ(window->focusView(), nullptr);
+    for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        SCOPED_TRACE(modifiers ? "Shift-Tab" : "Tab");
+        a->changeFocus(codes::kFocusGive);
+        log->clear();
+        QTest::keyClick(widget, Qt::Key_Tab, modifiers);
+        EXPECT_EQ(Take({"KeyDown"}), Lines({"a LostFocus"}));
+        EXPECT_EQ(window->focusView(), nullptr);
+    }
+}
+
+TEST_F(HostFixture, FocusInABackWindowBringsItToTheFront)
+{
+    auto back = Add("back", 0, 0, 10, 10);
+    back->CanFocus = true;
+    auto front = TestHostWindow::Create(log);
+    ASSERT_EQ(platform::Application::Window(0), front);
+    back->changeFocus(codes::kFocusGive);
+    EXPECT_EQ(platform::Application::Window(0), window);
+    EXPECT_EQ(window->focusView(), back);
+    front->Close();
 }
 
 TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
 {
     auto top = Add("top", 0, 0, 10, 10);
-    auto holder = TestHolder::Create(50, 0);
+    auto holder = MakeHolder(50, 0);
     holder->attach(window, false, false);
     auto first = ProbeView::Create(log, "h1", 0, 0, 10, 10);
     auto second = ProbeView::Create(log, "h2", 20, 0, 10, 10);
@@ -56,63 +78,62 @@ TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
     second->attach(holder, false, false);
     for (const auto& view : {top, first, second})
         view->CanFocus = true;
-    first->changeFocus(0);
+    first->changeFocus(codes::kFocusGive);
     log->clear();
 
-    window->changeFocus(2);
-    window->changeFocus(2);
+    window->changeFocus(codes::kFocusNext);
+    window->changeFocus(codes::kFocusNext);
     EXPECT_EQ(Take(), Lines({"h1 LostFocus", "h2 GotFocus", "h2 LostFocus", "h1 GotFocus"}));
 
     // Alone in its holder, the focus view hands over to the window's list.
     second->detach(false, false);
     log->clear();
-    window->changeFocus(2);
+    window->changeFocus(codes::kFocusNext);
     EXPECT_EQ(Take(), Lines({"h1 LostFocus", "top GotFocus"}));
 }
 
-TEST_F(HostFixture, ViewThatLeavesTheWindowTakesNoMoreKeysOrDrags)
+TEST_F(HostFixture, ViewThatLeavesTakesNoMoreKeysOrDragsAndTheFocusInsideItGoesToo)
 {
-    auto a = Add("a", 10, 40, 100, 50);
-    a->CanFocus = true;
-    a->Retained = true;
-    Show();
-    a->changeFocus(0);
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
-    log->clear();
-
-    a->detach(false, false);
-    EXPECT_EQ(Take(), Lines({"a Close", "a LostFocus"}));
-    EXPECT_EQ(window->focusView(), nullptr);
-    QTest::mouseMove(handle, QPoint(30, 60));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
-    QTest::keyClick(widget, Qt::Key_X);
-    EXPECT_EQ(Take(), Lines({"window MouseDrag 30,60", "window MouseUp 30,60", "window KeyDown x"}));
-}
-
-TEST_F(HostFixture, FocusInsideAViewThatLeavesGoesWithIt)
-{
-    // A focused view inside a holder; the holder leaves the window, or the view leaves the holder.
+    {
+        SCOPED_TRACE("a top-level view with the focus and the press");
+        auto a = Add("a", 10, 40, 100, 50);
+        a->CanFocus = true;
+        a->Retained = true;
+        a->changeFocus(codes::kFocusGive);
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+        log->clear();
+        a->detach(false, false);
+        EXPECT_EQ(Take(), Lines({"a Close", "a LostFocus"}));
+        QTest::mouseMove(handle, QPoint(30, 60));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
+        QTest::keyClick(widget, Qt::Key_X);
+        EXPECT_EQ(Take(), Lines({"window MouseDrag 30,60", "window MouseUp 30,60", "window KeyDown x"}));
+    }
     auto nest = [&] {
-        auto holder = TestHolder::Create(50, 0);
+        auto holder = MakeHolder(50, 0);
         holder->attach(window, false, false);
         auto inner = ProbeView::Create(log, "inner", 0, 0, 10, 10);
         inner->attach(holder, false, false);
         inner->CanFocus = true;
         inner->Retained = true;
-        inner->changeFocus(0);
+        inner->changeFocus(codes::kFocusGive);
         log->clear();
         return std::make_pair(holder, inner);
     };
-    auto [holder, inner] = nest();
-    holder->detach(false, false);
-    EXPECT_EQ(Take(), Lines({"inner LostFocus"}));
-    QTest::keyClick(widget, Qt::Key_X);
-    EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
-
-    // Taken out of its holder but not the window, it loses the focus at the next key.
-    auto [other, nested] = nest();
-    nested->detach(false, false);
-    Take();
-    QTest::keyClick(widget, Qt::Key_X);
-    EXPECT_EQ(Take(), Lines({"inner LostFocus", "window KeyDown x"}));
+    {
+        SCOPED_TRACE("the holder of the focus view leaves");
+        auto [holder, inner] = nest();
+        holder->detach(false, false);
+        EXPECT_EQ(Take({"Close"}), Lines({"inner LostFocus"}));
+        QTest::keyClick(widget, Qt::Key_X);
+        EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
+    }
+    {
+        SCOPED_TRACE("the focus view leaves its holder but not the window: gone at the next key");
+        auto [holder, inner] = nest();
+        inner->detach(false, false);
+        Take();
+        QTest::keyClick(widget, Qt::Key_X);
+        EXPECT_EQ(Take(), Lines({"inner LostFocus", "window KeyDown x"}));
+    }
 }

@@ -4,7 +4,12 @@
 #include "platform/Picture.h"
 #include "toolkit/core/Vireo2Engine.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QPaintEvent>
+#include <QWidget>
+
+#include <climits>
 
 using Lines = std::vector<std::string>;
 
@@ -15,6 +20,21 @@ constexpr platform::Color kBlue{0x0000FF};
 constexpr platform::Color kGreen{0x00FF00};
 constexpr platform::Color kYellow{0xFFFF00};
 constexpr platform::Color kBack{0xEFEFEF};
+
+// Records the rectangles that the widget itself repaints.
+class PaintEvents : public QObject {
+public:
+    explicit PaintEvents(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRect> rects;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -49,7 +69,9 @@ TEST_F(HostPaintTest, RefreshRepaintsOnlyTheDirtyRectangle)
 
     a->color = kGreen;
     b->color = kYellow;
+    PaintEvents shown(widget);
     a->refresh();
+    EXPECT_EQ(shown.rects, std::vector<QRect>({QRect(10, 10, 50, 50)}));  // put on screen, and only that
     EXPECT_EQ(Pixel(20, 20), 0x00FF00u);
     EXPECT_EQ(Pixel(110, 20), 0x0000FFu);  // not dirty, not repainted
     EXPECT_EQ(b->paints, paintsOfB);
@@ -61,38 +83,51 @@ TEST_F(HostPaintTest, LockedUpdatesRepaintTheirBoundingBoxOnce)
     auto p = Add("p", 0, 0, 10, 10, kRed);
     auto q = Add("q", 100, 100, 10, 10, kRed);
     PaintAll();
-    const int paintsOfP = p->paints;
-    const int paintsOfQ = q->paints;
-
-    // A second lock keeps what the first collected.
-    p->color = kBlue;
-    q->color = kBlue;
-    window->LockUpdate();
-    p->refresh();
-    window->LockUpdate();
-    q->refresh();
-    EXPECT_EQ(Pixel(5, 5), 0xFF0000u);  // nothing drawn before the unlock
-    EXPECT_EQ(p->paints, paintsOfP);
-    window->UnlockUpdate();
-    EXPECT_EQ(window->paintRectArguments, Lines({",,110,110"}));
-    EXPECT_EQ(p->paints, paintsOfP + 1);
-    EXPECT_EQ(q->paints, paintsOfQ + 1);
-    EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
-    EXPECT_EQ(Pixel(105, 105), 0x0000FFu);
-    window->paintRectArguments.clear();
-
-    // A lock with nothing collected, an unlock without a lock, empty requests: nothing.
-    window->LockUpdate();
-    window->UnlockUpdate();
-    window->UnlockUpdate();
-    window->UpdateRect(VR2Rect::Create(5, 5, 0, 10), nullptr);
-    window->UpdateRect(VR2Rect::Create(500, 10, 20, 20), nullptr);  // outside the window
-    EXPECT_TRUE(window->paintRectArguments.empty());
-    // A request larger than the window paints the window only.
-    window->UpdateRect(VR2Rect::Create(-100000, -100000, 1000000, 1000000), nullptr);
-    EXPECT_EQ(window->paintRectArguments, Lines({",,400,300"}));
-    window->paintRectArguments.clear();
-    EXPECT_THROW(window->UpdateRect(nullptr, nullptr), platform::NilObjectException);
+    {
+        SCOPED_TRACE("a second lock keeps what the first collected");
+        const int paintsOfP = p->paints;
+        const int paintsOfQ = q->paints;
+        p->color = kBlue;
+        q->color = kBlue;
+        window->LockUpdate();
+        p->refresh();
+        window->LockUpdate();
+        q->refresh();
+        EXPECT_EQ(Pixel(5, 5), 0xFF0000u);  // nothing drawn before the unlock
+        EXPECT_EQ(p->paints, paintsOfP);
+        window->UnlockUpdate();
+        EXPECT_EQ(window->paintRectArguments, Lines({",,110,110"}));
+        EXPECT_EQ(p->paints, paintsOfP + 1);
+        EXPECT_EQ(q->paints, paintsOfQ + 1);
+        EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
+        EXPECT_EQ(Pixel(105, 105), 0x0000FFu);
+        window->paintRectArguments.clear();
+    }
+    {
+        SCOPED_TRACE("a far-off request in the batch");
+        window->LockUpdate();
+        p->refresh();
+        window->UpdateRect(VR2Rect::Create(INT32_MIN + 5, 0, 10, 10), nullptr);
+        window->UnlockUpdate();
+        EXPECT_EQ(window->paintRectArguments, Lines({",,10,10"}));
+        window->paintRectArguments.clear();
+    }
+    {
+        SCOPED_TRACE("nothing collected, no lock, empty or outside");
+        window->LockUpdate();
+        window->UnlockUpdate();
+        window->UnlockUpdate();
+        window->UpdateRect(VR2Rect::Create(5, 5, 0, 10), nullptr);
+        window->UpdateRect(VR2Rect::Create(500, 10, 20, 20), nullptr);
+        window->UpdateRect(VR2Rect::Create(INT32_MAX - 5, 0, 100000, 10), nullptr);  // would wrap into the window
+        EXPECT_TRUE(window->paintRectArguments.empty());
+    }
+    {
+        SCOPED_TRACE("larger than the window");
+        window->UpdateRect(VR2Rect::Create(-100000, -100000, 1000000, 1000000), nullptr);
+        EXPECT_EQ(window->paintRectArguments, Lines({",,400,300"}));
+        EXPECT_THROW(window->UpdateRect(nullptr, nullptr), platform::NilObjectException);
+    }
 }
 
 TEST_F(HostPaintTest, RequestsDuringAPaintAreDroppedAndAFailedPaintEndsTheDrawing)

@@ -1,5 +1,6 @@
 #include "HostFixture.h"
 
+#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 
 #include <QDragEnterEvent>
@@ -169,7 +170,7 @@ TEST_F(HostFixture, KeysGoToTheFocusViewAndTabMovesTheFocusInListOrder)
     QTest::keyClick(widget, Qt::Key_Tab);  // no focus view: Tab moves nothing
     EXPECT_EQ(Take(), Lines({"window KeyDown #9"}));
 
-    a->changeFocus(0);
+    a->changeFocus(codes::kFocusGive);
     EXPECT_EQ(Take(), Lines({"a GotFocus"}));
     QTest::keyClick(widget, Qt::Key_X);
     EXPECT_EQ(Take(), Lines({"a KeyDown x", "window KeyDown x"}));
@@ -198,7 +199,7 @@ TEST_F(HostFixture, ActivationReachesEveryViewThenTheWindowThenTheFocus)
     auto a = Add("a", 0, 0, 10, 10);
     auto b = Add("b", 20, 0, 10, 10);
     b->CanFocus = true;
-    b->changeFocus(0);
+    b->changeFocus(codes::kFocusGive);
     log->clear();
 
     window->OnDeactivate();
@@ -218,7 +219,7 @@ TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
     auto a = Add("a", 0, 0, 10, 10);
     auto b = Add("b", 20, 0, 10, 10);
     b->CanFocus = true;
-    b->changeFocus(0);
+    b->changeFocus(codes::kFocusGive);
     window->OnMouseMove(5, 5);
     log->clear();
 
@@ -239,16 +240,34 @@ TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
     EXPECT_EQ(a->parent(false), nullptr);
 }
 
-TEST_F(HostFixture, PinnedViewsFollowTheWindowSize)
+TEST_F(HostFixture, PinnedViewsFollowEachResizeOfTheWindow)
 {
     auto a = Add("a", 10, 10, 100, 50);
     a->Pinning->Left = true;
     a->Pinning->Right = true;
+    a->Pinning->Bottom = true;
     log->clear();
-    window->Width(500);
-    EXPECT_EQ(a->width(), 200);
-    EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
-    EXPECT_TRUE(window->bounds()->equal(VR2Rect::Create(window->Left(), window->Top(), 500, 300)));
+    {
+        SCOPED_TRACE("sizes set in a row");
+        window->Width(500);
+        EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
+        window->Width(450);
+        window->Height(320);
+        EXPECT_EQ(a->frame()->width, 150);
+        EXPECT_EQ(a->top(), 30);
+        EXPECT_TRUE(window->bounds()->equal(VR2Rect::Create(window->Left(), window->Top(), 450, 320)));
+    }
+    {
+        SCOPED_TRACE("live steps, then the final size");
+        widget->resize(480, 320);
+        widget->resize(470, 300);
+        EXPECT_EQ(a->width(), 170);
+        EXPECT_EQ(a->top(), 10);
+        Take();
+        EXPECT_TRUE(RunEventLoopUntil([&] { return !log->empty(); }));
+        EXPECT_EQ(Take(), Lines({"a Resized 10,10,170,50", "window Resized"}));
+        EXPECT_EQ(a->width(), 170);
+    }
 }
 
 TEST_F(HostFixture, SwapViewKeepsThePlaceAndForgetsTheOldView)
@@ -257,7 +276,7 @@ TEST_F(HostFixture, SwapViewKeepsThePlaceAndForgetsTheOldView)
     auto b = Add("b", 20, 0, 10, 10);
     auto c = Add("c", 40, 0, 10, 10);
     b->CanFocus = true;
-    b->changeFocus(0);
+    b->changeFocus(codes::kFocusGive);
     auto fresh = ProbeView::Create(log, "n", 20, 0, 10, 10);
     log->clear();
 
@@ -275,9 +294,9 @@ TEST_F(HostFixture, SwapViewKeepsThePlaceAndForgetsTheOldView)
 TEST_F(HostFixture, SpacesOutsideZeroToThreeAreRefused)
 {
     QTest::mouseMove(handle, QPoint(33, 44));
-    EXPECT_EQ(window->MousePosition(1)->y, 44);
-    EXPECT_EQ(window->MousePosition(3)->x, window->Left() + 33);
+    EXPECT_EQ(window->MousePosition(codes::kSpaceLocal1)->y, 44);
+    EXPECT_EQ(window->MousePosition(codes::kSpaceScreen)->x, window->Left() + 33);
     EXPECT_EQ(window->MousePosition(7), nullptr);
-    EXPECT_TRUE(window->Bounds(3)->equal(VR2Rect::Create(window->Left(), window->Top(), 400, 300)));
+    EXPECT_TRUE(window->Bounds(codes::kSpaceScreen)->equal(VR2Rect::Create(window->Left(), window->Top(), 400, 300)));
     EXPECT_THROW(window->Bounds(7), platform::TypeMismatchException);
 }
