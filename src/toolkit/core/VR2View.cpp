@@ -121,6 +121,15 @@ void VR2View::detach(bool refreshParent, bool noDetach)
     const auto surface = mSurface.lock();
     if (!surface)
         return;
+    // The focus inside a leaving view is given up while the view still hangs
+    // in its tree, so that what the loss of focus sends still finds its way up.
+    if (const auto root = surface->RootSurface())
+        if (const auto focus = root->focusView())
+            for (auto inside = focus; inside; inside = std::dynamic_pointer_cast<VR2View>(inside->parent(false)))
+                if (inside == self) {
+                    root->ChangeFocus(focus, codes::kFocusTake);
+                    break;
+                }
     if (!noDetach)
         surface->DetachView(self);
     if (refreshParent)

@@ -99,13 +99,20 @@ TEST_F(ClickToEditTest, EditsCommitOnceAndOnlyWhenChanged)
     }
 }
 
-TEST_F(ClickToEditTest, ReleaseCommitsAndTheEditorSurvives)
+TEST_F(ClickToEditTest, ALeavingRowCommitsAndTheEditorSurvives)
 {
-    auto date = AddField(window, 20, "Date");
+    auto list = VR2ContainerView::Create();
+    list->resize(400, 50, false);
+    list->attach(window, true, false);
+    auto row = VR2ContainerView::Create();
+    row->resize(400, 50, false);
+    row->attach(list, true, false);
+    auto date = AddField(row, 20, "Date");
     auto lime = AddField<LeavingField>(window, 60, "Lime");
     Click(QPoint(30, 31));
     Type("Dates");
-    date->release();
+    // As a list that is rebuilt lets go of its rows.
+    row->detach(false, false);
     EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Dates"});
     EXPECT_EQ(VR2ClickToEditField::EditedField(), nullptr);
     {
