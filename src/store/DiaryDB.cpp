@@ -3,9 +3,9 @@
 #include "platform/EventLoop.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
-#include "platform/Text.h"
 
 #include <limits>
+#include <optional>
 
 using platform::Date;
 using platform::DatabaseRecord;
@@ -30,12 +30,6 @@ int32_t InsertRow(REALSQLDatabase& db, const char* table, const DatabaseRecord::
         return 0;
     const int64_t id = db.LastRowID();
     return id >= 1 && id <= std::numeric_limits<int32_t>::max() ? static_cast<int32_t>(id) : 0;
-}
-
-platform::FolderItem::Ref DatabaseFolder()
-{
-    auto devuser = platform::GetFolderItem("")->Child("devuser");
-    return devuser->Directory() ? devuser : platform::DocumentsFolder();
 }
 
 bool CreateTables(REALSQLDatabase& db)
@@ -68,20 +62,32 @@ bool InsertDay(REALSQLDatabase& db, const std::string& dateText, const char* col
     return InsertRow(db, "daily", record) != 0;
 }
 
-bool AddToCalorieTotal(REALSQLDatabase& db, const std::string& dateText, int32_t amount)
+// The day's value moved by `amount`, or nothing when that leaves Int32: a
+// total that wrapped would turn a huge day into a negative one, goal reached.
+std::optional<int32_t> Moved(int32_t value, int64_t amount)
+{
+    const int64_t moved = int64_t{value} + amount;
+    if (moved < std::numeric_limits<int32_t>::min() || moved > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(moved);
+}
+
+bool AddToCalorieTotal(REALSQLDatabase& db, const std::string& dateText, int64_t amount)
 {
     auto rs = db.SQLSelect("SELECT cal_goal,calorie_total,cal_goal_reached FROM daily WHERE entry_date = ?",
                            {dateText});
     if (!rs)
         return false;
+    const auto total = Moved(rs->IsEOF() ? 0 : rs->Field("calorie_total").IntegerValue(), amount);
+    if (!total)
+        return false;
     if (rs->IsEOF())
-        return InsertDay(db, dateText, "calorie_total", amount);
-    const int32_t total = platform::WrapAdd(rs->Field("calorie_total").IntegerValue(), amount);
+        return InsertDay(db, dateText, "calorie_total", *total);
     const int32_t goal = rs->Field("cal_goal").IntegerValue();
     if (!rs->Edit())
         return false;
-    rs->Field("cal_goal_reached").SetBooleanValue(total < goal);
-    rs->Field("calorie_total").SetIntegerValue(total);
+    rs->Field("cal_goal_reached").SetBooleanValue(*total < goal);
+    rs->Field("calorie_total").SetIntegerValue(*total);
     return rs->Update();
 }
 
@@ -106,10 +112,16 @@ bool SetDayValue(const Date::Ref& day, const std::string& query, const char* col
 
 }  // namespace
 
+platform::FolderItem::Ref DatabaseFile()
+{
+    auto devuser = platform::GetFolderItem("")->Child("devuser");
+    return (devuser->Directory() ? devuser : platform::DocumentsFolder())->Child("Di Rizezoz Database");
+}
+
 bool Init(REALSQLDatabase::Ref& db)
 {
     db = nullptr;
-    auto file = DatabaseFolder()->Child("Di Rizezoz Database");
+    auto file = DatabaseFile();
     auto database = REALSQLDatabase::Create();
     database->SetDatabaseFile(file);
     if (file->Exists()) {
@@ -159,7 +171,7 @@ bool Remove_Food(int32_t id)
             return false;
         const int32_t calories = rs->Field("cal_val").IntegerValue();
         const auto eatenDate = rs->Field("eaten_date").DateValue();
-        if (!eatenDate || !AddToCalorieTotal(db, eatenDate->SQLDate(), platform::WrapNeg(calories))) {
+        if (!eatenDate || !AddToCalorieTotal(db, eatenDate->SQLDate(), -int64_t{calories})) {
             platform::Beep();
             return false;
         }
@@ -188,7 +200,7 @@ bool Update_Food(int32_t id, int32_t calories)
         const auto eatenDate = rs->Field("eaten_date").DateValue();
         rs->Field("cal_val").SetIntegerValue(calories);
         return eatenDate && rs->Update() &&
-               AddToCalorieTotal(db, eatenDate->SQLDate(), platform::WrapSub(calories, old));
+               AddToCalorieTotal(db, eatenDate->SQLDate(), int64_t{calories} - old);
     });
 }
 
@@ -213,12 +225,12 @@ bool AddTo_Steps(const Date::Ref& day, int32_t amount)
             return false;
         if (rs->IsEOF())
             return InsertDay(db, dateText, "steps", amount);
-        if (!rs->Edit())
+        const auto steps = Moved(rs->Field("steps").IntegerValue(), amount);
+        if (!steps || !rs->Edit())
             return false;
         const int32_t goal = rs->Field("step_goal").IntegerValue();
-        const int32_t steps = platform::WrapAdd(rs->Field("steps").IntegerValue(), amount);
-        rs->Field("steps").SetIntegerValue(steps);
-        rs->Field("steps_goal_reached").SetBooleanValue(goal <= steps);
+        rs->Field("steps").SetIntegerValue(*steps);
+        rs->Field("steps_goal_reached").SetBooleanValue(goal <= *steps);
         return rs->Update();
     });
 }

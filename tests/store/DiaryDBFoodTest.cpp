@@ -1,5 +1,9 @@
 #include "store/StoreFixture.h"
 
+#include <limits>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const std::string kDay = "2026-12-06";
@@ -158,4 +162,78 @@ TEST_F(FoodTest, IdsBeyondInt32AreRefusedWithNothingWritten)
     nextId("daily", 2147483648);
     EXPECT_EQ(DiaryDB::GetDaily(Day(2026, 12, 7)), nullptr);
     EXPECT_EQ(Plain().Count("daily"), 1);
+}
+
+TEST_F(FoodTest, ChangesThatWouldTakeADayOutsideInt32FailAndStoreNothing)
+{
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    const auto unchanged = [&](const std::string& context, const Rows& food, const Rows& calories, const Rows& steps) {
+        SCOPED_TRACE(context);
+        EXPECT_EQ(Plain().Query("SELECT id, cal_val FROM food ORDER BY id"), food);
+        EXPECT_EQ(Calories(kDay), calories);
+        EXPECT_EQ(Steps(kDay), steps);
+    };
+    ASSERT_EQ(Add("feast", kMax), 1);
+    EXPECT_EQ(Add("crumb", 1), -1);
+    unchanged("adding past the top", {{"1", "2147483647"}}, {{"2147483647", "0"}}, {{"0", "0"}});
+    ASSERT_EQ(Add("debt", -5), 2);
+    EXPECT_FALSE(DiaryDB::Update_Food(2, 1)) << "a difference of 6 takes the total past the top";
+    unchanged("editing past the top", {{"1", "2147483647"}, {"2", "-5"}}, {{"2147483642", "0"}}, {{"0", "0"}});
+    ASSERT_EQ(Add("snack", 5), 3);
+    EXPECT_FALSE(DiaryDB::Remove_Food(2)) << "taking -5 off the total is adding 5";
+    EXPECT_EQ(mServices->beeps, 1);
+    unchanged("removing past the top", {{"1", "2147483647"}, {"2", "-5"}, {"3", "5"}}, {{"2147483647", "0"}},
+              {{"0", "0"}});
+
+    ASSERT_TRUE(DiaryDB::Remove_Food(1) && DiaryDB::Remove_Food(2) && DiaryDB::Remove_Food(3));
+    ASSERT_EQ(Add("minimum", kMin), 4);
+    EXPECT_TRUE(DiaryDB::Update_Food(4, kMax)) << "a difference beyond Int32 with a total that fits";
+    EXPECT_EQ(Calories(kDay), (Rows{{"2147483647", "0"}}));
+    ASSERT_TRUE(DiaryDB::Update_Food(4, kMin + 1));
+    EXPECT_FALSE(DiaryDB::AddTo_Calorie_Total(mDay, -2));
+    EXPECT_EQ(Calories(kDay), (Rows{{"-2147483647", "1"}}));
+
+    ASSERT_TRUE(DiaryDB::AddTo_Steps(mDay, kMax));
+    EXPECT_FALSE(DiaryDB::AddTo_Steps(mDay, 1));
+    EXPECT_EQ(Steps(kDay), (Rows{{"2147483647", "1"}}));
+    ASSERT_TRUE(DiaryDB::AddTo_Steps(mDay, kMin));
+    EXPECT_FALSE(DiaryDB::AddTo_Steps(mDay, kMin));
+    EXPECT_EQ(Steps(kDay), (Rows{{"-1", "0"}}));
+}
+
+TEST_F(FoodTest, TwoProcessesWritingOneDiaryLoseNoUpdate)
+{
+    platform::REALSQLDatabase::SetDefaultBusyTimeout(2000);
+    constexpr int kRounds = 60;
+    // Each process adds steps and items to the same day; it reports how many
+    // succeeded. One that waited too long may fail, but must store nothing.
+    const auto work = [&] {
+        int stored = 0;
+        for (int i = 0; i < kRounds; ++i) {
+            stored += DiaryDB::AddTo_Steps(mDay, 1) ? 1 : 0;
+            stored += DiaryDB::AddFood(Food("bite", 1, mDay)) > 0 ? 1000 : 0;
+        }
+        return stored;
+    };
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        const int stored = work();
+        _exit(write(ends[1], &stored, sizeof stored) == sizeof stored ? 0 : 1);
+    }
+    const int mine = work();
+    int theirs = 0;
+    ASSERT_EQ(read(ends[0], &theirs, sizeof theirs), static_cast<ssize_t>(sizeof theirs));
+    waitpid(child, nullptr, 0);
+    close(ends[0]);
+    close(ends[1]);
+    const int stored = mine + theirs;
+    EXPECT_GT(stored, kRounds * 1001) << "a busy diary mostly waits rather than fails";
+    EXPECT_EQ(Steps(kDay), (Rows{{std::to_string(stored % 1000), "0"}}));
+    EXPECT_EQ(Plain().Query("SELECT count(*), sum(cal_val) FROM food"),
+              (Rows{{std::to_string(stored / 1000), std::to_string(stored / 1000)}}));
+    EXPECT_EQ(Calories(kDay), (Rows{{std::to_string(stored / 1000), "1"}}));
+    EXPECT_EQ(Plain().Query("SELECT count(*) FROM daily"), (Rows{{"1"}}));
 }
