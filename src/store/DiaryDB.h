@@ -19,6 +19,10 @@
 // refused, and a row whose id would not fit 32 bits is never made.
 namespace DiaryDB {
 
+// The diary's file: "devuser" beside the program when that folder exists,
+// else the Documents folder.
+platform::FolderItem::Ref DatabaseFile();
+
 // Opens a connection to the file, creating it with both tables when it is
 // missing ("devuser" beside the program when that folder exists, else the
 // Documents folder); the new file appears only once it is complete. False

@@ -93,6 +93,33 @@ bool REALSQLDatabase::Open(int flags)
 // A connection serves one thread: no mutex around every call.
 bool REALSQLDatabase::Connect() { return Open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX); }
 
+bool REALSQLDatabase::ConnectReadOnly() { return Open(SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX); }
+
+REALSQLDatabase::Failure REALSQLDatabase::ErrorKind() const
+{
+    if (mErrorCode == SQLITE_READONLY_ROLLBACK)
+        return Failure::NeedsRecovery;
+    switch (mErrorCode & 0xff) {
+    case SQLITE_OK:
+        return Failure::None;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Failure::Busy;
+    case SQLITE_NOTADB:
+        return Failure::NotADatabase;
+    case SQLITE_CORRUPT:
+        return Failure::Corrupt;
+    case SQLITE_READONLY:
+        return Failure::ReadOnly;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return Failure::CannotOpen;
+    default:
+        return Failure::Other;
+    }
+}
+
 bool REALSQLDatabase::CreateDatabaseFile()
 {
     Close();

@@ -40,6 +40,9 @@ public:
 
     // Opens the existing file; refuses one that is not an SQLite database.
     bool Connect();
+    // Opens the existing file for reading only: nothing can change it, and a
+    // file left by a crashed write fails with NeedsRecovery.
+    bool ConnectReadOnly();
     // Makes a new, empty database file (never an existing one) and opens it.
     bool CreateDatabaseFile();
     void Close();
@@ -66,6 +69,9 @@ public:
     bool Error() const { return mErrorCode != 0; }
     int32_t ErrorCode() const { return mErrorCode; }
     const std::string& ErrorMessage() const { return mErrorMessage; }
+    // What the last failure was, for a message that says what is wrong.
+    enum class Failure { None, Busy, NotADatabase, Corrupt, ReadOnly, NeedsRecovery, CannotOpen, Other };
+    Failure ErrorKind() const;
 
     // How long a call waits for another connection's lock before it fails.
     static void SetDefaultBusyTimeout(int32_t milliseconds);

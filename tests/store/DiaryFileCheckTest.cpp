@@ -1,0 +1,110 @@
+#include "store/DiaryFileCheck.h"
+#include "store/StoreFixture.h"
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+using Problem = DiaryFileCheck::Problem;
+
+namespace {
+
+std::string Bytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+}  // namespace
+
+TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
+{
+    // A diary of a few pages, the source of the cut and broken copies.
+    const std::string diary = [&] {
+        Plain().Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                     "INSERT INTO food (caloric_item, cal_val, eaten_date) SELECT printf('%0100d', i), i, "
+                     "'2026-12-06' FROM n");
+        mPlain.reset();
+        return Bytes(File());
+    }();
+    ASSERT_GT(diary.size(), 4u * 4096);
+    fs::remove(File());
+    std::mt19937 random(17);
+    std::string noise(5000, '\0');
+    for (auto& byte : noise)
+        byte = static_cast<char>(random());
+    std::string broken = diary;
+    for (size_t i = 4096; i < 2 * 4096; ++i)
+        broken[i] = static_cast<char>(random());
+
+    const std::vector<std::tuple<std::string, Problem, std::function<void()>>> cases{
+        {"zero bytes", Problem::Empty, [&] { Write(File(), ""); }},
+        {"cut inside the header", Problem::Truncated, [&] { Write(File(), diary.substr(0, 10)); }},
+        {"cut inside a page", Problem::Truncated, [&] { Write(File(), diary.substr(0, 6000)); }},
+        {"cut at a page", Problem::Truncated, [&] { Write(File(), diary.substr(0, 8192)); }},
+        {"random bytes", Problem::NotADatabase, [&] { Write(File(), noise); }},
+        {"a text", Problem::NotADatabase, [&] { Write(File(), "dear diary\n"); }},
+        {"a broken page", Problem::Damaged, [&] { Write(File(), broken); }},
+        {"another program's database", Problem::ForeignDatabase,
+         [&] { PlainSQL(File()).Exec("CREATE TABLE notes (id integer primary key, body text)"); }},
+        {"a column missing", Problem::MissingColumns,
+         [&] {
+             PlainSQL(File()).Exec("CREATE TABLE daily (id integer primary key, cal_goal_reached, cal_goal, "
+                                   "calorie_total, entry_date, step_goal, steps_goal_reached);"
+                                   "CREATE TABLE food (id integer primary key, caloric_item, cal_val, eaten_date)");
+         }},
+        {"a table missing", Problem::MissingColumns, [&] { PlainSQL(File()).Exec("CREATE TABLE food (id)"); }},
+        {"read-only", Problem::ReadOnlyFile,
+         [&] {
+             Write(File(), diary);
+             fs::permissions(File(), fs::perms::owner_read | fs::perms::group_read);
+         }},
+        {"in a read-only folder", Problem::ReadOnlyFolder,
+         [&] {
+             Write(File(), diary);
+             fs::permissions(Devuser(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                             fs::perm_options::remove);
+         }},
+        {"missing in a read-only folder", Problem::CannotCreate,
+         [&] {
+             fs::permissions(Devuser(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                             fs::perm_options::remove);
+         }},
+        {"a folder", Problem::Folder, [&] { fs::create_directory(File()); }},
+        {"a dangling link", Problem::DanglingLink, [&] { fs::create_symlink(Devuser() / "gone", File()); }},
+    };
+    for (const auto& [context, problem, make] : cases) {
+        SCOPED_TRACE(context);
+        make();
+        const std::string before = fs::is_regular_file(File()) ? Bytes(File()) : "";
+        const auto check = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
+        EXPECT_EQ(check.problem, problem) << check.Message();
+        EXPECT_NE(check.Message().find("\"" + File().string() + "\""), std::string::npos) << check.Message();
+        EXPECT_EQ(fs::is_regular_file(File()) ? Bytes(File()) : "", before);
+        EXPECT_EQ(fs::exists(File()) || fs::is_symlink(File()), problem != Problem::CannotCreate);
+        EXPECT_FALSE(fs::exists(File().string() + "-journal"));
+        std::error_code ignored;
+        fs::permissions(Devuser(), fs::perms::owner_all, ignored);
+        fs::remove_all(File());
+    }
+
+    {
+        SCOPED_TRACE("usable: missing, then a diary, then written by another program");
+        EXPECT_TRUE(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).Usable());
+        Write(File(), diary);
+        EXPECT_TRUE(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).Usable());
+        EXPECT_EQ(Bytes(File()), diary);
+        PlainSQL other(File());
+        other.Exec("BEGIN IMMEDIATE; UPDATE food SET cal_val = 1");
+        const auto check = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
+        EXPECT_EQ(check.problem, Problem::Locked) << check.Message();
+        other.Exec("ROLLBACK");
+        other.Exec("BEGIN EXCLUSIVE");
+        EXPECT_EQ(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).problem, Problem::Locked);
+        other.Exec("ROLLBACK");
+        EXPECT_EQ(Bytes(File()), diary);
+    }
+}
