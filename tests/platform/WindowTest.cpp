@@ -162,14 +162,16 @@ TEST_F(WindowTest, PressesFollowTheDesktopAndASecondClickIsASecondPress)
     QTest::mouseDClick(handle, Qt::LeftButton, {}, QPoint(12, 14));
     EXPECT_EQ(window->Take(), Log({"down 12,14", "up 12,14", "down 12,14", "up 12,14"}));
 
-    // A press the window does not take has no drags and no release.
-    window->takePress = false;
-    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 20));
-    QTest::mouseMove(handle, QPoint(30, 40));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 40));
-    EXPECT_EQ(window->Take(), Log({"down 10,20"}));
-    EXPECT_EQ(window->MouseX(), 30);
-    EXPECT_EQ(window->MouseY(), 40);
+    {
+        SCOPED_TRACE("a press the window does not take has no drags and no release");
+        window->takePress = false;
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 20));
+        QTest::mouseMove(handle, QPoint(30, 40));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 40));
+        EXPECT_EQ(window->Take(), Log({"down 10,20"}));
+        EXPECT_EQ(window->MouseX(), 30);
+        EXPECT_EQ(window->MouseY(), 40);
+    }
 }
 
 TEST_F(WindowTest, PressHookThatHoldsUntilTheReleaseEndsThePress)
@@ -327,15 +329,20 @@ TEST(WindowPaint, PaintShowsOnBackColorAndLaterDrawingWaitsForUpdateNow)
     g->FillRect(50, 50, 10, 10);
     g->FillRect(80, 80, 10, 10);
     EXPECT_EQ(pixel(55, 55), 0xFF0000u);
-    // Only the marked part goes on screen; unmarked drawing shows whole.
-    window->Invalidate(50, 50, 10, 10);
-    window->UpdateNow();
-    EXPECT_EQ(pixel(55, 55), 0x00FF00u);
-    EXPECT_EQ(pixel(85, 85), 0xFF0000u);
-    g->FillRect(0, 0, 1, 1);
-    window->UpdateNow();
-    EXPECT_EQ(pixel(85, 85), 0x00FF00u);
-    EXPECT_EQ(window->paints, paints);  // drawing outside Paint asks for no Paint
+    {
+        SCOPED_TRACE("only the marked part goes on screen");
+        window->Invalidate(50, 50, 10, 10);
+        window->UpdateNow();
+        EXPECT_EQ(pixel(55, 55), 0x00FF00u);
+        EXPECT_EQ(pixel(85, 85), 0xFF0000u);
+    }
+    {
+        SCOPED_TRACE("unmarked drawing shows whole");
+        g->FillRect(0, 0, 1, 1);
+        window->UpdateNow();
+        EXPECT_EQ(pixel(85, 85), 0x00FF00u);
+        EXPECT_EQ(window->paints, paints);  // drawing outside Paint asks for no Paint
+    }
     window->Close();
 }
 

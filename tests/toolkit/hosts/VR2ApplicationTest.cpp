@@ -87,21 +87,26 @@ TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplicatio
     EXPECT_EQ(application->messages[0].message, message);
     EXPECT_EQ(message->result, codes::kResultNone);  // the application leaves it as it came
 
-    // What the window handles goes no further.
-    window->handleMessages = true;
-    Vireo2Engine::VR2SendMessage(sender, inner, VR2Message::Create("probe", platform::FourCC("prob")));
-    EXPECT_EQ(application->messages.size(), 1u);
-    window->handleMessages = false;
-
-    // The window as its own sender: refused, not passed on.
-    auto own = VR2Message::Create("own", platform::FourCC("own "));
-    Vireo2Engine::VR2SendMessage(window, window, own);
-    EXPECT_EQ(own->result, codes::kResultStop);
-    EXPECT_EQ(application->messages.size(), 1u);
-
-    log->clear();
-    EXPECT_THROW(window->Action(sender, nullptr), platform::NilObjectException);
-    EXPECT_EQ(Take(), EventLog({"window HandleMessage nil"}));
+    {
+        SCOPED_TRACE("what the window handles goes no further");
+        window->handleMessages = true;
+        Vireo2Engine::VR2SendMessage(sender, inner, VR2Message::Create("probe", platform::FourCC("prob")));
+        EXPECT_EQ(application->messages.size(), 1u);
+        window->handleMessages = false;
+    }
+    {
+        SCOPED_TRACE("the window as its own sender: refused, not passed on");
+        auto own = VR2Message::Create("own", platform::FourCC("own "));
+        Vireo2Engine::VR2SendMessage(window, window, own);
+        EXPECT_EQ(own->result, codes::kResultStop);
+        EXPECT_EQ(application->messages.size(), 1u);
+    }
+    {
+        SCOPED_TRACE("a nil message, after HandleMessage saw it");
+        log->clear();
+        EXPECT_THROW(window->Action(sender, nullptr), platform::NilObjectException);
+        EXPECT_EQ(Take(), EventLog({"window HandleMessage nil"}));
+    }
 }
 
 TEST_F(HostFixture, MessageWithNoApplicationEndsWithNoTarget)

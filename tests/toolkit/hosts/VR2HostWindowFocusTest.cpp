@@ -85,11 +85,13 @@ TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
     window->changeFocus(codes::kFocusNext);
     EXPECT_EQ(Take(), Lines({"h1 LostFocus", "h2 GotFocus", "h2 LostFocus", "h1 GotFocus"}));
 
-    // Alone in its holder, the focus view hands over to the window's list.
-    second->detach(false, false);
-    log->clear();
-    window->changeFocus(codes::kFocusNext);
-    EXPECT_EQ(Take(), Lines({"h1 LostFocus", "top GotFocus"}));
+    {
+        SCOPED_TRACE("alone in its holder, the focus view hands over to the window's list");
+        second->detach(false, false);
+        log->clear();
+        window->changeFocus(codes::kFocusNext);
+        EXPECT_EQ(Take(), Lines({"h1 LostFocus", "top GotFocus"}));
+    }
 }
 
 TEST_F(HostFixture, ViewThatLeavesTakesNoMoreKeysOrDragsAndTheFocusInsideItGoesToo)

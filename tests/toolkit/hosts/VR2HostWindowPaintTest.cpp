@@ -134,18 +134,25 @@ TEST_F(HostPaintTest, RequestsDuringAPaintAreDroppedAndAFailedPaintEndsTheDrawin
 {
     auto a = Add("a", 10, 10, 50, 50, kRed);
     auto b = Add("b", 100, 10, 50, 50, kBlue);
-    const int paintsOfB = b->paints;
-    a->onPaint = [&] { b->refresh(); };
-    a->refresh();
-    EXPECT_EQ(b->paints, paintsOfB);
-    a->onPaint = nullptr;
-
-    window->onPaintRect = [](const VR2Graphics::Ref&, const VR2Rect::Ref&) { throw platform::NilObjectException(); };
-    EXPECT_THROW(a->refresh(), platform::NilObjectException);
-    window->onPaintRect = nullptr;
-    a->color = kGreen;
-    a->refresh();
-    EXPECT_EQ(Pixel(20, 20), 0x00FF00u);
+    {
+        SCOPED_TRACE("a refresh from paint code");
+        const int paintsOfB = b->paints;
+        a->onPaint = [&] { b->refresh(); };
+        a->refresh();
+        EXPECT_EQ(b->paints, paintsOfB);
+        a->onPaint = nullptr;
+    }
+    {
+        SCOPED_TRACE("a paint that raises, then the next request");
+        window->onPaintRect = [](const VR2Graphics::Ref&, const VR2Rect::Ref&) {
+            throw platform::NilObjectException();
+        };
+        EXPECT_THROW(a->refresh(), platform::NilObjectException);
+        window->onPaintRect = nullptr;
+        a->color = kGreen;
+        a->refresh();
+        EXPECT_EQ(Pixel(20, 20), 0x00FF00u);
+    }
 }
 
 TEST_F(HostPaintTest, WindowBackgroundIsDrawnFromTheDirtyCorner)
