@@ -14,8 +14,7 @@ build: setup
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/dirizezoz ]; then $(BUILD)/dirizezoz; \
-	 else echo "The diary window is not built yet; the libraries and tests are."; fi
+	@$(BUILD)/dirizezoz
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Files.h"
+#include "toolkit/hosts/VR2Application.h"
+
+#include <cstdint>
+#include <memory>
+
+// The diary's application object: opens the main window through its
+// controller on NewDocument and refuses to open documents. One per process,
+// registered as the running application and kept until the process ends.
+class App : public VR2Application {
+public:
+    using Ref = std::shared_ptr<App>;
+
+    static Ref Create() { return Ref(new App()); }
+
+    static constexpr const char* kOpenDocumentRefusal =
+        "Opening documents this way is not supported. Launch the application alone.";
+
+protected:
+    App() = default;
+
+    void NewDocument() override;
+    void OpenDocument(const platform::FolderItem::Ref& item) override;
+};
+
+// The registered application object; nil before start-up made it (or when
+// the running application is not an App). Named apart from the class.
+App::Ref TheApp();
+
+// Start-up, in the order the program runs it.
+namespace AppMain {
+
+// Creates the App with MenuBar1 as its menu bar and registers it.
+App::Ref NewAppInstance();
+// Attaches the application's menu commands to the items of the same Name.
+void ApplicationAddMenuHandlers();
+// The whole program: registers the standard theme, makes the application,
+// attaches its menu commands and runs the event loop; the exit status.
+int32_t Main(int& argc, char** argv);
+
+}  // namespace AppMain

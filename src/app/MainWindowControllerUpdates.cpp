@@ -1,0 +1,233 @@
+#include "app/MainWindowController.h"
+
+#include "app/DPCodes.h"
+#include "app/DPDailyList.h"
+#include "app/DPFoodEntryList.h"
+#include "platform/Codes.h"
+#include "platform/EventLoop.h"
+#include "platform/Exceptions.h"
+#include "platform/Text.h"
+#include "store/DiaryDB.h"
+#include "toolkit/controls/VR2ChartBarControl.h"
+#include "toolkit/core/VireoStandardProperties.h"
+#include "toolkit/core/Vireo2Engine.h"
+#include "toolkit/core/Vireo2Utilities.h"
+
+using platform::Color;
+using platform::Variant;
+
+namespace {
+
+constexpr Color kGreen{0x39B449};
+constexpr Color kRed{0xDE423F};
+constexpr Color kBrightGreen{0x31FC4C};
+
+// The whole per cent of part in whole, never a bare "%": "0%" for nothing
+// yet, "-" when the goal is 0 or below and there is nothing to measure against.
+std::string Percent(int32_t part, int32_t whole)
+{
+    if (whole <= 0)
+        return "-";
+    return platform::Format(static_cast<double>(part) / whole, "0%");
+}
+
+// "Calories to Goal: 500" while under the goal, else "Calories over Goal: 0".
+// Computed wide, so that no pair of Int32 values overflows.
+std::string ToGoal(int64_t value, int64_t goal, const char* under, const char* over)
+{
+    return goal > value ? under + platform::Str(goal - value) : over + platform::Str(value - goal);
+}
+
+bool SameDay(const platform::Date& a, const platform::Date& b)
+{
+    return a.Year() == b.Year() && a.Month() == b.Month() && a.Day() == b.Day();
+}
+
+}  // namespace
+
+void MainWindowController::init()
+{
+    current_date = platform::Date::Now();
+    contentView = MainWindow::Create();
+    contentView->owner = std::dynamic_pointer_cast<VR2Object>(shared_from_this());
+    SetProperty(dpcodes::kDateFieldLabel, "text", current_date->LongDate());
+    SetProperty(dpcodes::kMonthLabel, "text", NameOfMonth(current_date->Month()) + " Goals");
+    SetProperty(dpcodes::kCalorieBarDaily, "over_color", kRed);
+    SetProperty(dpcodes::kCalorieBarDaily, "value_color", kGreen);
+    SetProperty(dpcodes::kStepsBarDaily, "over_color", kBrightGreen);
+    SetProperty(dpcodes::kStepsBarDaily, "value_color", kGreen);
+    Update_GoalProgress_Calories(false);
+    Update_GoalProgress_Steps(false);
+    ReloadFoodList(false);
+    ReloadDailyList(false);
+    Update_MonthlyStats(false);
+    Update_DailyStats(false);
+    if (const auto field = Find(dpcodes::kFoodEntryField))
+        field->changeFocus(codes::kFocusGive);
+    contentView->Show();
+}
+
+std::string MainWindowController::NameOfMonth(int32_t month) const
+{
+    static const char* const kNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? kNames[month - 1] : "";
+}
+
+void MainWindowController::UpdateAll()
+{
+    Update_DateField(true);
+    Update_GoalProgress_Calories(true);
+    Update_GoalProgress_Steps(true);
+    ReloadFoodList(true);
+    ReloadDailyList(true);
+    Update_MonthlyStats(true);
+    Update_DailyStats(true);
+}
+
+void MainWindowController::Update_DateField(bool refresh)
+{
+    SetProperty(dpcodes::kDateFieldLabel, "text", current_date->LongDate());
+    if (refresh)
+        Refresh(dpcodes::kDateFieldLabel);
+}
+
+void MainWindowController::Update_GoalProgress_Calories(bool refresh)
+{
+    const auto day = DiaryDB::GetDaily(current_date);
+    if (!day)
+        return;
+    SetProperty(dpcodes::kCalorieBarDaily, "max", day->CalorieGoal);
+    SetProperty(dpcodes::kCalorieBarDaily, "int", day->CalorieTotal);
+    if (refresh)
+        Refresh(dpcodes::kCalorieBarDaily);
+}
+
+void MainWindowController::Update_GoalProgress_Steps(bool refresh)
+{
+    const auto day = DiaryDB::GetDaily(current_date);
+    if (!day)
+        return;
+    SetProperty(dpcodes::kStepsBarDaily, "max", day->StepsGoal);
+    SetProperty(dpcodes::kStepsBarDaily, "int", day->Steps);
+    if (refresh)
+        Refresh(dpcodes::kStepsBarDaily);
+}
+
+void MainWindowController::Update_MonthlyStats(bool refresh)
+{
+    // The label names the month on view whatever the store answers.
+    if (const auto stats = DiaryDB::GetMonthlyStats(current_date)) {
+        FillChartBar(dpcodes::kCalorieBarMonthly, stats->CalEmpty, stats->CalHit, stats->CalMiss);
+        if (refresh)
+            Refresh(dpcodes::kCalorieBarMonthly);
+        FillChartBar(dpcodes::kStepsBarMonthly, stats->StepEmpty, stats->StepHit, stats->StepMissed);
+        if (refresh)
+            Refresh(dpcodes::kStepsBarMonthly);
+    }
+    SetProperty(dpcodes::kMonthLabel, "text", NameOfMonth(current_date->Month()) + " Goals");
+    if (refresh)
+        Refresh(dpcodes::kMonthLabel);
+}
+
+void MainWindowController::FillChartBar(const std::string& name, int32_t empty, int32_t hits, int32_t misses)
+{
+    const auto bar = Find(name);
+    if (!bar)
+        return;
+    const auto self = std::dynamic_pointer_cast<VR2Object>(shared_from_this());
+    auto send = [&](int32_t selector, const platform::Dictionary::Ref& params) {
+        Vireo2Engine::VR2SendMessage(
+            self, bar, Vireo2Utilities::VR2MakeMessage(VR2ChartBarControl::kCategory, selector, params));
+    };
+    // Without "redraw" the messages do not repaint; the property set does.
+    send(codes::kChartBarReset, nullptr);
+    VireoStandardProperties::VR2ObjectSetProperty(bar, "emptyCount", empty);
+    send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kGreen, "count", hits}));
+    send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kRed, "count", misses}));
+}
+
+void MainWindowController::Update_DailyStats(bool refresh)
+{
+    const auto day = DiaryDB::GetDaily(current_date);
+    if (!day)
+        return;
+    using platform::Str;
+    SetProperty(dpcodes::kCalorieTotalLabel, "text",
+                Str(day->CalorieTotal) + " (" + Percent(day->CalorieTotal, day->CalorieGoal) + ")");
+    SetProperty(dpcodes::kCalorieGoalField, "text", day->CalorieGoal);
+    SetProperty(dpcodes::kCaloriesToGoalLabel, "text",
+                ToGoal(day->CalorieTotal, day->CalorieGoal, "Calories to Goal: ", "Calories over Goal: "));
+    SetProperty(dpcodes::kStepsToGoalLabel, "text",
+                ToGoal(day->Steps, day->StepsGoal, "Steps to Goal: ", "Steps Over Goal: "));
+    SetProperty(dpcodes::kStepTotalLabel, "text",
+                "Total: " + Str(day->Steps) + " (" + Percent(day->Steps, day->StepsGoal) + ")");
+    SetProperty(dpcodes::kStepGoalField, "text", day->StepsGoal);
+    // The other texts repaint themselves when set.
+    if (refresh)
+        Refresh(dpcodes::kStepGoalField);
+}
+
+void MainWindowController::ReloadFoodList(bool refresh)
+{
+    const auto list = std::dynamic_pointer_cast<DPFoodEntryList>(Find(dpcodes::kFoodEntryList));
+    const auto rows = list ? DiaryDB::GetAllFood() : nullptr;
+    if (!rows)
+        return;
+    list->DeleteAllRows();
+    for (; !rows->IsEOF(); rows->MoveNext()) {
+        // Any time of the day on view counts.
+        const auto eaten = rows->Field("eaten_date").DateValue();
+        if (!eaten || !SameDay(*eaten, *current_date))
+            continue;
+        list->AddRow(rows->Field("caloric_item").StringValue(), rows->Field("cal_val").IntegerValue(),
+                     rows->Field("id").IntegerValue(), false);
+        platform::YieldToEventLoop();
+    }
+    list->ArrangeRows(false);
+    if (refresh)
+        list->refresh();
+}
+
+void MainWindowController::ReloadDailyList(bool refresh)
+{
+    const auto list = std::dynamic_pointer_cast<DPDailyList>(Find(dpcodes::kDailyList));
+    const auto rows = list ? DiaryDB::GetAllDaily() : nullptr;
+    if (!rows)
+        return;
+    list->DeleteAllRows();
+    // The earlier days of the month on view, newest first: never the day itself, never a later one.
+    const auto shortDate = current_date->ShortDate();
+    const auto sqlDate = current_date->SQLDate();
+    for (; !rows->IsEOF(); rows->MoveNext()) {
+        auto day = DPDailyRecord::Create();
+        day->initWithRecord(rows);
+        if (!day->EntryDate || day->EntryDate->ShortDate() == shortDate || day->EntryDate->SQLDate() > sqlDate ||
+            day->EntryDate->Year() != current_date->Year() || day->EntryDate->Month() != current_date->Month())
+            continue;
+        list->AddRow(day, false);
+        platform::YieldToEventLoop();
+    }
+    list->ArrangeViews(false);
+    if (refresh)
+        list->refresh();
+}
+
+MainWindow& MainWindowController::Window() const { return platform::Require(contentView); }
+
+VR2View::Ref MainWindowController::Find(const std::string& name) const
+{
+    return contentView ? contentView->FindViewByName(name, true, false) : nullptr;
+}
+
+void MainWindowController::SetProperty(const std::string& name, const Variant& key, const Variant& value) const
+{
+    if (const auto view = Find(name))
+        VireoStandardProperties::VR2ObjectSetProperty(view, key, value);
+}
+
+void MainWindowController::Refresh(const std::string& name) const
+{
+    if (const auto view = Find(name))
+        view->refresh();
+}
