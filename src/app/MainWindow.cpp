@@ -5,14 +5,21 @@
 #include "platform/Exceptions.h"
 #include "toolkit/core/Vireo2Engine.h"
 
+#include <algorithm>
+
 MainWindow::MainWindow() { Layout(); }
 
 MainWindow::Ref MainWindow::Create() { return Opened(Ref(new MainWindow())); }
 
 void MainWindow::Layout()
 {
+    // A new window starts centred on the screen; it stays centred at its own size.
+    const int32_t centreX = Left() + Width() / 2;
+    const int32_t centreY = Top() + Height() / 2;
     Width(kWidth);
     Height(kHeight);
+    Left(std::max(centreX - kWidth / 2, 0));
+    Top(std::max(centreY - kHeight / 2, 0));
     Resizeable(false);
     HasBackColor(true);
     BackColor(platform::Color{0xEFEFEF});
