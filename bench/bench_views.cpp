@@ -96,8 +96,8 @@ void FillDay(const VR2HostWindow::Ref& window)
     Set(window, dpcodes::kStepsToGoalLabel, "text", "Steps Over Goal: 2450");
     Set(window, dpcodes::kStepTotalLabel, "text", "Total: 12450 (125%)");
     Set(window, dpcodes::kStepGoalField, "text", 10000);
-    for (const auto& [name, over, max, value] :
-         {std::tuple{dpcodes::kCalorieBarDaily, 0xDE423F, 2000, 1667}, {dpcodes::kStepsBarDaily, 0x31FC4C, 10000, 12450}}) {
+    for (const auto& [name, over, max, value] : {std::tuple{dpcodes::kCalorieBarDaily, 0xDE423F, 2000, 1667},
+                                                 {dpcodes::kStepsBarDaily, 0x31FC4C, 10000, 12450}}) {
         Set(window, name, "over_color", platform::Color{over});
         Set(window, name, "value_color", platform::Color{0x39B449});
         Set(window, name, "max", max);
