@@ -1,14 +1,11 @@
 #pragma once
 
-// The controls' window, with the tick seam held still so that click series and
-// drag scrolling are exact, and text edits that report 'actn' and 'canc' with
-// their text.
+// The controls' window with the tick seam held still, so that click series and
+// drag scrolling are exact; text edits report 'actn' and 'canc' with their text.
 
 #include "ControlsFixture.h"
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
-
-#include <QWidget>
 
 class TextFixture : public ControlsFixture {
 protected:
@@ -16,7 +13,6 @@ protected:
     {
         Advance(1000);
         ControlsFixture::SetUp();
-        widget = testsupport::WidgetOf(*window);
     }
     void TearDown() override
     {
@@ -24,15 +20,28 @@ protected:
         platform::SetTicksForTesting(std::nullopt);
     }
 
-    // An edit in the window whose 'actn' and 'canc' reach it as "actn <text>".
-    template <typename T = SLTEView>
-    std::shared_ptr<T> AddEdit(int32_t left, int32_t top, int32_t width, int32_t height = 22)
+    static VR2EventHandler::Ref ToParent(int32_t selector)
     {
-        auto edit = Place(VR2View::Create<T>(), left, top, width, height);
+        auto handler = VR2EventHandler::Create();
+        handler->targetCode = codes::kTargetParent;
+        handler->messageSelector = selector;
+        return handler;
+    }
+    template <typename View>
+    static std::shared_ptr<View> PlaceIn(const VR2Surface::Ref& holder, std::shared_ptr<View> view, int32_t left,
+                                         int32_t top, int32_t width, int32_t height)
+    {
+        view->move(left, top, false);
+        view->resize(width, height, false);
+        view->attach(holder, true, false);
+        return view;
+    }
+    // An edit whose 'actn' and 'canc' reach the window as "actn <text>".
+    SLTEView::Ref AddEdit(int32_t left, int32_t top, int32_t width)
+    {
+        auto edit = SLTEView::Create();
         for (const int32_t code : {codes::kEventAction, codes::kEventCancel}) {
-            auto handler = VR2EventHandler::Create();
-            handler->targetCode = codes::kTargetParent;
-            handler->messageSelector = code;
+            auto handler = ToParent(code);
             auto text = VR2EventDataSpecifier::Create();
             text->targetCode = codes::kTargetSelf;
             text->propertyKey = "text";
@@ -40,7 +49,7 @@ protected:
             handler->messageData.push_back(text);
             edit->EventHandlerTable->addHandler(code, handler);
         }
-        return edit;
+        return PlaceIn(window, edit, left, top, width, 22);
     }
 
     // A click that starts a new click series unless it repeats the last one.
@@ -52,12 +61,13 @@ protected:
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {})
     {
-        QTest::sendKeyEvent(QTest::Click, widget, key, text, modifiers);
+        QTest::sendKeyEvent(QTest::Click, testsupport::WidgetOf(*window), key, text, modifiers);
     }
     void Type(const QString& text) { Key(Qt::Key_unknown, {}, text); }
-    void Advance(int64_t by) { platform::SetTicksForTesting(ticks += by); }
-
     // Grows across tests, so that no click series carries over.
-    static inline int64_t ticks = 100000;
-    QWidget* widget = nullptr;
+    static void Advance(int64_t by)
+    {
+        static int64_t ticks = 100000;
+        platform::SetTicksForTesting(ticks += by);
+    }
 };
