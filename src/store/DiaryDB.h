@@ -8,7 +8,9 @@
 #include "store/DPMonthyStats.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 // The diary's data store: one SQLite file with the tables daily and food.
 // Every operation opens its own connection and drops it before it returns,
@@ -55,5 +57,14 @@ DPDailyRecord::Ref GetDaily(const platform::Date::Ref& day);
 platform::RecordSet::Ref GetAllFood();
 platform::RecordSet::Ref GetAllDaily();  // newest entry_date first
 DPMonthyStats::Ref GetMonthlyStats(const platform::Date::Ref& day);
+
+// What the window shows of a day, read through indexes (made when missing)
+// instead of whole tables, so that their cost does not grow with the diary.
+// The day's items: the rows of GetAllFood whose eaten_date is on the day's
+// calendar day, at any time of it, in the same order; EatenDate as read.
+std::optional<std::vector<DPFoodRecord::Ref>> GetFoodOfDay(const platform::Date::Ref& day);
+// The month's days before the day: the rows of GetAllDaily of the day's year
+// and month dated before it, in the same order (newest first).
+std::optional<std::vector<DPDailyRecord::Ref>> GetDaysOfMonthBefore(const platform::Date::Ref& day);
 
 }  // namespace DiaryDB
