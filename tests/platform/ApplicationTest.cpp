@@ -64,23 +64,18 @@ private:
 class PlainWindow : public platform::Window {
 public:
     using Ref = std::shared_ptr<PlainWindow>;
-    static Ref Create(Log* log, std::function<void()> onOpen = nullptr)
-    {
-        Ref window(new PlainWindow(log));
-        window->onOpen = std::move(onOpen);
-        return Opened(window);
-    }
+    static Ref Create(Log* log) { return Opened(Ref(new PlainWindow(log))); }
+    static inline bool throwOnOpen = false;
 
     bool cancelClose = false;
     bool throwOnPress = false;
-    std::function<void()> onOpen;
-    std::function<void()> onClose;
+    std::function<void()> onClose = [] {};
 
 protected:
     void OnOpen() override
     {
-        if (onOpen)
-            onOpen();
+        if (throwOnOpen)
+            throw platform::NilObjectException();
     }
     bool OnCancelClose(bool appQuitting) override
     {
@@ -90,8 +85,7 @@ protected:
     void OnClose() override
     {
         mLog->push_back("window close");
-        if (onClose)
-            onClose();
+        onClose();
     }
     bool OnMouseDown(int32_t, int32_t) override
     {
@@ -188,18 +182,12 @@ TEST_F(ApplicationTest, OnlyOpenWindowsAreListedSoAClosingWindowCanQuit)
 {
     Log& log = application->log;
     application->onNewDocument = [&] {
-        {
-            SCOPED_TRACE("a window whose Open raises");
-            const auto before = platform::Application::WindowCount();
-            std::weak_ptr<platform::Window> failed;
-            const auto raise = [&] {
-                failed = platform::Application::Window(0);
-                throw platform::NilObjectException();
-            };
-            EXPECT_THROW(PlainWindow::Create(&log, raise), platform::NilObjectException);
-            EXPECT_EQ(platform::Application::WindowCount(), before);
-            EXPECT_TRUE(failed.expired());
-        }
+        SCOPED_TRACE("a window whose Open raises");
+        PlainWindow::throwOnOpen = true;
+        EXPECT_THROW(PlainWindow::Create(&log), platform::NilObjectException);
+        PlainWindow::throwOnOpen = false;
+        EXPECT_EQ(platform::Application::WindowCount(), 0);
+
         SCOPED_TRACE("Quit from the Close of a window that the user closes");
         auto window = PlainWindow::Create(&log);
         window->onClose = [&] { application->Quit(7); };

@@ -14,31 +14,28 @@ TEST_F(HostFixture, FocusWalkEndsWhereTheSpecialCasesSay)
     a->CanFocus = true;
     a->changeFocus(codes::kFocusGive);
     log->clear();
-    {
-        SCOPED_TRACE("the only view that takes the focus gets it back");
-        window->changeFocus(codes::kFocusNext);
-        EXPECT_EQ(Take(), Lines({"a LostFocus", "a GotFocus"}));
-    }
-    {
-        SCOPED_TRACE("no view takes the focus: one pass, then the walk gives up");
-        a->CanFocus = false;
-        window->changeFocus(codes::kFocusGive);
-        window->changeFocus(codes::kFocusNext);
-        window->changeFocus(codes::kFocusPrevious);
-        EXPECT_EQ(Take(), Lines({"a LostFocus"}));
-        EXPECT_EQ(window->focusView(), nullptr);
-    }
-    {
-        SCOPED_TRACE("the focus view again, other codes, code 1 for another view: nothing");
-        d->CanFocus = true;
-        window->ChangeFocus(d, codes::kFocusGive);
-        window->ChangeFocus(d, codes::kFocusGive);
-        window->ChangeFocus(a, codes::kFocusTake);
-        window->ChangeFocus(d, 9);
-        EXPECT_EQ(Take(), Lines({"d GotFocus"}));
-        window->ChangeFocus(d, codes::kFocusTake);
-        EXPECT_EQ(Take(), Lines({"d LostFocus"}));
-    }
+
+    SCOPED_TRACE("the only view that takes the focus gets it back");
+    window->changeFocus(codes::kFocusNext);
+    EXPECT_EQ(Take(), Lines({"a LostFocus", "a GotFocus"}));
+
+    SCOPED_TRACE("no view takes the focus: one pass, then the walk gives up");
+    a->CanFocus = false;
+    window->changeFocus(codes::kFocusGive);
+    window->changeFocus(codes::kFocusNext);
+    window->changeFocus(codes::kFocusPrevious);
+    EXPECT_EQ(Take(), Lines({"a LostFocus"}));
+    EXPECT_EQ(window->focusView(), nullptr);
+
+    SCOPED_TRACE("the focus view again, other codes, code 1 for another view: nothing");
+    d->CanFocus = true;
+    window->ChangeFocus(d, codes::kFocusGive);
+    window->ChangeFocus(d, codes::kFocusGive);
+    window->ChangeFocus(a, codes::kFocusTake);
+    window->ChangeFocus(d, 9);
+    EXPECT_EQ(Take(), Lines({"d GotFocus"}));
+    window->ChangeFocus(d, codes::kFocusTake);
+    EXPECT_EQ(Take(), Lines({"d LostFocus"}));
 }
 
 TEST_F(HostFixture, TabEitherWayFromAViewAloneInTheWindowLeavesNoFocus)
@@ -85,32 +82,28 @@ TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
     window->changeFocus(codes::kFocusNext);
     EXPECT_EQ(Take(), Lines({"h1 LostFocus", "h2 GotFocus", "h2 LostFocus", "h1 GotFocus"}));
 
-    {
-        SCOPED_TRACE("alone in its holder, the focus view hands over to the window's list");
-        second->detach(false, false);
-        log->clear();
-        window->changeFocus(codes::kFocusNext);
-        EXPECT_EQ(Take(), Lines({"h1 LostFocus", "top GotFocus"}));
-    }
+    SCOPED_TRACE("alone in its holder, the focus view hands over to the window's list");
+    second->detach(false, false);
+    log->clear();
+    window->changeFocus(codes::kFocusNext);
+    EXPECT_EQ(Take(), Lines({"h1 LostFocus", "top GotFocus"}));
 }
 
 TEST_F(HostFixture, ViewThatLeavesTakesNoMoreKeysOrDragsAndTheFocusInsideItGoesToo)
 {
-    {
-        SCOPED_TRACE("a top-level view with the focus and the press");
-        auto a = Add("a", 10, 40, 100, 50);
-        a->CanFocus = true;
-        a->Retained = true;
-        a->changeFocus(codes::kFocusGive);
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
-        log->clear();
-        a->detach(false, false);
-        EXPECT_EQ(Take(), Lines({"a Close", "a LostFocus"}));
-        QTest::mouseMove(handle, QPoint(30, 60));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
-        QTest::keyClick(widget, Qt::Key_X);
-        EXPECT_EQ(Take(), Lines({"window MouseDrag 30,60", "window MouseUp 30,60", "window KeyDown x"}));
-    }
+    SCOPED_TRACE("a top-level view with the focus and the press");
+    auto a = Add("a", 10, 40, 100, 50);
+    a->CanFocus = true;
+    a->Retained = true;
+    a->changeFocus(codes::kFocusGive);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    log->clear();
+    a->detach(false, false);
+    EXPECT_EQ(Take(), Lines({"a Close", "a LostFocus"}));
+    QTest::mouseMove(handle, QPoint(30, 60));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(Take(), Lines({"window MouseDrag 30,60", "window MouseUp 30,60", "window KeyDown x"}));
     auto nest = [&] {
         auto holder = MakeHolder(50, 0);
         holder->attach(window, false, false);
@@ -122,20 +115,18 @@ TEST_F(HostFixture, ViewThatLeavesTakesNoMoreKeysOrDragsAndTheFocusInsideItGoesT
         log->clear();
         return std::make_pair(holder, inner);
     };
-    {
-        SCOPED_TRACE("the holder of the focus view leaves");
-        auto [holder, inner] = nest();
-        holder->detach(false, false);
-        EXPECT_EQ(Take({"Close"}), Lines({"inner LostFocus"}));
-        QTest::keyClick(widget, Qt::Key_X);
-        EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
-    }
-    {
-        SCOPED_TRACE("the focus view leaves its holder but not the window: gone as it leaves");
-        auto [holder, inner] = nest();
-        inner->detach(false, false);
-        EXPECT_EQ(Take({"Close"}), Lines({"inner LostFocus"}));
-        QTest::keyClick(widget, Qt::Key_X);
-        EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
-    }
+
+    SCOPED_TRACE("the holder of the focus view leaves");
+    auto [holder, inner] = nest();
+    holder->detach(false, false);
+    EXPECT_EQ(Take({"Close"}), Lines({"inner LostFocus"}));
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
+
+    SCOPED_TRACE("the focus view leaves its holder but not the window: gone as it leaves");
+    auto [other, nested] = nest();
+    nested->detach(false, false);
+    EXPECT_EQ(Take({"Close"}), Lines({"inner LostFocus"}));
+    QTest::keyClick(widget, Qt::Key_X);
+    EXPECT_EQ(Take(), Lines({"window KeyDown x"}));
 }

@@ -22,18 +22,15 @@ constexpr platform::Color kYellow{0xFFFF00};
 constexpr platform::Color kBack{0xEFEFEF};
 
 // Records the rectangles that the widget itself repaints.
-class PaintEvents : public QObject {
-public:
+struct PaintEvents : QObject {
     explicit PaintEvents(QWidget* widget) { widget->installEventFilter(this); }
-    std::vector<QRect> rects;
-
-protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
             rects.push_back(static_cast<QPaintEvent*>(event)->rect());
         return false;
     }
+    std::vector<QRect> rects;
 };
 
 }  // namespace
@@ -83,76 +80,70 @@ TEST_F(HostPaintTest, LockedUpdatesRepaintTheirBoundingBoxOnce)
     auto p = Add("p", 0, 0, 10, 10, kRed);
     auto q = Add("q", 100, 100, 10, 10, kRed);
     PaintAll();
-    {
-        SCOPED_TRACE("a second lock keeps what the first collected");
-        const int paintsOfP = p->paints;
-        const int paintsOfQ = q->paints;
-        p->color = kBlue;
-        q->color = kBlue;
-        window->LockUpdate();
-        p->refresh();
-        window->LockUpdate();
-        q->refresh();
-        EXPECT_EQ(Pixel(5, 5), 0xFF0000u);  // nothing drawn before the unlock
-        EXPECT_EQ(p->paints, paintsOfP);
-        window->UnlockUpdate();
-        EXPECT_EQ(window->paintRectArguments, Lines({",,110,110"}));
-        EXPECT_EQ(p->paints, paintsOfP + 1);
-        EXPECT_EQ(q->paints, paintsOfQ + 1);
-        EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
-        EXPECT_EQ(Pixel(105, 105), 0x0000FFu);
-        window->paintRectArguments.clear();
-    }
-    {
-        SCOPED_TRACE("a far-off request in the batch");
-        window->LockUpdate();
-        p->refresh();
-        window->UpdateRect(VR2Rect::Create(INT32_MIN + 5, 0, 10, 10), nullptr);
-        window->UnlockUpdate();
-        EXPECT_EQ(window->paintRectArguments, Lines({",,10,10"}));
-        window->paintRectArguments.clear();
-    }
-    {
-        SCOPED_TRACE("nothing collected, no lock, empty or outside");
-        window->LockUpdate();
-        window->UnlockUpdate();
-        window->UnlockUpdate();
-        window->UpdateRect(VR2Rect::Create(5, 5, 0, 10), nullptr);
-        window->UpdateRect(VR2Rect::Create(500, 10, 20, 20), nullptr);
-        window->UpdateRect(VR2Rect::Create(INT32_MAX - 5, 0, 100000, 10), nullptr);  // would wrap into the window
-        EXPECT_TRUE(window->paintRectArguments.empty());
-    }
-    {
-        SCOPED_TRACE("larger than the window");
-        window->UpdateRect(VR2Rect::Create(-100000, -100000, 1000000, 1000000), nullptr);
-        EXPECT_EQ(window->paintRectArguments, Lines({",,400,300"}));
-        EXPECT_THROW(window->UpdateRect(nullptr, nullptr), platform::NilObjectException);
-    }
+
+    SCOPED_TRACE("a second lock keeps what the first collected");
+    const int paintsOfP = p->paints;
+    const int paintsOfQ = q->paints;
+    p->color = kBlue;
+    q->color = kBlue;
+    window->LockUpdate();
+    p->refresh();
+    window->LockUpdate();
+    q->refresh();
+    EXPECT_EQ(Pixel(5, 5), 0xFF0000u);  // nothing drawn before the unlock
+    EXPECT_EQ(p->paints, paintsOfP);
+    window->UnlockUpdate();
+    EXPECT_EQ(window->paintRectArguments, Lines({",,110,110"}));
+    EXPECT_EQ(p->paints, paintsOfP + 1);
+    EXPECT_EQ(q->paints, paintsOfQ + 1);
+    EXPECT_EQ(Pixel(5, 5), 0x0000FFu);
+    EXPECT_EQ(Pixel(105, 105), 0x0000FFu);
+    window->paintRectArguments.clear();
+
+    SCOPED_TRACE("a far-off request in the batch");
+    window->LockUpdate();
+    p->refresh();
+    window->UpdateRect(VR2Rect::Create(INT32_MIN + 5, 0, 10, 10), nullptr);
+    window->UnlockUpdate();
+    EXPECT_EQ(window->paintRectArguments, Lines({",,10,10"}));
+    window->paintRectArguments.clear();
+
+    SCOPED_TRACE("nothing collected, no lock, empty or outside");
+    window->LockUpdate();
+    window->UnlockUpdate();
+    window->UnlockUpdate();
+    window->UpdateRect(VR2Rect::Create(5, 5, 0, 10), nullptr);
+    window->UpdateRect(VR2Rect::Create(500, 10, 20, 20), nullptr);
+    window->UpdateRect(VR2Rect::Create(INT32_MAX - 5, 0, 100000, 10), nullptr);  // would wrap into the window
+    EXPECT_TRUE(window->paintRectArguments.empty());
+
+    SCOPED_TRACE("larger than the window");
+    window->UpdateRect(VR2Rect::Create(-100000, -100000, 1000000, 1000000), nullptr);
+    EXPECT_EQ(window->paintRectArguments, Lines({",,400,300"}));
+    EXPECT_THROW(window->UpdateRect(nullptr, nullptr), platform::NilObjectException);
 }
 
 TEST_F(HostPaintTest, RequestsDuringAPaintAreDroppedAndAFailedPaintEndsTheDrawing)
 {
     auto a = Add("a", 10, 10, 50, 50, kRed);
     auto b = Add("b", 100, 10, 50, 50, kBlue);
-    {
-        SCOPED_TRACE("a refresh from paint code");
-        const int paintsOfB = b->paints;
-        a->onPaint = [&] { b->refresh(); };
-        a->refresh();
-        EXPECT_EQ(b->paints, paintsOfB);
-        a->onPaint = nullptr;
-    }
-    {
-        SCOPED_TRACE("a paint that raises, then the next request");
-        window->onPaintRect = [](const VR2Graphics::Ref&, const VR2Rect::Ref&) {
-            throw platform::NilObjectException();
-        };
-        EXPECT_THROW(a->refresh(), platform::NilObjectException);
-        window->onPaintRect = nullptr;
-        a->color = kGreen;
-        a->refresh();
-        EXPECT_EQ(Pixel(20, 20), 0x00FF00u);
-    }
+
+    SCOPED_TRACE("a refresh from paint code");
+    const int paintsOfB = b->paints;
+    a->onPaint = [&] { b->refresh(); };
+    a->refresh();
+    EXPECT_EQ(b->paints, paintsOfB);
+    a->onPaint = nullptr;
+
+    SCOPED_TRACE("a paint that raises, then the next request");
+    window->onPaintRect = [](const VR2Graphics::Ref&, const VR2Rect::Ref&) {
+        throw platform::NilObjectException();
+    };
+    EXPECT_THROW(a->refresh(), platform::NilObjectException);
+    window->onPaintRect = nullptr;
+    a->color = kGreen;
+    a->refresh();
+    EXPECT_EQ(Pixel(20, 20), 0x00FF00u);
 }
 
 TEST_F(HostPaintTest, WindowBackgroundIsDrawnFromTheDirtyCorner)

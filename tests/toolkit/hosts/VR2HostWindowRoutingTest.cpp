@@ -24,43 +24,38 @@ TEST_F(HostFixture, PressDragAndReleaseGoToTheViewThatTookThePress)
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 250));
     EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 5,10", "a MouseDrag 190,210", "a MouseUp 190,210"}));
 
-    {
-        SCOPED_TRACE("the later of two overlapping views gets the press, unless it is hidden");
-        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
-        EXPECT_EQ(Take(HOVER), Lines({"b MouseDown 10,10", "b MouseUp 10,10"}));
-        b->Visible = false;
-        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
-        EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "a MouseUp 60,30"}));
-    }
-    {
-        SCOPED_TRACE("a view that declines leaves the press to the window");
-        a->takePress = false;
-        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
-        EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "window MouseDown 70,70"}));
-    }
-    {
-        SCOPED_TRACE("a press on no view goes to the window in window coordinates, and so do its drags");
-        window->takePress = true;
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(300, 20));
-        QTest::mouseMove(handle, QPoint(20, 50));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(20, 50));
-        EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20", "window MouseDrag 20,50", "window MouseUp 20,50"}));
-    }
-    {
-        SCOPED_TRACE("a drag that the view cancels ends the drags of that press, not the next one's");
-        a->takePress = true;
-        a->cancelDragOnDrag = true;
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
-        QTest::mouseMove(handle, QPoint(30, 60));
-        QTest::mouseMove(handle, QPoint(40, 70));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(40, 70));
-        a->cancelDragOnDrag = false;
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
-        QTest::mouseMove(handle, QPoint(30, 60));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
-        EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20", "a MouseDown 10,10",
-                                      "a MouseDrag 20,20", "a MouseUp 20,20"}));
-    }
+    SCOPED_TRACE("the later of two overlapping views gets the press, unless it is hidden");
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"b MouseDown 10,10", "b MouseUp 10,10"}));
+    b->Visible = false;
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "a MouseUp 60,30"}));
+
+    SCOPED_TRACE("a view that declines leaves the press to the window");
+    a->takePress = false;
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(70, 70));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 60,30", "window MouseDown 70,70"}));
+
+    SCOPED_TRACE("a press on no view goes to the window in window coordinates, and so do its drags");
+    window->takePress = true;
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(300, 20));
+    QTest::mouseMove(handle, QPoint(20, 50));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"window MouseDown 300,20", "window MouseDrag 20,50", "window MouseUp 20,50"}));
+
+    SCOPED_TRACE("a drag that the view cancels ends the drags of that press, not the next one's");
+    a->takePress = true;
+    a->cancelDragOnDrag = true;
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(30, 60));
+    QTest::mouseMove(handle, QPoint(40, 70));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(40, 70));
+    a->cancelDragOnDrag = false;
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(30, 60));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(30, 60));
+    EXPECT_EQ(Take(HOVER), Lines({"a MouseDown 10,10", "a MouseDrag 20,20", "a MouseUp 20,20", "a MouseDown 10,10",
+                                  "a MouseDrag 20,20", "a MouseUp 20,20"}));
 }
 
 TEST_F(HostFixture, HoverFollowsThePointerAndIsRetrackedAfterARelease)
@@ -76,20 +71,18 @@ TEST_F(HostFixture, HoverFollowsThePointerAndIsRetrackedAfterARelease)
     QTest::mouseMove(handle, QPoint(150, 20));
     EXPECT_EQ(Take(), Lines({"b MouseExit", "window MouseMove 150,20"}));
 
-    {
-        SCOPED_TRACE("press on a, release over b: a gets the release, then b the hover");
-        QTest::mouseMove(handle, QPoint(20, 50));
-        Take();
-        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
-        QTest::mouseMove(handle, QPoint(250, 150));
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(250, 150));
-        EXPECT_EQ(Take(), Lines({"a MouseDown 10,10", "a MouseDrag 240,110", "a MouseUp 240,110", "a MouseExit",
-                                 "b MouseEnter", "b MouseMove 50,50"}));
+    SCOPED_TRACE("press on a, release over b: a gets the release, then b the hover");
+    QTest::mouseMove(handle, QPoint(20, 50));
+    Take();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(20, 50));
+    QTest::mouseMove(handle, QPoint(250, 150));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(250, 150));
+    EXPECT_EQ(Take(), Lines({"a MouseDown 10,10", "a MouseDrag 240,110", "a MouseUp 240,110", "a MouseExit",
+                             "b MouseEnter", "b MouseMove 50,50"}));
 
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(widget, &leave);
-        EXPECT_EQ(Take(), Lines({"b MouseExit"}));
-    }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+    EXPECT_EQ(Take(), Lines({"b MouseExit"}));
 }
 
 TEST_F(HostFixture, DesktopDragsGoToTheHoverViewInItsCoordinates)
@@ -110,14 +103,12 @@ TEST_F(HostFixture, DesktopDragsGoToTheHoverViewInItsCoordinates)
     drag();
     EXPECT_EQ(Take(), Lines({"a DragEnter", "a DragOver 15,20", "a DropObject"}));
 
-    {
-        SCOPED_TRACE("without a hover view the window's own events answer: its DragEnter declines");
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(widget, &leave);
-        Take();
-        drag();
-        EXPECT_EQ(Take(), Lines({"window DragEnter"}));
-    }
+    SCOPED_TRACE("without a hover view the window's own events answer: its DragEnter declines");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &leave);
+    Take();
+    drag();
+    EXPECT_EQ(Take(), Lines({"window DragEnter"}));
 }
 
 TEST_F(HostFixture, WheelGoesToTheViewUnderThePointerThenTheWindow)
@@ -147,24 +138,21 @@ TEST_F(HostFixture, ContextualMenuOfTheViewUnderTheClick)
     QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
     EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a ContextualMenuAction Copy"}));
 
-    {
-        SCOPED_TRACE("a choice the view leaves goes to the window; a click on no view builds the window's menu");
-        a->takeMenuAction = false;
-        QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
-        EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a ContextualMenuAction Copy",
-                                      "window ContextualMenuAction Copy"}));
-        QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(300, 20));
-        EXPECT_EQ(Take(HOVER),
-                  Lines({"window ConstructContextualMenu 300,20", "window ContextualMenuAction Window item"}));
-        ASSERT_EQ(services->popUps.size(), 3u);
-        EXPECT_EQ(services->popUps[2].x, widget->mapToGlobal(QPoint(300, 20)).x());
-    }
-    {
-        SCOPED_TRACE("pop-up menus of views take the same road");
-        const auto menu = platform::MenuItem::Create();
-        menu->Append(platform::MenuItem::Create("Only"));
-        EXPECT_EQ(menu->PopUp(3, 4), menu->Child(0));
-    }
+    SCOPED_TRACE("a choice the view leaves goes to the window; a click on no view builds the window's menu");
+    a->takeMenuAction = false;
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a ContextualMenuAction Copy",
+                                  "window ContextualMenuAction Copy"}));
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(300, 20));
+    EXPECT_EQ(Take(HOVER),
+              Lines({"window ConstructContextualMenu 300,20", "window ContextualMenuAction Window item"}));
+    ASSERT_EQ(services->popUps.size(), 3u);
+    EXPECT_EQ(services->popUps[2].x, widget->mapToGlobal(QPoint(300, 20)).x());
+
+    SCOPED_TRACE("pop-up menus of views take the same road");
+    const auto menu = platform::MenuItem::Create();
+    menu->Append(platform::MenuItem::Create("Only"));
+    EXPECT_EQ(menu->PopUp(3, 4), menu->Child(0));
 }
 
 TEST_F(HostFixture, KeysGoToTheFocusViewAndTabMovesTheFocusInListOrder)
@@ -195,17 +183,15 @@ TEST_F(HostFixture, KeysGoToTheFocusViewAndTabMovesTheFocusInListOrder)
     EXPECT_EQ(Take({"KeyDown"}), Lines({"a LostFocus", "c GotFocus"}));
     EXPECT_TRUE(window->isFocusView(c));
 
-    {
-        SCOPED_TRACE("a Tab that the view or the window handles moves nothing");
-        c->takeKeys = true;
-        QTest::keyClick(widget, Qt::Key_Tab);
-        EXPECT_EQ(Take(), Lines({"c KeyDown #9"}));
-        c->takeKeys = false;
-        window->takeKeys = true;
-        QTest::keyClick(widget, Qt::Key_Tab);
-        EXPECT_EQ(Take(), Lines({"c KeyDown #9", "window KeyDown #9"}));
-        EXPECT_EQ(window->focusView(), c);
-    }
+    SCOPED_TRACE("a Tab that the view or the window handles moves nothing");
+    c->takeKeys = true;
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take(), Lines({"c KeyDown #9"}));
+    c->takeKeys = false;
+    window->takeKeys = true;
+    QTest::keyClick(widget, Qt::Key_Tab);
+    EXPECT_EQ(Take(), Lines({"c KeyDown #9", "window KeyDown #9"}));
+    EXPECT_EQ(window->focusView(), c);
 }
 
 TEST_F(HostFixture, ActivationReachesEveryViewThenTheWindowThenTheFocus)
@@ -223,11 +209,9 @@ TEST_F(HostFixture, ActivationReachesEveryViewThenTheWindowThenTheFocus)
     window->OnActivate();
     EXPECT_EQ(Take(), Lines({"a Activate", "b Activate", "window Activate", "b GotFocus"}));
 
-    {
-        SCOPED_TRACE("a view attached later takes the window's state");
-        auto c = Add("c", 40, 0, 10, 10);
-        EXPECT_TRUE(c->Active());
-    }
+    SCOPED_TRACE("a view attached later takes the window's state");
+    auto c = Add("c", 40, 0, 10, 10);
+    EXPECT_TRUE(c->Active());
 }
 
 TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
@@ -263,27 +247,23 @@ TEST_F(HostFixture, PinnedViewsFollowEachResizeOfTheWindow)
     a->Pinning->Right = true;
     a->Pinning->Bottom = true;
     log->clear();
-    {
-        SCOPED_TRACE("sizes set in a row");
-        window->Width(500);
-        EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
-        window->Width(450);
-        window->Height(320);
-        EXPECT_EQ(a->frame()->width, 150);
-        EXPECT_EQ(a->top(), 30);
-        EXPECT_TRUE(window->bounds()->equal(VR2Rect::Create(window->Left(), window->Top(), 450, 320)));
-    }
-    {
-        SCOPED_TRACE("live steps, then the final size");
-        widget->resize(480, 320);
-        widget->resize(470, 300);
-        EXPECT_EQ(a->width(), 170);
-        EXPECT_EQ(a->top(), 10);
-        Take();
-        EXPECT_TRUE(RunEventLoopUntil([&] { return !log->empty(); }));
-        EXPECT_EQ(Take(), Lines({"a Resized 10,10,170,50", "window Resized"}));
-        EXPECT_EQ(a->width(), 170);
-    }
+
+    SCOPED_TRACE("sizes set in a row");
+    window->Width(500);
+    EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
+    window->Width(450);
+    window->Height(320);
+    EXPECT_EQ(a->frame()->width, 150);
+    EXPECT_EQ(a->top(), 30);
+
+    SCOPED_TRACE("live steps, then the final size");
+    widget->resize(480, 320);
+    widget->resize(470, 300);
+    EXPECT_EQ(a->width(), 170);
+    EXPECT_EQ(a->top(), 10);
+    Take();
+    EXPECT_TRUE(RunEventLoopUntil([&] { return !log->empty(); }));
+    EXPECT_EQ(Take(), Lines({"a Resized 10,10,170,50", "window Resized"}));
 }
 
 TEST_F(HostFixture, SwapViewKeepsThePlaceAndForgetsTheOldView)
