@@ -72,5 +72,6 @@ private:
     VR2View::Ref Find(const std::string& name) const;
     void SetProperty(const std::string& name, const platform::Variant& key, const platform::Variant& value) const;
     void Refresh(const std::string& name) const;
+    void FillGoalBar(const std::string& name, int32_t goal, int32_t value, bool refresh);
     void FillChartBar(const std::string& name, int32_t empty, int32_t hits, int32_t misses);
 };

@@ -94,24 +94,22 @@ void MainWindowController::Update_DateField(bool refresh)
 
 void MainWindowController::Update_GoalProgress_Calories(bool refresh)
 {
-    const auto day = DiaryDB::GetDaily(current_date);
-    if (!day)
-        return;
-    SetProperty(dpcodes::kCalorieBarDaily, "max", day->CalorieGoal);
-    SetProperty(dpcodes::kCalorieBarDaily, "int", day->CalorieTotal);
-    if (refresh)
-        Refresh(dpcodes::kCalorieBarDaily);
+    if (const auto day = DiaryDB::GetDaily(current_date))
+        FillGoalBar(dpcodes::kCalorieBarDaily, day->CalorieGoal, day->CalorieTotal, refresh);
 }
 
 void MainWindowController::Update_GoalProgress_Steps(bool refresh)
 {
-    const auto day = DiaryDB::GetDaily(current_date);
-    if (!day)
-        return;
-    SetProperty(dpcodes::kStepsBarDaily, "max", day->StepsGoal);
-    SetProperty(dpcodes::kStepsBarDaily, "int", day->Steps);
+    if (const auto day = DiaryDB::GetDaily(current_date))
+        FillGoalBar(dpcodes::kStepsBarDaily, day->StepsGoal, day->Steps, refresh);
+}
+
+void MainWindowController::FillGoalBar(const std::string& name, int32_t goal, int32_t value, bool refresh)
+{
+    SetProperty(name, "max", goal);
+    SetProperty(name, "int", value);
     if (refresh)
-        Refresh(dpcodes::kStepsBarDaily);
+        Refresh(name);
 }
 
 void MainWindowController::Update_MonthlyStats(bool refresh)
