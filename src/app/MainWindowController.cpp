@@ -119,7 +119,8 @@ void MainWindowController::AddFood(const platform::Dictionary::Ref& params)
 {
     // The values come from the message; a missing one reads as empty.
     const auto name = TextOf(Vireo2Extends::FindValue(params, dpcodes::kParamFoodName, Variant()));
-    const auto calories = DPTypedNumber::Read(Vireo2Extends::FindValue(params, dpcodes::kParamCalorieAmount, Variant()));
+    const auto calories =
+        DPTypedNumber::Read(Vireo2Extends::FindValue(params, dpcodes::kParamCalorieAmount, Variant()));
     // Blank names and negative calories are taken as typed; the fields keep a refused entry.
     if (!name || name->empty() || !calories || *calories == 0) {
         platform::MsgBox(kMissingFoodOrCalories);

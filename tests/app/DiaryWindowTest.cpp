@@ -160,7 +160,8 @@ TEST_F(DiaryWindowTest, EditsGoalsAndRowsInPlaceAndDeletesSelectedRowsWithBacksp
 
 TEST_F(DiaryWindowTest, RefusesWhatIsNotANumberAndShowsWhatTheStoreHolds)
 {
-    for (const auto& [name, calories] : {std::pair{"", "100"}, {"Pear", "1o0"}, {"Pear", "0"}, {"Pear", "3e9"}}) {
+    for (const auto& [name, calories] :
+         {std::pair{"", "100"}, {"Pear", "1o0"}, {"Pear", "0"}, {"Pear", "3000000000"}}) {
         SCOPED_TRACE(std::string(name) + " / " + calories);
         Fill("food_entry_field", name);
         Fill("calorie_entry_field", std::string(calories) + "\r");
