@@ -9,6 +9,7 @@
 
 #include "EndToEnd.h"
 #include "platform/Application.h"
+#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/System.h"
 #include "platform/Text.h"
@@ -54,13 +55,13 @@ protected:
     bool MouseDown(int32_t, int32_t) override
     {
         ++clicks;
-        changeFocus(0);
+        changeFocus(codes::kFocusGive);
         refresh();
         return true;
     }
     bool KeyDown(const std::string& key) override
     {
-        if (key == platform::Chr(27)) {
+        if (key == platform::Chr(codes::kKeyEscape)) {
             const auto hold = held.lock();
             std::ofstream(endtoend::OutputPath("report"))
                 << "clicks " << clicks << " text " << text << " holds " << (hold ? hold->holds : -1) << "\n";

@@ -103,13 +103,12 @@ TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplicatio
     log->clear();
     EXPECT_THROW(window->Action(sender, nullptr), platform::NilObjectException);
     EXPECT_EQ(Take(), EventLog({"window HandleMessage nil"}));
-}
 
-TEST_F(HostFixture, MessageWithNoApplicationEndsWithNoTarget)
-{
-    auto message = VR2Message::Create("probe", platform::FourCC("prob"));
-    window->Action(nullptr, message);
-    EXPECT_EQ(message->result, codes::kResultNoTarget);
+    SCOPED_TRACE("no application: no target");
+    platform::Application::Register(nullptr);
+    auto lost = VR2Message::Create("probe", platform::FourCC("prob"));
+    window->Action(nullptr, lost);
+    EXPECT_EQ(lost->result, codes::kResultNoTarget);
 }
 
 TEST_F(ApplicationFixture, StandardSetupRunsOnceBeforeTheFirstApplicationEvent)
@@ -157,6 +156,7 @@ TEST_F(ApplicationFixture, FocusAndNamesAreFoundInTheFirstWindowThatHasThem)
     auto focused = ProbeView::Create(secondLog, "focused", 0, 0, 10, 10);
     focused->attach(second, false, false);
     focused->changeFocus(codes::kFocusGive);
+    EXPECT_EQ(platform::Application::Window(0), second);  // the focus brings a back window to the front
     EXPECT_EQ(application->focusView(), focused);
     EXPECT_EQ(application->findViewByName("focused", true, false), focused);
     EXPECT_EQ(application->findViewByName("missing", true, false), nullptr);

@@ -1,6 +1,5 @@
 #include "HostFixture.h"
 
-#include "platform/Application.h"
 #include "platform/Codes.h"
 
 #include <QTest>
@@ -36,32 +35,16 @@ TEST_F(HostFixture, FocusWalkEndsWhereTheSpecialCasesSay)
     EXPECT_EQ(Take(), Lines({"d GotFocus"}));
     window->ChangeFocus(d, codes::kFocusTake);
     EXPECT_EQ(Take(), Lines({"d LostFocus"}));
-}
 
-TEST_F(HostFixture, TabEitherWayFromAViewAloneInTheWindowLeavesNoFocus)
-{
-    auto a = Add("a", 0, 0, 10, 10);
-    a->CanFocus = true;
+    a->detach(false, false);
     for (const auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
-        SCOPED_TRACE(modifiers ? "Shift-Tab" : "Tab");
-        a->changeFocus(codes::kFocusGive);
+        SCOPED_TRACE(modifiers ? "Shift-Tab from a view alone in the window" : "Tab from a view alone in the window");
+        window->ChangeFocus(d, codes::kFocusGive);
         log->clear();
         QTest::keyClick(widget, Qt::Key_Tab, modifiers);
-        EXPECT_EQ(Take({"KeyDown"}), Lines({"a LostFocus"}));
+        EXPECT_EQ(Take({"KeyDown"}), Lines({"d LostFocus"}));
         EXPECT_EQ(window->focusView(), nullptr);
     }
-}
-
-TEST_F(HostFixture, FocusInABackWindowBringsItToTheFront)
-{
-    auto back = Add("back", 0, 0, 10, 10);
-    back->CanFocus = true;
-    auto front = TestHostWindow::Create(log);
-    ASSERT_EQ(platform::Application::Window(0), front);
-    back->changeFocus(codes::kFocusGive);
-    EXPECT_EQ(platform::Application::Window(0), window);
-    EXPECT_EQ(window->focusView(), back);
-    front->Close();
 }
 
 TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)

@@ -243,17 +243,13 @@ TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
 TEST_F(HostFixture, PinnedViewsFollowEachResizeOfTheWindow)
 {
     auto a = Add("a", 10, 10, 100, 50);
-    a->Pinning->Left = true;
-    a->Pinning->Right = true;
-    a->Pinning->Bottom = true;
-    log->clear();
+    a->Pinning->Left = a->Pinning->Right = a->Pinning->Bottom = true;
 
     SCOPED_TRACE("sizes set in a row");
     window->Width(500);
-    EXPECT_EQ(Take(), Lines({"a Resized 10,10,100,50", "window Resized"}));
     window->Width(450);
     window->Height(320);
-    EXPECT_EQ(a->frame()->width, 150);
+    EXPECT_EQ(a->width(), 150);
     EXPECT_EQ(a->top(), 30);
 
     SCOPED_TRACE("live steps, then the final size");
@@ -261,7 +257,7 @@ TEST_F(HostFixture, PinnedViewsFollowEachResizeOfTheWindow)
     widget->resize(470, 300);
     EXPECT_EQ(a->width(), 170);
     EXPECT_EQ(a->top(), 10);
-    Take();
+    log->clear();
     EXPECT_TRUE(RunEventLoopUntil([&] { return !log->empty(); }));
     EXPECT_EQ(Take(), Lines({"a Resized 10,10,170,50", "window Resized"}));
 }
