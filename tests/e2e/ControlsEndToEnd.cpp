@@ -48,7 +48,7 @@ protected:
     {
         if (key != platform::Chr(codes::kKeyEscape))
             return false;
-        std::ofstream(endtoend::OutputPath("report")) << received << "\n";
+        std::ofstream(testsupport::OutputPath("report")) << received << "\n";
         platform::Application::Current()->Quit(0);
         return true;
     }
@@ -99,8 +99,8 @@ std::shared_ptr<platform::Window> Open()
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; endtoend::PixelMode(argc, argv, status))
+    if (int status = 0; testsupport::PixelMode(argc, argv, status))
         return status;
     Vireo2Theme::RegisterStandardTheme();
-    return endtoend::RunWindow(argc, argv, Open, [] { return " 23 " + std::to_string(gTickY); });
+    return testsupport::RunWindow(argc, argv, Open, [] { return " 23 " + std::to_string(gTickY); });
 }

@@ -18,7 +18,7 @@
 #include <memory>
 #include <string>
 
-namespace endtoend {
+namespace testsupport {
 
 inline std::string OutputPath(const char* name)
 {
@@ -81,4 +81,4 @@ inline int RunWindow(int argc, char** argv, std::function<std::shared_ptr<platfo
     return status;
 }
 
-}  // namespace endtoend
+}  // namespace testsupport

@@ -49,12 +49,12 @@ int Match(const char* file, int x, int y, const std::string& text)
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; endtoend::PixelMode(argc, argv, status))
+    if (int status = 0; testsupport::PixelMode(argc, argv, status))
         return status;
     if (argc == 6 && std::string(argv[1]) == "--match") {
         QGuiApplication application(argc, argv);
         std::printf("%d\n", Match(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]));
         return 0;
     }
-    return endtoend::RunWindow(argc, argv, Open);
+    return testsupport::RunWindow(argc, argv, Open);
 }

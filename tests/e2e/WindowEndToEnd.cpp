@@ -63,7 +63,7 @@ protected:
     {
         if (key == platform::Chr(codes::kKeyEscape)) {
             const auto hold = held.lock();
-            std::ofstream(endtoend::OutputPath("report"))
+            std::ofstream(testsupport::OutputPath("report"))
                 << "clicks " << clicks << " text " << text << " holds " << (hold ? hold->holds : -1) << "\n";
             platform::Application::Current()->Quit(0);
             return true;
@@ -107,7 +107,7 @@ std::shared_ptr<platform::Window> Open()
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; endtoend::PixelMode(argc, argv, status))
+    if (int status = 0; testsupport::PixelMode(argc, argv, status))
         return status;
-    return endtoend::RunWindow(argc, argv, Open);
+    return testsupport::RunWindow(argc, argv, Open);
 }
