@@ -1,14 +1,44 @@
 #include "app/App.h"
 
 #include "app/AppCommands.h"
+#include "app/MainWindow.h"
 #include "app/MainWindowController.h"
 #include "app/MenuBar1.h"
 #include "platform/Services.h"
+#include "platform/SingleInstance.h"
+#include "store/DiaryDB.h"
+#include "store/DiaryFileCheck.h"
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/Vireo2Engine.h"
 
+// One copy per diary, and only on a file it can use: a second copy brings
+// the first to the front; a file it cannot use is named, left as it is, and
+// never shown as an empty diary.
+bool App::ClaimDiary()
+{
+    const auto file = DiaryDB::DatabaseFile();
+    mDiaryClaim = platform::SingleInstance::Claim(file->NativePath());
+    if (!mDiaryClaim) {
+        Quit(0);
+        return false;
+    }
+    mDiaryClaim->SetOnAnotherStart([] {
+        for (int32_t index = 0; const auto window = platform::Application::Window(index); ++index)
+            if (std::dynamic_pointer_cast<MainWindow>(window))
+                window->Show();
+    });
+    if (const auto check = DiaryFileCheck::Of(file); !check.Usable()) {
+        platform::MsgBox(check.Message());
+        Quit(kUnusableDiaryStatus);
+        return false;
+    }
+    return true;
+}
+
 void App::NewDocument()
 {
+    if (!ClaimDiary())
+        return;
     // The responder chain keeps the controller; the controller keeps its window.
     const auto controller = MainWindowController::Create();
     Vireo2Engine::VR2Responder_AcquireFocus(controller);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Files.h"
+#include "platform/SingleInstance.h"
 #include "toolkit/hosts/VR2Application.h"
 
 #include <cstdint>
@@ -17,12 +18,19 @@ public:
 
     static constexpr const char* kOpenDocumentRefusal =
         "Opening documents this way is not supported. Launch the application alone.";
+    // The exit status when the diary's file cannot be used.
+    static constexpr int32_t kUnusableDiaryStatus = 2;
 
 protected:
     App() = default;
 
     void NewDocument() override;
     void OpenDocument(const platform::FolderItem::Ref& item) override;
+
+private:
+    bool ClaimDiary();
+
+    std::unique_ptr<platform::SingleInstance> mDiaryClaim;
 };
 
 // The registered application object; nil before start-up made it (or when
