@@ -38,11 +38,6 @@ std::string ToGoal(int64_t value, int64_t goal, const char* under, const char* o
     return goal > value ? under + platform::Str(goal - value) : over + platform::Str(value - goal);
 }
 
-bool SameDay(const platform::Date& a, const platform::Date& b)
-{
-    return a.Year() == b.Year() && a.Month() == b.Month() && a.Day() == b.Day();
-}
-
 }  // namespace
 
 void MainWindowController::init()
@@ -169,17 +164,13 @@ void MainWindowController::Update_DailyStats(bool refresh)
 void MainWindowController::ReloadFoodList(bool refresh)
 {
     const auto list = std::dynamic_pointer_cast<DPFoodEntryList>(Find(dpcodes::kFoodEntryList));
-    const auto rows = list ? DiaryDB::GetAllFood() : nullptr;
-    if (!rows)
+    // The day's items at any time of it, without reading every item ever eaten.
+    const auto items = list ? DiaryDB::GetFoodOfDay(current_date) : std::nullopt;
+    if (!items)
         return;
     list->DeleteAllRows();
-    for (; !rows->IsEOF(); rows->MoveNext()) {
-        // Any time of the day on view counts.
-        const auto eaten = rows->Field("eaten_date").DateValue();
-        if (!eaten || !SameDay(*eaten, *current_date))
-            continue;
-        list->AddRow(rows->Field("caloric_item").StringValue(), rows->Field("cal_val").IntegerValue(),
-                     rows->Field("id").IntegerValue(), false);
+    for (const auto& item : *items) {
+        list->AddRow(item->CaloricItem, item->CalVal, item->id, false);
         platform::YieldToEventLoop();
     }
     list->ArrangeRows(false);
@@ -190,19 +181,12 @@ void MainWindowController::ReloadFoodList(bool refresh)
 void MainWindowController::ReloadDailyList(bool refresh)
 {
     const auto list = std::dynamic_pointer_cast<DPDailyList>(Find(dpcodes::kDailyList));
-    const auto rows = list ? DiaryDB::GetAllDaily() : nullptr;
-    if (!rows)
+    // The earlier days of the month on view, newest first: never the day itself, never a later one.
+    const auto days = list ? DiaryDB::GetDaysOfMonthBefore(current_date) : std::nullopt;
+    if (!days)
         return;
     list->DeleteAllRows();
-    // The earlier days of the month on view, newest first: never the day itself, never a later one.
-    const auto shortDate = current_date->ShortDate();
-    const auto sqlDate = current_date->SQLDate();
-    for (; !rows->IsEOF(); rows->MoveNext()) {
-        auto day = DPDailyRecord::Create();
-        day->initWithRecord(rows);
-        if (!day->EntryDate || day->EntryDate->ShortDate() == shortDate || day->EntryDate->SQLDate() > sqlDate ||
-            day->EntryDate->Year() != current_date->Year() || day->EntryDate->Month() != current_date->Month())
-            continue;
+    for (const auto& day : *days) {
         list->AddRow(day, false);
         platform::YieldToEventLoop();
     }

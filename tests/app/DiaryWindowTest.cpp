@@ -152,7 +152,7 @@ TEST_F(DiaryWindowTest, MovesAcrossTheYearsStartKeepingTheTimeAndCarryingGoalsOv
     Press(kBack);
     EXPECT_EQ(look(), "Thursday, December 31, 2026 / December Goals / 1 green 29 red / 1 green 29 red / "
                       "Wed. 30th 2500 12000 / Tue. 29th 1500 0");
-    EXPECT_EQ(Query("SELECT entry_date, cal_goal FROM daily WHERE entry_date > '2026-12-30'"),
+    EXPECT_EQ(Query("SELECT entry_date, cal_goal FROM daily WHERE entry_date > '2026-12-30' ORDER BY id"),
               Rows({{"2027-01-01", "1800"}, {"2026-12-31", "1800"}}));
     const auto controller = std::dynamic_pointer_cast<MainWindowController>(window->owner.lock());
     EXPECT_EQ(controller->current_date->SQLDateTime(), "2026-12-31 10:30:00");
