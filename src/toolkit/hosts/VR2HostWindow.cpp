@@ -45,9 +45,7 @@ void VR2HostWindow::VR2Surface_DetachView(const ViewRef& view)
 
 void VR2HostWindow::ForgetView(const ViewRef& view)
 {
-    for (auto* reference : {&mMouseDownView, &mMouseOverView, &mContextualMenuView})
-        if (reference->lock() == view)
-            reference->reset();
+    mRouting.Forget(view);
     // The focus may lie anywhere inside the view.
     for (auto inside = mFocusView.lock(); inside;
          inside = std::dynamic_pointer_cast<VR2View>(inside->parent(false))) {
@@ -85,15 +83,11 @@ void VR2HostWindow::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& o
 {
     platform::Require(newView);
     platform::Require(oldView);
-    const auto found = std::find(mView.begin(), mView.end(), oldView);
-    if (found == mView.end())
+    if (std::find(mView.begin(), mView.end(), oldView) == mView.end())
         return;
-    *found = newView;
+    // The old view gives up the focus, capture and hover before it closes.
     ForgetView(oldView);
-    oldView->DoClose();
-    oldView->detach(false, true);
-    newView->attach(Self(), false, true);
-    newView->DoOpen();
+    VR2ChildRouting::Swap(mView, newView, oldView, Self());
 }
 
 VR2Point::Ref VR2HostWindow::VR2Surface_TranslatePoint(const VR2Point::Ref&, int32_t, int32_t) { return nullptr; }

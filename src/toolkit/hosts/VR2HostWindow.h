@@ -5,6 +5,7 @@
 #include "toolkit/core/VR2Object.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/hosts/VR2ChildRouting.h"
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/geometry/VR2Rect.h"
 #include "toolkit/geometry/VR2Region.h"
@@ -175,10 +176,8 @@ private:
 
     std::vector<ViewRef> mView;
     bool mActive = false;
-    std::weak_ptr<VR2View> mMouseDownView;
-    std::weak_ptr<VR2View> mMouseOverView;
+    VR2ChildRouting mRouting;
     std::weak_ptr<VR2View> mFocusView;
-    std::weak_ptr<VR2View> mContextualMenuView;
     VR2Rect::Ref mWindowBounds;
     bool mDrawInProgress = false;
     bool mLockUpdate = false;

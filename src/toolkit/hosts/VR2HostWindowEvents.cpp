@@ -7,7 +7,6 @@
 #include "platform/Text.h"
 #include "toolkit/core/Vireo2Engine.h"
 
-#include <algorithm>
 
 // Mouse
 
@@ -16,13 +15,7 @@ bool VR2HostWindow::OnMouseDown(int32_t x, int32_t y)
     // A contextual click is left to ConstructContextualMenu.
     if (platform::IsCMMClick())
         return false;
-    if (const auto view = HitTest(x, y)) {
-        if (view->DoMouseDown(x - view->left(), y - view->top())) {
-            mMouseDownView = view;
-            return true;
-        }
-    }
-    return MouseDown(x, y);
+    return mRouting.Press(HitTest(x, y), x, y) || MouseDown(x, y);
 }
 
 void VR2HostWindow::OnMouseDrag(int32_t x, int32_t y)
@@ -31,17 +24,8 @@ void VR2HostWindow::OnMouseDrag(int32_t x, int32_t y)
         drag->ContinueDragTracking();
         return;
     }
-    const auto capture = mMouseDownView.lock();
-    if (!capture) {
+    if (!mRouting.Drag(x, y))
         MouseDrag(x, y);
-        return;
-    }
-    if (capture->CancelDragging)
-        return;
-    bool cancel = false;
-    capture->DoMouseDrag(x - capture->left(), y - capture->top(), cancel);
-    if (cancel)
-        capture->CancelDragging = true;
 }
 
 void VR2HostWindow::OnMouseUp(int32_t x, int32_t y)
@@ -50,41 +34,18 @@ void VR2HostWindow::OnMouseUp(int32_t x, int32_t y)
         drag->ProcessMouseUp();
         Vireo2Engine::VR2CurrentDragObject = nullptr;
     }
-    const auto capture = mMouseDownView.lock();
-    if (!capture) {
+    if (mRouting.Release(x, y))
+        DoTrackMouseMovement(x, y);
+    else
         MouseUp(x, y);
-        return;
-    }
-    capture->DoMouseUp(x - capture->left(), y - capture->top());
-    mMouseDownView.reset();
-    DoTrackMouseMovement(x, y);
 }
 
 void VR2HostWindow::OnMouseMove(int32_t x, int32_t y) { DoTrackMouseMovement(x, y); }
 
 void VR2HostWindow::DoTrackMouseMovement(int32_t x, int32_t y)
 {
-    const auto view = HitTest(x, y);
-    auto over = mMouseOverView.lock();
-    if (!view) {
-        if (over) {
-            over->DoMouseExit();
-            mMouseOverView.reset();
-        }
+    if (!mRouting.Track(HitTest(x, y), x, y))
         MouseMove(x, y);
-        return;
-    }
-    if (over && over != view) {
-        over->DoMouseExit();
-        mMouseOverView.reset();
-        over = nullptr;
-    }
-    if (!over) {
-        mMouseOverView = view;
-        view->DoMouseEnter();
-    }
-    if ((over = mMouseOverView.lock()))
-        over->DoMouseMove(x - view->left(), y - view->top());
 }
 
 void VR2HostWindow::OnMouseEnter()
@@ -95,10 +56,7 @@ void VR2HostWindow::OnMouseEnter()
 
 void VR2HostWindow::OnMouseExit()
 {
-    if (const auto over = mMouseOverView.lock()) {
-        over->DoMouseExit();
-        mMouseOverView.reset();
-    }
+    mRouting.Exit();
     MouseExit();
 }
 
@@ -130,22 +88,14 @@ bool VR2HostWindow::OnKeyDown(const std::string& key)
 
 bool VR2HostWindow::OnConstructContextualMenu(const platform::MenuItem::Ref& base, int32_t x, int32_t y)
 {
-    const auto view = HitTest(x, y);
-    mContextualMenuView = view;
-    if (view)
-        return view->DoConstructContextualMenu(base, x - view->left(), y - view->top());
+    if (const auto answer = mRouting.ConstructMenu(HitTest(x, y), base, x, y))
+        return *answer;
     return ConstructContextualMenu(base, x, y);
 }
 
 bool VR2HostWindow::OnContextualMenuAction(const platform::MenuItem::Ref& hitItem)
 {
-    if (const auto view = mContextualMenuView.lock()) {
-        if (view->DoContextualMenuAction(hitItem)) {
-            mContextualMenuView.reset();
-            return true;
-        }
-    }
-    return ContextualMenuAction(hitItem);
+    return mRouting.MenuAction(hitItem) || ContextualMenuAction(hitItem);
 }
 
 // Drag and drop: the hover view receives the desktop's drags.
@@ -153,7 +103,7 @@ bool VR2HostWindow::OnContextualMenuAction(const platform::MenuItem::Ref& hitIte
 bool VR2HostWindow::OnDragEnter(const platform::DragItem::Ref& item, int32_t action)
 {
     const auto drag = VR2DragObject::Create(item);
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         return over->DoDragEnter(drag, action);
     return DragEnter(drag, action);
 }
@@ -161,7 +111,7 @@ bool VR2HostWindow::OnDragEnter(const platform::DragItem::Ref& item, int32_t act
 bool VR2HostWindow::OnDragOver(int32_t x, int32_t y, const platform::DragItem::Ref& item, int32_t action)
 {
     const auto drag = VR2DragObject::Create(item);
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         return over->DoDragOver(x - over->left(), y - over->top(), drag, action);
     return DragOver(x, y, drag, action);
 }
@@ -169,7 +119,7 @@ bool VR2HostWindow::OnDragOver(int32_t x, int32_t y, const platform::DragItem::R
 void VR2HostWindow::OnDragExit(const platform::DragItem::Ref& item, int32_t action)
 {
     const auto drag = VR2DragObject::Create(item);
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         over->DoDragExit(drag, action);
     else
         DragExit(drag, action);
@@ -178,7 +128,7 @@ void VR2HostWindow::OnDragExit(const platform::DragItem::Ref& item, int32_t acti
 void VR2HostWindow::OnDropObject(const platform::DragItem::Ref& item, int32_t action)
 {
     const auto drag = VR2DragObject::Create(item);
-    if (const auto over = mMouseOverView.lock())
+    if (const auto over = mRouting.Hovered())
         over->DoDropObject(drag, action);
     else
         DropObject(drag, action);
@@ -275,19 +225,10 @@ bool VR2HostWindow::OnCancelClose(bool appQuitting)
 
 void VR2HostWindow::OnClose()
 {
-    mContextualMenuView.reset();
-    if (const auto over = mMouseOverView.lock()) {
-        over->DoMouseExit();
-        mMouseOverView.reset();
-    }
+    mRouting.ForgetMenu();
+    mRouting.Exit();
     TakeFocus();
-    while (!mView.empty()) {
-        const auto first = mView.front();
-        first->detach(false, true);
-        const auto found = std::find(mView.begin(), mView.end(), first);
-        if (found != mView.end())
-            mView.erase(found);
-    }
+    VR2ChildRouting::DetachAll(mView);
     Closed();
 }
 
