@@ -4,8 +4,16 @@
 #include <chrono>
 #include <vector>
 
-// The median time of rounds runs of frame, in microseconds: steadier than the
-// mean on a busy machine.
+// The median of the values (0 without any): steadier than the mean on a busy machine.
+inline double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median time of rounds runs of frame, in microseconds.
 template <typename Frame>
 double MedianMicroseconds(Frame frame, int rounds)
 {
@@ -15,6 +23,5 @@ double MedianMicroseconds(Frame frame, int rounds)
         frame();
         times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }

@@ -12,6 +12,8 @@
 //    (goal: at most 1.2).
 // The timed runs happen in children, one per diary, so that generating the
 // diaries does not weigh on the figures.
+#include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "DiaryGenerator.h"
 
 #include "app/App.h"
@@ -61,14 +63,6 @@ constexpr int kActions = 1000;
 
 using Clock = std::chrono::steady_clock;
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // A line of /proc/self/status in KiB: "VmHWM" (peak) or "VmRSS".
 long StatusKiB(const std::string& key)
 {
@@ -101,15 +95,6 @@ protected:
 
 private:
     bool mReported = false;
-};
-
-class BareWidget : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(0xEF, 0xEF, 0xEF));
-    }
 };
 
 int RunStartChild(bool bare, int argc, char** argv)
@@ -219,14 +204,6 @@ public:
         if (!mWindow || !mController)
             std::exit(1);
         Settle(300);
-    }
-
-    static void Settle(int milliseconds)
-    {
-        QElapsedTimer wait;
-        wait.start();
-        while (wait.elapsed() < milliseconds)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     // The message, as a view sends it, until its pixels are in the window.

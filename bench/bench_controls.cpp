@@ -4,6 +4,7 @@
 // size that fills itself with QPainter, repainted the same way. Prints both
 // medians, their ratio and the repaint against a quarter of a 60 Hz frame.
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "platform/TestSeam.h"
 #include "platform/Text.h"
 #include "toolkit/controls/VR2PushButtonView.h"
@@ -75,51 +76,28 @@ VR2HostWindow::Ref MakeControlsWindow()
     return window;
 }
 
-class BareWidget : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(0xEF, 0xEF, 0xEF));
-    }
-};
-
-void Settle()
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 300)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    char runtime[] = "/tmp/bench-controls-XXXXXX";
-    const bool madeRuntime = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtime);
-    if (madeRuntime)
-        setenv("XDG_RUNTIME_DIR", runtime, 1);
+    const HeadlessRun headless("controls");
     QApplication qt(argc, argv);
     Vireo2Theme::InstallStandardTheme();
 
     BareWidget bare;
     bare.resize(kWidth, kHeight);
     bare.show();
-    Settle();
+    Settle(300);
     const double bareMicros = MedianMicroseconds([&] { bare.repaint(); }, kRounds);
     bare.hide();
 
     auto window = MakeControlsWindow();
     window->Show();
-    Settle();
+    Settle(300);
     const auto whole = VR2Rect::Create(0, 0, kWidth, kHeight);
     const double controlsMicros = MedianMicroseconds([&] { window->UpdateRect(whole, nullptr); }, kRounds);
     // The first push button's frame, read back from the screen once.
-    QWidget* widget = platform::testseam::WidgetOf(*window);
-    const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
+    const QImage shown = Shown(*window);
     const bool onScreen = (shown.pixel(45, 10) & 0xFFFFFF) == 0xADADADu;
     window->Close();
 
@@ -129,7 +107,5 @@ int main(int argc, char** argv)
                 kRounds, onScreen ? "" : "  [pixels NOT on screen]");
     std::printf("ratio controls / bare: %.1f; %.0f%% of a quarter frame (goal: at most 100%%)\n",
                 controlsMicros / bareMicros, 100.0 * controlsMicros / kQuarterFrameMicroseconds);
-    if (madeRuntime)
-        rmdir(runtime);
     return 0;
 }

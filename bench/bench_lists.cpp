@@ -4,6 +4,7 @@
 //    the cost following the rows on screen, not the rows in the list).
 // 2. Reloading a food list: DeleteAllRows, then 31 AddRow and one ArrangeRows.
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "platform/TestSeam.h"
 #include "toolkit/controls/VR2ListServiceView.h"
 #include "toolkit/controls/Vireo2Theme.h"
@@ -53,14 +54,6 @@ VR2View::Ref MakeRow(int index)
     return row;
 }
 
-void Settle()
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 200)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 // Median microseconds of one wheel step over a list of rows rows, to pixels.
 double WheelStep(int rows)
 {
@@ -80,8 +73,7 @@ double WheelStep(int rows)
     int step = 0;
     const double micros = MedianMicroseconds(
         [&] { window->OnMouseWheel(100, 100, 0, (++step & 1) ? 1 : -1); }, kRounds);
-    QWidget* widget = platform::testseam::WidgetOf(*window);
-    const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
+    const QImage shown = Shown(*window);
     const bool scrolled = list->documentArea()->top == ((step & 1) ? -10 : 0);
     const bool painted = (shown.pixel(30, 30) & 0xFFFFFF) != 0xFFFFFFu;
     std::printf("wheel step, %5d rows:                     %7.1f us (median of %d)%s\n", rows, micros, kRounds,
@@ -117,8 +109,7 @@ void Reload()
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const HeadlessRun headless("lists");
     QApplication qt(argc, argv);
     // As the program starts: the scroll bars paint through the standard theme.
     Vireo2Theme::RegisterStandardTheme();

@@ -1,6 +1,7 @@
 // Times every DiaryDB operation on a ten-year diary against its floor: the
 // same statements issued straight through SQLite, one connection per
 // operation as the store opens them. Prints each median and its ratio.
+#include "BenchTiming.h"
 #include "DiaryGenerator.h"
 
 #include "platform/Files.h"
@@ -136,12 +137,6 @@ double Micros(const std::function<void()>& work)
     const auto start = Clock::now();
     work();
     return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct Result {

@@ -5,6 +5,7 @@
 //    pixels are in the window (the clicks alternate between two places).
 // Prints the medians and the ratios (goal: each at most 2).
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "platform/TestSeam.h"
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/hosts/VR2HostWindow.h"
@@ -23,14 +24,6 @@ namespace {
 
 constexpr int kRounds = 201;
 constexpr int kLongText = 10000;
-
-void Settle()
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 200)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 // A key or a click sent to the widget as the desktop would, then whatever it asked to repaint.
 void Key(QWidget* widget)
@@ -111,8 +104,7 @@ Figures MeasureLineEdit()
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const HeadlessRun headless("text");
     QApplication qt(argc, argv);
     // Alternate the two, so that the machine's noise falls on both.
     Figures edit = MeasureEdit();

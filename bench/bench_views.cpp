@@ -5,6 +5,7 @@
 // 3. refilling the history list with 31 days (DeleteAllRows, 31 AddRow, ArrangeViews(True)).
 // With --show SECONDS it only shows the window filled with a made-up day, to be looked at.
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "app/DPCodes.h"
 #include "app/DPDailyList.h"
 #include "app/DPFoodEntryList.h"
@@ -39,14 +40,6 @@ const char* const kFoods[] = {"Porridge with honey", "Coffee, milk", "Banana", "
                               "Apple", "Green tea", "Spaghetti bolognese", "Dark chocolate (2 squares)",
                               "Orange juice", "Yoghurt"};
 const int kCalories[] = {310, 45, 105, 430, 95, 2, 680, 110, 120, 150};
-
-void Settle(int milliseconds = 200)
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 void Set(const VR2HostWindow::Ref& window, const char* name, const char* key, const platform::Variant& value)
 {
@@ -135,8 +128,7 @@ VR2ContainerView::Ref AttachTree(const VR2HostWindow::Ref& window)
 
 bool Shows(const VR2HostWindow::Ref& window, int x, int y, unsigned rgb)
 {
-    QWidget* widget = platform::testseam::WidgetOf(*window);
-    const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
+    const QImage shown = Shown(*window);
     return (shown.pixel(x, y) & 0xFFFFFF) == rgb;
 }
 
@@ -151,8 +143,7 @@ void Report(const char* what, double micros, bool shown)
 int main(int argc, char** argv)
 {
     const bool show = argc > 2 && std::strcmp(argv[1], "--show") == 0;
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const HeadlessRun headless("views");
     QApplication qt(argc, argv);
     Vireo2Theme::RegisterStandardTheme();
     const auto application = VR2Application::Create();

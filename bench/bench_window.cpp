@@ -8,6 +8,7 @@
 // 2. A 100x100 UpdateRect on that window until its pixels are in the window:
 //    median time per request.
 #include "BenchTiming.h"
+#include "BenchWindow.h"
 #include "app/AppCommands.h"
 #include "app/MenuBar1.h"
 #include "app/ResourcePictures.h"
@@ -153,15 +154,6 @@ private:
     VR2HostWindow::Ref mWindow;
 };
 
-class BareWidget : public QWidget {
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(0xEF, 0xEF, 0xEF));
-    }
-};
-
 int RunChild(const std::string& kind, int argc, char** argv)
 {
     QApplication qt(argc, argv);
@@ -221,12 +213,6 @@ ChildTimes TimeChild(const char* self, const char* kind)
     return {std::chrono::duration<double, std::milli>(end - start).count(), std::atof(line + 8)};
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void MeasureStart(const char* self)
 {
     const char* const kinds[] = {"bare", "host", "labelled", "menus"};
@@ -264,10 +250,7 @@ void MeasureUpdate(int argc, char** argv)
     std::vector<std::shared_ptr<TileView>> tiles;
     auto window = MakeTiledWindow(&tiles);
     window->Show();
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 300)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    Settle(300);
 
     // The area covers parts of a dozen tiles.
     const auto area = VR2Rect::Create(100, 50, 100, 100);
@@ -280,8 +263,7 @@ void MeasureUpdate(int argc, char** argv)
         },
         201);
     // The last request is on screen: read it back once.
-    QWidget* widget = platform::testseam::WidgetOf(*window);
-    const QImage shown = widget->screen()->grabWindow(widget->winId()).toImage();
+    const QImage shown = Shown(*window);
     const bool onScreen = (shown.pixel(150, 100) & 0xFFFFFF) == ((round & 1) ? 0xC04040u : 0x40C040u);
     std::printf("UpdateRect of 100x100 to pixels in the window: %7.1f us (median of 201)%s\n", micros,
                 onScreen ? "" : "  [pixels NOT on screen]");
@@ -294,16 +276,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--child")
         return RunChild(argv[2], argc, argv);
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The children inherit it; Qt warns without one.
-    char runtime[] = "/tmp/bench-window-XXXXXX";
-    const bool madeRuntime = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtime);
-    if (madeRuntime)
-        setenv("XDG_RUNTIME_DIR", runtime, 1);
+    const HeadlessRun headless("window");
     MeasureStart(argv[0]);
     MeasureUpdate(argc, argv);
-    if (madeRuntime)
-        rmdir(runtime);
     return 0;
 }
