@@ -5,24 +5,14 @@
 
 #include "app/DPFoodEntryList.h"
 #include "platform/sql/REALSQLDatabase.h"
+#include "support/Files.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 
 #include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
 
 TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
 {
@@ -40,7 +30,7 @@ TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
     for (const auto& [context, make] : cases) {
         SCOPED_TRACE(context);
         make();
-        const std::string before = fs::is_regular_file(file) ? Bytes(file) : "";
+        const std::string before = testsupport::FileBytes(file);
         testsupport::ScopedRecordingServices services;
         const auto app = AppMain::NewAppInstance();
         AppMain::ApplicationAddMenuHandlers();
@@ -51,7 +41,7 @@ TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
         ASSERT_EQ(services->messages.size(), 1u);
         EXPECT_NE(services->messages[0].find("\"" + file.string() + "\""), std::string::npos);
         EXPECT_EQ(platform::Application::Window(0), nullptr);
-        EXPECT_EQ(fs::is_regular_file(file) ? Bytes(file) : "", before);
+        EXPECT_EQ(testsupport::FileBytes(file), before);
         EXPECT_FALSE(fs::exists(file.string() + "-journal"));
         Vireo2Engine::ResetForTesting();
         platform::Application::Register(nullptr);

@@ -1,4 +1,5 @@
 #include "store/StoreFixture.h"
+#include "support/Files.h"
 
 #include <fstream>
 #include <unistd.h>
@@ -95,8 +96,7 @@ TEST_F(StoreTest, FileThatIsNotADatabaseIsRefusedAndLeftAlone)
     EXPECT_FALSE(DiaryDB::Init(db));
     EXPECT_EQ(db, nullptr);
     ExpectEveryOperationFails("not a database");
-    std::ifstream in(File());
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+    EXPECT_EQ(testsupport::FileBytes(File()), text);
 }
 
 TEST_F(StoreTest, FileWithoutTablesOpensButEveryOperationFails)

@@ -1,21 +1,17 @@
 #include "store/DiaryFileCheck.h"
 #include "store/StoreFixture.h"
+#include "support/Files.h"
 
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <random>
 
 namespace fs = std::filesystem;
 using Problem = DiaryFileCheck::Problem;
+using testsupport::FileBytes;
 
 namespace {
 
-std::string Bytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 }  // namespace
@@ -28,7 +24,7 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
                      "INSERT INTO food (caloric_item, cal_val, eaten_date) SELECT printf('%0100d', i), i, "
                      "'2026-12-06' FROM n");
         mPlain.reset();
-        return Bytes(File());
+        return FileBytes(File());
     }();
     ASSERT_GT(diary.size(), 4u * 4096);
     fs::remove(File());
@@ -79,11 +75,11 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
     for (const auto& [context, problem, make] : cases) {
         SCOPED_TRACE(context);
         make();
-        const std::string before = fs::is_regular_file(File()) ? Bytes(File()) : "";
+        const std::string before = FileBytes(File());
         const auto check = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
         EXPECT_EQ(check.problem, problem) << check.Message();
         EXPECT_NE(check.Message().find("\"" + File().string() + "\""), std::string::npos) << check.Message();
-        EXPECT_EQ(fs::is_regular_file(File()) ? Bytes(File()) : "", before);
+        EXPECT_EQ(FileBytes(File()), before);
         EXPECT_EQ(fs::exists(File()) || fs::is_symlink(File()), problem != Problem::CannotCreate);
         EXPECT_FALSE(fs::exists(File().string() + "-journal"));
         std::error_code ignored;
@@ -96,7 +92,7 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
         EXPECT_TRUE(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).Usable());
         Write(File(), diary);
         EXPECT_TRUE(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).Usable());
-        EXPECT_EQ(Bytes(File()), diary);
+        EXPECT_EQ(FileBytes(File()), diary);
         PlainSQL other(File());
         other.Exec("BEGIN IMMEDIATE; UPDATE food SET cal_val = 1");
         const auto check = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
@@ -105,6 +101,6 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
         other.Exec("BEGIN EXCLUSIVE");
         EXPECT_EQ(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).problem, Problem::Locked);
         other.Exec("ROLLBACK");
-        EXPECT_EQ(Bytes(File()), diary);
+        EXPECT_EQ(FileBytes(File()), diary);
     }
 }
