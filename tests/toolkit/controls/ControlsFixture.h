@@ -7,7 +7,7 @@
 #include "platform/Codes.h"
 #include "platform/TestSeam.h"
 #include "platform/Ticks.h"
-#include "support/Pixels.h"
+#include "support/PaintedView.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
 #include "toolkit/core/VR2EventHandler.h"
@@ -67,17 +67,21 @@ protected:
         platform::SetMicrosecondsForTesting(std::nullopt);
     }
 
+    // A handler that sends the event on to the view's parent as selector.
+    static VR2EventHandler::Ref ToParent(int32_t selector)
+    {
+        auto handler = VR2EventHandler::Create();
+        handler->targetCode = codes::kTargetParent;
+        handler->messageSelector = selector;
+        return handler;
+    }
     // Attaches the view (resized unless width is 0) with 'actn' and 'mact' handlers that reach the window.
     template <typename View>
     std::shared_ptr<View> Place(std::shared_ptr<View> view, int32_t left, int32_t top, int32_t width = 0,
                                 int32_t height = 0)
     {
-        for (const int32_t code : {codes::kEventAction, codes::kEventMenuAction}) {
-            auto handler = VR2EventHandler::Create();
-            handler->targetCode = codes::kTargetParent;
-            handler->messageSelector = code;
-            view->EventHandlerTable->addHandler(code, handler);
-        }
+        for (const int32_t code : {codes::kEventAction, codes::kEventMenuAction})
+            view->EventHandlerTable->addHandler(code, ToParent(code));
         view->move(left, top, false);
         if (width > 0)
             view->resize(width, height, false);
@@ -96,15 +100,6 @@ protected:
     QWindow* handle = nullptr;
 };
 
-// Paints view on a white canvas of its size, origin at its corner.
-inline testsupport::Canvas Painted(const std::shared_ptr<VR2View>& view)
-{
-    testsupport::Canvas canvas(view->width(), view->height());
-    auto g = VR2Graphics::Create(canvas.picture->Graphics());
-    g->Width = view->width();
-    g->Height = view->height();
-    EXPECT_TRUE(view->DoPaint(g, view->frame()));
-    return canvas;
-}
+using testsupport::Painted;
 
 inline uint32_t RGBOf(platform::Color color) { return static_cast<uint32_t>(color.value); }

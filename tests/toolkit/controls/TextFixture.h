@@ -20,13 +20,6 @@ protected:
         platform::SetTicksForTesting(std::nullopt);
     }
 
-    static VR2EventHandler::Ref ToParent(int32_t selector)
-    {
-        auto handler = VR2EventHandler::Create();
-        handler->targetCode = codes::kTargetParent;
-        handler->messageSelector = selector;
-        return handler;
-    }
     template <typename View>
     static std::shared_ptr<View> PlaceIn(const VR2Surface::Ref& holder, std::shared_ptr<View> view, int32_t left,
                                          int32_t top, int32_t width, int32_t height)
