@@ -3,11 +3,10 @@
 #include "app/DPDailyList.h"
 #include "app/DPStatusContainer.h"
 #include "app/ResourcePictures.h"
-#include "support/Pixels.h"
+#include "support/PaintedView.h"
 #include "toolkit/controls/VR2PictureView.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/controls/VR2StaticTextView.h"
-#include "toolkit/geometry/VR2Graphics.h"
 
 using platform::Color;
 
@@ -47,16 +46,6 @@ DPDailyRecord::Ref Day(int day, int calories = 0, bool calorieHit = false, int s
     return record;
 }
 
-testsupport::Canvas Paint(const VR2View::Ref& view, const VR2Rect::Ref& dirty)
-{
-    testsupport::Canvas canvas(view->width(), view->height());
-    auto g = VR2Graphics::Create(canvas.picture->Graphics());
-    g->Width = view->width();
-    g->Height = view->height();
-    view->DoPaint(g, dirty);
-    return canvas;
-}
-
 }  // namespace
 
 class DPListsTest : public MainViewFixture {};
@@ -90,11 +79,12 @@ TEST_F(DPListsTest, HistoryRowsShowTheDayItsGoalsAndTheirDistance)
 TEST_F(DPListsTest, HistoryRowsLeaveRoomForTheBarOnlyWhenTheyOverflow)
 {
     const auto list = Find<DPDailyList>("daily_list");
-    // Last row's width, document height and offset, the vertical bar.
+    // Last row's width, document height and offset, the bars shown.
     const auto rows = [&] {
         const auto area = list->documentArea();
         return std::to_string(list->getViewList().back()->width()) + " " + std::to_string(area->height) + " " +
-               std::to_string(area->top) + (list->verticalScrollbar()->Visible ? " bar" : "");
+               std::to_string(area->top) + (list->verticalScrollbar()->Visible ? " bar" : "") +
+               (list->horizontalScrollbar()->Visible ? " across" : "");
     };
     for (int day = 1; day <= 7; ++day)
         list->AddRow(Day(day), day == 7);
@@ -118,10 +108,10 @@ TEST_F(DPListsTest, TheStatusBarFetchesItsPictureOnceAndWithoutOneDrawsNothing)
     });
     const auto status = DPStatusContainer::Create();
     status->resize(799, 89, false);
-    EXPECT_EQ(Paint(status, status->frame()).Ink(), 0);
-    EXPECT_EQ(Paint(status, status->frame()).Ink(), 0);
+    EXPECT_EQ(testsupport::Painted(status).Ink(), 0);
+    EXPECT_EQ(testsupport::Painted(status).Ink(), 0);
     EXPECT_EQ(fetches, 1);
     DPStatusContainer::FetchHeaderFrom(headerBackgroundPic);
-    EXPECT_EQ(Paint(status, VR2Rect::Create(0, 0, 1, 1)).At(400, 80),
+    EXPECT_EQ(testsupport::Painted(status, VR2Rect::Create(0, 0, 1, 1)).At(400, 80),
               testsupport::PixelAt(headerBackgroundPic(), 400, 80));
 }

@@ -2,8 +2,6 @@
 #include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/controls/VR2ScrollingView.h"
 #include "toolkit/hosts/HostFixture.h"
-#include "toolkit/hosts/VR2ContainerView.h"
-#include "toolkit/hosts/VR2ViewArrangement.h"
 
 #include <QTest>
 #include <QWheelEvent>
@@ -143,64 +141,4 @@ TEST(ScrollingView, AutomaticSizingAndAParentlessFocusQuestion)
         scroller->resize(200, 501, false);
         EXPECT_EQ(scroller->documentArea()->description(), ",,300,485");
     }
-}
-
-namespace {
-
-// Stacks its rows as the history list does: the full width, or 16 pixels
-// less when they are taller than the list, leaving room for the bar.
-class HistoryShapedList : public VR2ScrollingView {
-public:
-    void Arrange()
-    {
-        int32_t total = 0;
-        for (const auto& row : getViewList())
-            total += row->height();
-        flow.Width = width() - (total > height() ? kBarThickness : 0);
-        flow.Height = total;
-        flow.FlowViewList(getViewList());
-        setDocumentSize(VR2Area::Create(flow.Width, total));
-        AdjustDocumentLocationToFit();
-        refresh();
-    }
-    VR2ViewArrangement flow;
-};
-
-}  // namespace
-
-TEST_F(HostFixture, AHistoryShapedListShowsItsBarOnlyForAnEighthRow)
-{
-    auto list = VR2View::Create<HistoryShapedList>();
-    list->resize(476, 168, false);
-    list->move(-40, 10, false);  // the window is 400 wide: its right part stays off screen
-    list->attach(window, false, false);
-    auto addRow = [&](int index) {
-        auto row = VR2ContainerView::Create();
-        row->resize(476, 24, false);
-        for (int cell = 0; cell < 7; ++cell) {
-            auto view = ProbeView::Create(log, "c", cell * 68, 0, 60, 24, platform::Color{RowColour(index)});
-            view->takeWheel = false;
-            view->attach(row, false, false);
-        }
-        row->attach(list, false, false);
-    };
-    for (int index = 0; index < 7; ++index)
-        addRow(index);
-    list->Arrange();
-    EXPECT_FALSE(list->verticalScrollbar()->Visible);
-    EXPECT_EQ(list->getViewList().front()->width(), 476);
-
-    addRow(7);
-    list->Arrange();
-    EXPECT_TRUE(list->verticalScrollbar()->Visible);
-    EXPECT_FALSE(list->horizontalScrollbar()->Visible);
-    for (const auto& row : list->getViewList())
-        EXPECT_EQ(row->width(), 460);
-    // The eighth row is below the list until it is scrolled to.
-    const QImage screen = testsupport::ScreenPixels(*window);
-    EXPECT_EQ(Shown(screen, 10, 10 + 6 * 24 + 5), static_cast<uint32_t>(RowColour(6)));
-    QWheelEvent wheel(QPointF(10, 100), widget->mapToGlobal(QPointF(10, 100)), {}, QPoint(0, -360), Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(widget, &wheel);
-    EXPECT_EQ(Shown(testsupport::ScreenPixels(*window), 10, 10 + 167), static_cast<uint32_t>(RowColour(7)));
 }
