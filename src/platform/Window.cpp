@@ -157,6 +157,8 @@ int32_t Window::MouseY() const { return mImpl->widget->Pointer().y(); }
 
 platform::Graphics::Ref Window::Graphics() { return Require(mImpl->widget->BackPicture()).Graphics(); }
 
+bool Window::WholePaintPending() const { return !mImpl->widget->BackValid(); }
+
 void Window::Invalidate(int32_t x, int32_t y, int32_t width, int32_t height)
 {
     // Summed wide: QRect's own right edge would overflow for a far-off rectangle.

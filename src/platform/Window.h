@@ -63,6 +63,9 @@ public:
 
     // The port of the window's retained image, for drawing outside Paint.
     platform::Graphics::Ref Graphics();
+    // True while the next paint draws the whole content anyway (before the
+    // window's first paint, after a resize): drawing now would be lost work.
+    bool WholePaintPending() const;
     // Marks part of the retained image as drawn and due on screen; only the
     // part inside the window counts, however far off the rectangle lies.
     void Invalidate(int32_t x, int32_t y, int32_t width, int32_t height);

@@ -29,6 +29,12 @@ constexpr int32_t kReachAfter = 2;
 // only read more slowly.
 bool MakeIndexes(REALSQLDatabase& db)
 {
+    // Looking them up costs less than parsing their statements on every read.
+    const auto present = db.SQLSelect("SELECT count(*) AS present FROM sqlite_master WHERE type = 'index' AND name IN "
+                                      "('food_eaten_date', 'food_uncommon_eaten_date', 'daily_entry_date', "
+                                      "'daily_uncommon_entry_date')");
+    if (present && !present->IsEOF() && present->Field("present").IntegerValue() == 4)
+        return true;
     return db.SQLExecute("CREATE INDEX IF NOT EXISTS food_eaten_date ON food(eaten_date);"
                   "CREATE INDEX IF NOT EXISTS food_uncommon_eaten_date ON food(eaten_date) "
                   "WHERE NOT (eaten_date " DIARY_COMMON_DATE ");"

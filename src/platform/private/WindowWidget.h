@@ -50,6 +50,8 @@ public:
     // The retained image, always the widget's size; a new one is painted
     // whole (Paint) before it is shown. Nil when it cannot be made.
     const Picture::Ref& BackPicture();
+    // False until the retained image has been painted whole.
+    bool BackValid() const { return mBack && mBackValid; }
     // Marks part of the retained image as drawn and not yet on screen.
     void MarkDirty(const QRect& rect) { mDirty |= rect; }
     void FlushDirty();

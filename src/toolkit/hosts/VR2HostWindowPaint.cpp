@@ -65,6 +65,10 @@ void VR2HostWindow::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::s
         mUpdateRegion->append(visible);
         return;
     }
+    // The window's next paint composes all of it: a window being filled
+    // before it is first shown composes once, not once per view it fills.
+    if (WholePaintPending())
+        return;
     {
         DrawingMark mark(mDrawInProgress);
         const auto picture = Compose(visible);
