@@ -4,6 +4,7 @@
 #include "DiaryWindowFixture.h"
 
 #include "app/DPFoodEntryList.h"
+#include "platform/Clipboard.h"
 #include "platform/sql/REALSQLDatabase.h"
 #include "support/Files.h"
 
@@ -11,6 +12,8 @@
 #include <QProcess>
 
 #include <fstream>
+#include <limits>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -60,4 +63,101 @@ TEST_F(DiaryWindowTest, ASecondCopyOnTheSameDiaryBringsThisOneToTheFrontAndEnds)
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(RunEventLoopUntil([&] { return window->Visible(); }));
     EXPECT_EQ(Query("SELECT count(*) FROM daily"), Rows({{"1"}}));
+}
+
+TEST_F(DiaryWindowTest, BadNumbersAreRefusedWithTheirMessagesAndGoodOnesStoredAsTyped)
+{
+    const std::vector<std::pair<std::string, std::optional<int32_t>>> numbers{
+        {"abc", {}},        {"+5", 5},      {" -7 ", -7},       {"1.5", {}}, {"1e3", {}}, {"\u0663", {}},
+        {"12345678901", {}}, {"2147483648", {}}, {"0x10", {}}, {"--1", {}}, {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<int32_t>::min()},
+    };
+    const Lines refusals{"Either the food name or the calorie amount was missing.", "Error updating the steps.",
+                         "Couldn't update goal.", "Couldn't update goal.", "Couldn't update database with new values."};
+    for (const auto& [typed, value] : numbers) {
+        SCOPED_TRACE("'" + typed + "'");
+        Press(kNext);  // a new day, its goals carried over from the last one
+        Fill("food_entry_field", "Plum");
+        Fill("calorie_entry_field", "1\r");
+        const std::string day = Query("SELECT max(entry_date) FROM daily")[0][0];
+        const auto dayRow = [&] {
+            return Query("SELECT calorie_total, steps, cal_goal, step_goal FROM daily WHERE entry_date = '" + day + "'");
+        };
+        const Rows before = dayRow();
+        // Pasted, and committed with Return: some of these have no key.
+        platform::Clipboard::Create()->SetText(typed);
+        const auto enter = [&](const VR2View::Ref& field) {
+            Click(field);
+            QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_V, Qt::ControlModifier);
+            Type("\r");
+        };
+        Fill("food_entry_field", "Pear");
+        enter(View("calorie_entry_field"));
+        enter(View("steps_entry_field"));
+        for (const char* goal : {"dailyStat_calGoal", "dailyStat_stepGoal"})
+            enter(View("text", View(goal)) ? View("text", View(goal)) : View(goal));
+        const auto plum = List()->getViewList()[0];
+        Click(plum, 190);
+        enter(View("cal_val", plum));
+        const Rows food = Query("SELECT caloric_item, cal_val FROM food WHERE eaten_date = '" + day + "'");
+        if (!value) {
+            EXPECT_EQ(Messages(), refusals);
+            EXPECT_EQ(food, Rows({{"Plum", "1"}}));
+            EXPECT_EQ(dayRow(), before);
+            continue;
+        }
+        // Accepted, unless the day's total would leave Int32.
+        const auto fits = [](int64_t n) { return n >= INT32_MIN && n <= INT32_MAX; };
+        const std::string v = platform::Str(*value);
+        Lines messages;
+        Rows items{{"Plum", v}};
+        int64_t total = 1;
+        if (fits(total + *value)) {
+            total += *value;
+            items.push_back({"Pear", v});
+        } else {
+            messages.push_back("There was a problem adding the food to the database.");
+        }
+        if (fits(total - 1 + *value))
+            total += *value - 1;
+        else
+            messages.push_back(refusals.back()), items[0][1] = "1";
+        EXPECT_EQ(Messages(), messages);
+        EXPECT_EQ(food, items);
+        EXPECT_EQ(dayRow(), Rows({{std::to_string(total), v, v, v}}));
+    }
+}
+
+TEST_F(DiaryWindowTest, OddNamesAreStoredAsTheFieldShowsThem)
+{
+    TemporaryFolder scratch;
+    PlainSQL column(scratch.Path() / "affinity");
+    column.Exec("CREATE TABLE t (x string)");
+    const std::vector<std::string> names{"   ", std::string(10000, 'n'), "O'Brien \"big\"", "100% _fat_; \\back\\",
+                                         "'); DROP TABLE food; --", "line\nbreak", std::string("nul\0byte", 8),
+                                         "\U0001F34E\U0001F34C", "\u5BFF\u53F8", "\u0641\u0644\u0627\u0641\u0644",
+                                         "007", "1e3", " 42 ", "12.50"};
+    platform::Clipboard::Create()->SetText("");
+    for (const auto& name : names) {
+        SCOPED_TRACE("'" + name.substr(0, 20) + "'");
+        Click(View("food_entry_field"));
+        QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_A, Qt::ControlModifier);
+        platform::Clipboard::Create()->SetText(name);  // pasted: some of these cannot be typed
+        QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_V, Qt::ControlModifier);
+        const std::string shown = Text("food_entry_field");
+        Fill("calorie_entry_field", "5\r");
+        std::string quoted;
+        for (char c : shown)
+            quoted += c == '\'' ? "''" : std::string(1, c);
+        column.Exec("DELETE FROM t; INSERT INTO t VALUES ('" + quoted + "')");
+        EXPECT_EQ(Query("SELECT caloric_item FROM food ORDER BY id DESC LIMIT 1"), column.Query("SELECT x FROM t"));
+        EXPECT_EQ(Messages(), Lines());
+    }
+    Fill("food_entry_field", "");
+    Fill("calorie_entry_field", "5\r");
+    EXPECT_EQ(Messages(), Lines({"Either the food name or the calorie amount was missing."}));
+    EXPECT_EQ(Query("SELECT count(*), sum(cal_val) FROM food"), Rows({{platform::Str(int32_t(names.size())),
+                                                                     platform::Str(int32_t(5 * names.size()))}}));
+    EXPECT_EQ(Query("SELECT calorie_total FROM daily"), Rows({{platform::Str(int32_t(5 * names.size()))}}));
 }
