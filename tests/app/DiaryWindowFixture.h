@@ -33,6 +33,11 @@ protected:
     void SetUp() override
     {
         std::filesystem::remove(File());
+        Start();
+    }
+    // The program's start on the diary file as it is.
+    void Start()
+    {
         platform::Date::SetNowForTesting(platform::Date::Create(2027, 1, 1, 10, 30)->TotalSeconds());
         app = AppMain::NewAppInstance();
         AppMain::ApplicationAddMenuHandlers();
