@@ -341,10 +341,7 @@ void VR2ViewManager::DoMouseExit()
 
 bool VR2ViewManager::DoMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
 {
-    if (const auto view = HitTest(x, y))
-        if (view->DoMouseWheel(x - view->left(), y - view->top(), deltaX, deltaY))
-            return true;
-    return MouseWheel(x, y, deltaX, deltaY);
+    return VR2ChildRouting::Wheel(HitTest(x, y), x, y, deltaX, deltaY) || MouseWheel(x, y, deltaX, deltaY);
 }
 
 // Menus and drops
@@ -396,8 +393,7 @@ bool VR2ViewManager::DoCancelClose(bool appQuitting)
 
 void VR2ViewManager::DoClose()
 {
-    mRouting.ForgetMenu();
-    mRouting.Exit();
+    mRouting.Close();
     LoseFocus();
     mSurface.reset();
     StackedInOrder = false;

@@ -63,6 +63,17 @@ void VR2ChildRouting::Exit()
     }
 }
 
+void VR2ChildRouting::Close()
+{
+    mContextualMenu.reset();
+    Exit();
+}
+
+bool VR2ChildRouting::Wheel(const ViewRef& child, int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
+{
+    return child && child->DoMouseWheel(x - child->left(), y - child->top(), deltaX, deltaY);
+}
+
 std::optional<bool> VR2ChildRouting::ConstructMenu(const ViewRef& child, const platform::MenuItem::Ref& base,
                                                    int32_t x, int32_t y)
 {

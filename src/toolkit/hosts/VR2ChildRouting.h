@@ -28,6 +28,10 @@ public:
     bool Track(const ViewRef& child, int32_t x, int32_t y);
     // The hover child, when there is one, is told the pointer left.
     void Exit();
+    // The holder closes: the menu child is forgotten, the hover child exited.
+    void Close();
+    // To the child under the pointer; true when it took the wheel.
+    static bool Wheel(const ViewRef& child, int32_t x, int32_t y, int32_t deltaX, int32_t deltaY);
     // The child is remembered for the chosen item; nothing without a child.
     std::optional<bool> ConstructMenu(const ViewRef& child, const platform::MenuItem::Ref& base, int32_t x, int32_t y);
     // True when the remembered child took the item (and is forgotten).
@@ -46,7 +50,6 @@ public:
     static void DetachAll(std::vector<ViewRef>& views);
     // Drops every reference to view, without telling it.
     void Forget(const ViewRef& view);
-    void ForgetMenu() { mContextualMenu.reset(); }
 
 private:
     std::weak_ptr<VR2View> mMouseDown;

@@ -83,10 +83,8 @@ void VR2ContainerView::MouseExit()
 
 bool VR2ContainerView::MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
 {
-    if (!OverrideMouseEvents)
-        if (const auto child = HitTest(x, y))
-            if (child->DoMouseWheel(x - child->left(), y - child->top(), deltaX, deltaY))
-                return true;
+    if (!OverrideMouseEvents && VR2ChildRouting::Wheel(HitTest(x, y), x, y, deltaX, deltaY))
+        return true;
     return ContainerMouseWheel(x, y, deltaX, deltaY);
 }
 
@@ -178,8 +176,7 @@ bool VR2ContainerView::CancelClose(bool appQuitting)
 
 void VR2ContainerView::Close()
 {
-    mRouting.ForgetMenu();
-    mRouting.Exit();
+    mRouting.Close();
     if (const auto focus = mFocusView.lock()) {
         focus->DoLostFocus();
         mFocusView.reset();

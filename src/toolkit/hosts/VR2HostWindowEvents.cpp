@@ -62,10 +62,7 @@ void VR2HostWindow::OnMouseExit()
 
 bool VR2HostWindow::OnMouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t deltaY)
 {
-    if (const auto view = HitTest(x, y))
-        if (view->DoMouseWheel(x - view->left(), y - view->top(), deltaX, deltaY))
-            return true;
-    return MouseWheel(x, y, deltaX, deltaY);
+    return VR2ChildRouting::Wheel(HitTest(x, y), x, y, deltaX, deltaY) || MouseWheel(x, y, deltaX, deltaY);
 }
 
 // Keys
@@ -225,8 +222,7 @@ bool VR2HostWindow::OnCancelClose(bool appQuitting)
 
 void VR2HostWindow::OnClose()
 {
-    mRouting.ForgetMenu();
-    mRouting.Exit();
+    mRouting.Close();
     TakeFocus();
     VR2ChildRouting::DetachAll(mView);
     Closed();
