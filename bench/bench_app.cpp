@@ -12,6 +12,7 @@
 //    (goal: at most 1.2).
 // The timed runs happen in children, one per diary, so that generating the
 // diaries does not weigh on the figures.
+#include "BenchStart.h"
 #include "BenchTiming.h"
 #include "BenchWindow.h"
 #include "DiaryGenerator.h"
@@ -31,13 +32,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPainter>
-#include <QTimer>
 #include <QWidget>
 
 #include <sqlite3.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -46,14 +43,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -63,16 +57,6 @@ constexpr int kStartRounds = 31;
 constexpr int kActions = 1000;
 
 using Clock = std::chrono::steady_clock;
-
-// A line of /proc/self/status in KiB: "VmHWM" (peak) or "VmRSS".
-long StatusKiB(const std::string& key)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(key + ":", 0) == 0)
-            return std::atol(line.c_str() + key.size() + 1);
-    return 0;
-}
 
 // The processor time this process has spent, in milliseconds: steadier than
 // the wall clock on a busy machine.
@@ -84,28 +68,6 @@ double ProcessorMs()
 }
 
 std::string DiaryFile() { return std::string(std::getenv("HOME")) + "/Documents/Di Rizezoz Database"; }
-
-// ---- 1. start: the children report their first frame and their peak memory
-
-class FirstFrameReporter : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !mReported) {
-            mReported = true;
-            // Once Qt has finished the frame that this paint belongs to.
-            QTimer::singleShot(0, [] {
-                std::printf("painted %ld %.3f\n", StatusKiB("VmHWM"), ProcessorMs());
-                std::fflush(stdout);
-                std::_Exit(0);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool mReported = false;
-};
 
 int RunStartChild(bool bare, int argc, char** argv)
 {
@@ -120,52 +82,6 @@ int RunStartChild(bool bare, int argc, char** argv)
     }
     int noArguments = 1;
     return AppMain::Main(noArguments, argv);
-}
-
-// Runs this program with the arguments and HOME; its standard output.
-std::string RunChild(const char* self, const std::string& home, const std::vector<std::string>& arguments,
-                     double* wallMs = nullptr)
-{
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry; ++entry)
-        if (std::string(*entry).rfind("HOME=", 0) != 0)
-            environment.emplace_back(*entry);
-    environment.push_back("HOME=" + home);
-    std::vector<char*> envp, argvp{const_cast<char*>(self)};
-    for (auto& entry : environment)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::vector<std::string> args = arguments;
-    for (auto& argument : args)
-        argvp.push_back(argument.data());
-    argvp.push_back(nullptr);
-
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        std::exit(1);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    const auto start = Clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, self, &actions, nullptr, argvp.data(), envp.data()) != 0)
-        std::exit(1);
-    close(pipeEnds[1]);
-    std::string output;
-    char buffer[4096];
-    bool first = true;
-    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
-        if (first && wallMs)
-            *wallMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        first = false;
-        output.append(buffer, static_cast<size_t>(got));
-    }
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return output;
 }
 
 // ---- 2. and 3. the entries, in a child on one diary
@@ -450,16 +366,16 @@ int main(int argc, char** argv)
     for (int round = 0; round < kStartRounds; ++round) {
         for (int step = 0; step < 2; ++step) {
             const int kind = (round + step) % 2;  // 0 bare, 1 the diary
-            double ms = 0;
-            const std::string output = RunChild(argv[0], ten.path, {"--child", kind ? "app" : "bare"}, &ms);
+            const ChildRun run = RunSelf(argv[0], {"--child", kind ? "app" : "bare"}, ten.path);
+            const std::string& output = run.output;
             if (output.rfind("painted", 0) != 0) {
                 std::fprintf(stderr, "the %s child reported no frame\n", kind ? "app" : "bare");
                 return 1;
             }
-            wall[kind].push_back(ms);
+            wall[kind].push_back(run.firstOutputMs);
             char* end = nullptr;
-            peak[kind].push_back(std::strtod(output.c_str() + 8, &end));
-            cpu[kind].push_back(std::strtod(end, nullptr));
+            cpu[kind].push_back(std::strtod(output.c_str() + 8, &end));
+            peak[kind].push_back(std::strtod(end, nullptr));
         }
     }
     const double bareMs = Median(wall[0]), appMs = Median(wall[1]);
@@ -473,8 +389,10 @@ int main(int argc, char** argv)
                 barePeak, appPeak, appPeak / barePeak);
 
     // 2. to 4. The entries on both diaries.
-    const ActionFigures tenFigures = Parse(RunChild(argv[0], ten.path, {"--child", "actions", std::to_string(rounds)}));
-    const ActionFigures oneFigures = Parse(RunChild(argv[0], one.path, {"--child", "actions", std::to_string(rounds)}));
+    const auto actions = [&](const Home& home) {
+        return Parse(RunSelf(argv[0], {"--child", "actions", std::to_string(rounds)}, home.path).output);
+    };
+    const ActionFigures tenFigures = actions(ten), oneFigures = actions(one);
     std::printf("%-30s %9s %9s %9s %9s %9s %7s\n", "entry (ten-year diary)", "median ms", "floor ms", "ours ms",
                 "cpu ms", "1-yr cpu", "10/1");
     bool frameMet = true, ageMet = true;

@@ -7,6 +7,7 @@
 //    against without (goal: at most 1.05).
 // 2. A 100x100 UpdateRect on that window until its pixels are in the window:
 //    median time per request.
+#include "BenchStart.h"
 #include "BenchTiming.h"
 #include "BenchWindow.h"
 #include "app/AppCommands.h"
@@ -26,9 +27,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,8 +35,6 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -113,31 +109,6 @@ VR2HostWindow::Ref MakeTiledWindow(std::vector<std::shared_ptr<TileView>>* tiles
     return window;
 }
 
-// Reports the first painted frame on stdout once Qt has put it in the window.
-class FirstFrameReporter : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !mReported) {
-            mReported = true;
-            QTimer::singleShot(0, [] {
-                // With the processor time spent so far: steadier than the wall clock on a busy machine.
-                rusage usage{};
-                getrusage(RUSAGE_SELF, &usage);
-                const double cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-                std::printf("painted %.3f\n", cpu);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool mReported = false;
-};
-
 class TiledApplication : public VR2Application {
 public:
     static std::shared_ptr<TiledApplication> Create(bool labelled)
@@ -185,32 +156,12 @@ struct ChildTimes {
 
 ChildTimes TimeChild(const char* self, const char* kind)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        std::exit(1);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char* childArguments[] = {const_cast<char*>(self), const_cast<char*>("--child"), const_cast<char*>(kind), nullptr};
-
-    const auto start = std::chrono::steady_clock::now();
-    pid_t child = 0;
-    if (posix_spawn(&child, self, &actions, nullptr, childArguments, environ) != 0)
-        std::exit(1);
-    close(pipeEnds[1]);
-    char line[32] = {};
-    const ssize_t got = read(pipeEnds[0], line, sizeof line - 1);
-    const auto end = std::chrono::steady_clock::now();
-    close(pipeEnds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    if (got <= 0 || std::string(line).rfind("painted", 0) != 0) {
+    const ChildRun run = RunSelf(self, {"--child", kind});
+    if (run.output.rfind("painted", 0) != 0) {
         std::fprintf(stderr, "the %s child reported no frame\n", kind);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), std::atof(line + 8)};
+    return {run.firstOutputMs, std::atof(run.output.c_str() + 8)};
 }
 
 void MeasureStart(const char* self)
