@@ -10,8 +10,12 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTimer>
 
 #include <fstream>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <limits>
 #include <optional>
 
@@ -23,12 +27,38 @@ TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
     fs::create_directories(file.parent_path());
     const auto timeout = platform::REALSQLDatabase::DefaultBusyTimeout();
     platform::REALSQLDatabase::SetDefaultBusyTimeout(50);
+    pid_t holder = 0;
     const std::vector<std::pair<std::string, std::function<void()>>> cases{
         {"zero bytes", [&] { std::ofstream(file, std::ios::binary).flush(); }},
         {"random bytes", [&] { std::ofstream(file, std::ios::binary) << std::string(3000, '\x9c'); }},
         {"another program's database", [&] { PlainSQL(file).Exec("CREATE TABLE t (x)"); }},
         {"a folder", [&] { fs::create_directory(file); }},
         {"a dangling link", [&] { fs::create_symlink(file.parent_path() / "gone", file); }},
+        {"read-only", [&] {
+             platform::REALSQLDatabase::Ref made;
+             ASSERT_TRUE(DiaryDB::Init(made));
+             fs::permissions(file, fs::perms::owner_read);
+         }},
+        {"locked by another process", [&] {
+             platform::REALSQLDatabase::Ref made;
+             ASSERT_TRUE(DiaryDB::Init(made));
+             made.reset();  // no connection crosses the fork
+             int ready[2];
+             ASSERT_EQ(pipe(ready), 0);
+             if ((holder = fork()) == 0) {
+                 sqlite3* other = nullptr;
+                 const bool locked = sqlite3_open(file.c_str(), &other) == SQLITE_OK &&
+                                     sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+                 if (write(ready[1], locked ? "l" : "n", 1) == 1)
+                     pause();
+                 _exit(1);
+             }
+             char locked = 0;
+             EXPECT_EQ(read(ready[0], &locked, 1), 1);
+             EXPECT_EQ(locked, 'l');
+             close(ready[0]);
+             close(ready[1]);
+         }},
     };
     for (const auto& [context, make] : cases) {
         SCOPED_TRACE(context);
@@ -40,6 +70,8 @@ TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
         int argc = 1;
         char name[] = "dirizezoz";
         char* argv[] = {name, nullptr};
+        QObject running;  // a diary that opened would run on
+        QTimer::singleShot(10000, &running, [&] { app->Quit(-1); });
         EXPECT_EQ(app->Run(argc, argv), App::kUnusableDiaryStatus);
         ASSERT_EQ(services->messages.size(), 1u);
         EXPECT_NE(services->messages[0].find("\"" + file.string() + "\""), std::string::npos);
@@ -48,6 +80,8 @@ TEST(StartTest, AnUnusableDiaryIsNamedLeftAsItWasAndEndsTheProgram)
         EXPECT_FALSE(fs::exists(file.string() + "-journal"));
         Vireo2Engine::ResetForTesting();
         platform::Application::Register(nullptr);
+        if (holder > 0)
+            kill(holder, SIGKILL), waitpid(std::exchange(holder, 0), nullptr, 0);
         fs::remove_all(file);
     }
     platform::REALSQLDatabase::SetDefaultBusyTimeout(timeout);
