@@ -10,6 +10,7 @@
 #include "DiaryWindowFixture.h"
 
 #include "app/MenuBar1.h"
+#include "support/DiaryInvariant.h"
 
 #include <QTimer>
 #include <QWheelEvent>
@@ -181,22 +182,6 @@ protected:
         return "menu " + item->Name;
     }
 
-    // Rows that break the invariant; none when it holds.
-    Rows Broken()
-    {
-        PlainSQL plain(File());
-        Rows broken = plain.Query("SELECT 'two rows', entry_date FROM daily GROUP BY entry_date HAVING count(*) > 1");
-        for (auto& row : plain.Query("SELECT 'total', d.entry_date, ifnull(d.calorie_total, 0), ifnull(f.s, 0) "
-                                     "FROM daily d LEFT JOIN (SELECT eaten_date, sum(cal_val) s FROM food "
-                                     "GROUP BY eaten_date) f ON f.eaten_date = d.entry_date "
-                                     "WHERE ifnull(d.calorie_total, 0) <> ifnull(f.s, 0)"))
-            broken.push_back(row);
-        for (auto& row : plain.Query("SELECT 'no day', eaten_date FROM food WHERE eaten_date NOT IN "
-                                     "(SELECT entry_date FROM daily)"))
-            broken.push_back(row);
-        return broken;
-    }
-
     std::mt19937_64 mRandom;
     std::string mOwnFolder;
 };
@@ -226,7 +211,7 @@ TEST_F(MonkeyTest, EveryStoreChangeKeepsTheDiaryWhole)
         if (const uint32_t now = ChangeCounter(File()); now != counter) {
             changes += now - counter;
             counter = now;
-            if (const Rows broken = Broken(); !broken.empty()) {
+            if (const Rows broken = PlainSQL(File()).Query(testsupport::kBrokenDiaryRows); !broken.empty()) {
                 ++failures;
                 std::string note;
                 for (const auto& event : recent)

@@ -8,6 +8,7 @@
 #include "platform/sql/REALSQLDatabase.h"
 #include "store/DiaryDB.h"
 #include "store/DiaryFileCheck.h"
+#include "support/DiaryInvariant.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -102,14 +103,10 @@ std::string Broken()
     const auto integrity = db->SQLSelect("PRAGMA integrity_check");
     if (!integrity || integrity->Field("integrity_check").StringValue() != "ok")
         return "integrity_check: " + (integrity ? integrity->Field("integrity_check").StringValue() : db->ErrorMessage());
-    const auto broken = db->SQLSelect(
-        "SELECT entry_date FROM daily GROUP BY entry_date HAVING count(*) > 1 UNION ALL "
-        "SELECT d.entry_date FROM daily d LEFT JOIN (SELECT eaten_date, sum(cal_val) s FROM food GROUP BY eaten_date) f "
-        "ON f.eaten_date = d.entry_date WHERE ifnull(d.calorie_total, 0) <> ifnull(f.s, 0) UNION ALL "
-        "SELECT eaten_date FROM food WHERE eaten_date NOT IN (SELECT entry_date FROM daily)");
+    const auto broken = db->SQLSelect(testsupport::kBrokenDiaryRows);
     if (!broken)
         return "invariant query: " + db->ErrorMessage();
-    return broken->IsEOF() ? "" : "invariant broken on " + broken->Field("entry_date").StringValue();
+    return broken->IsEOF() ? "" : "invariant: " + broken->Field("what").StringValue() + " on " + broken->Field("date").StringValue();
 }
 
 }  // namespace
