@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using platform::SingleInstance;
 
 TEST(SingleInstanceTest, ASecondCopyOnTheSameFileRaisesTheFirstAndStandsDown)
@@ -28,4 +32,23 @@ TEST(SingleInstanceTest, ASecondCopyOnTheSameFileRaisesTheFirstAndStandsDown)
     }
     first.reset();
     EXPECT_NE(SingleInstance::Claim(file), nullptr) << "free once the first copy ends";
+
+    SCOPED_TRACE("a copy that was killed leaves the file free");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        const auto held = SingleInstance::Claim(file);
+        if (held && write(ready[1], "y", 1) == 1)
+            pause();
+        _exit(1);
+    }
+    char answer = 0;
+    EXPECT_EQ(read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(SingleInstance::Claim(file), nullptr) << "held by the live child";
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+    EXPECT_NE(SingleInstance::Claim(file), nullptr);
 }
