@@ -61,9 +61,9 @@ void Leaves(const platform::MenuItem::Ref& menu, std::vector<platform::MenuItem:
     }
 }
 
-const std::vector<QString> kWords{"Pear", "1", "250", "-40", "12", "3000", "Tea", "900", "-1", "2147483647", "-2147483648", "99999999999", " 7 ",
-                                  "1.5", "1e3", "\u0663\u0664", "\u00e9t\u00e9", "\u5BFF\u53F8", "\U0001F34E",
-                                  "\u0641\u0644", "%_;'\"\\", "0", "x"};
+const std::vector<QString> kWords{"Pear", "1", "250", "-40", "12", "3000", "Tea", "900", "-1", "2147483647",
+                                  "-2147483648", "99999999999", " 7 ", "1.5", "1e3", "\u0663\u0664",
+                                  "\u00e9t\u00e9", "\u5BFF\u53F8", "\U0001F34E", "\u0641\u0644", "%_;'\"\\", "0", "x"};
 const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys{
     {Qt::Key_Return, {}}, {Qt::Key_Enter, {}},    {Qt::Key_Tab, {}},     {Qt::Key_Backtab, Qt::ShiftModifier},
     {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Left, {}},

@@ -115,7 +115,8 @@ TEST_F(DiaryWindowTest, BadNumbersAreRefusedWithTheirMessagesAndGoodOnesStoredAs
         Fill("calorie_entry_field", "1\r");
         const std::string day = Query("SELECT max(entry_date) FROM daily")[0][0];
         const auto dayRow = [&] {
-            return Query("SELECT calorie_total, steps, cal_goal, step_goal FROM daily WHERE entry_date = '" + day + "'");
+            return Query("SELECT calorie_total, steps, cal_goal, step_goal FROM daily WHERE entry_date = '" + day +
+                         "'");
         };
         const Rows before = dayRow();
         // Pasted, and committed with Return: some of these have no key.

@@ -101,12 +101,15 @@ std::string Broken()
     if (!db->Connect())
         return "no connection: " + db->ErrorMessage();
     const auto integrity = db->SQLSelect("PRAGMA integrity_check");
-    if (!integrity || integrity->Field("integrity_check").StringValue() != "ok")
-        return "integrity_check: " + (integrity ? integrity->Field("integrity_check").StringValue() : db->ErrorMessage());
+    const std::string verdict = integrity ? integrity->Field("integrity_check").StringValue() : db->ErrorMessage();
+    if (verdict != "ok")
+        return "integrity_check: " + verdict;
     const auto broken = db->SQLSelect(testsupport::kBrokenDiaryRows);
     if (!broken)
         return "invariant query: " + db->ErrorMessage();
-    return broken->IsEOF() ? "" : "invariant: " + broken->Field("what").StringValue() + " on " + broken->Field("date").StringValue();
+    return broken->IsEOF() ? ""
+                           : "invariant: " + broken->Field("what").StringValue() + " on " +
+                                 broken->Field("date").StringValue();
 }
 
 }  // namespace
