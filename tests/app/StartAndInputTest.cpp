@@ -92,7 +92,7 @@ TEST_F(DiaryWindowTest, ASecondCopyOnTheSameDiaryBringsThisOneToTheFrontAndEnds)
     window->Visible(false);
     QProcess second;
     second.start(QCoreApplication::applicationDirPath() + "/../dirizezoz");
-    ASSERT_TRUE(RunEventLoopUntil([&] { return second.state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return second.state() == QProcess::NotRunning; }));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(RunEventLoopUntil([&] { return window->Visible(); }));

@@ -99,8 +99,6 @@ std::shared_ptr<platform::Window> Open()
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; testsupport::PixelMode(argc, argv, status))
-        return status;
     Vireo2Theme::RegisterStandardTheme();
     return testsupport::RunWindow(argc, argv, Open, [] { return " 23 " + std::to_string(gTickY); });
 }

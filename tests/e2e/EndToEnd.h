@@ -1,18 +1,20 @@
 #pragma once
 
-// Shared by the end-to-end programs: the folder their script reads, and their
-// "--pixel FILE X Y" mode, which prints the colour at (X, Y) of the image FILE
-// as RRGGBB.
+// Shared by the end-to-end programs: the folder their script reads, and the
+// window they run, which says where it is once it shows on the screen.
 
 #include "platform/Application.h"
+#include "platform/TestSeam.h"
 #include "toolkit/hosts/VR2Application.h"
 
-#include <QGuiApplication>
-#include <QImage>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -26,25 +28,10 @@ inline std::string OutputPath(const char* name)
     return std::string(folder ? folder : ".") + "/" + name;
 }
 
-// True when the arguments ask for a pixel; status is then the program's exit status.
-inline bool PixelMode(int argc, char** argv, int& status)
-{
-    if (argc != 5 || std::string(argv[1]) != "--pixel")
-        return false;
-    QGuiApplication application(argc, argv);
-    const QImage image(QString::fromLocal8Bit(argv[2]));
-    const int x = std::atoi(argv[3]);
-    const int y = std::atoi(argv[4]);
-    status = image.isNull() || !image.rect().contains(x, y) ? 1 : 0;
-    if (status == 0)
-        std::printf("%06X\n", image.pixel(x, y) & 0xFFFFFF);
-    return true;
-}
-
 // Runs the toolkit's application, whose NewDocument calls open to make and show
-// the window. Once the desktop has placed and painted it, "left top width
-// height" and then what readyExtra answers go to $E2E_DIR/ready. A program
-// that goes wrong ends after 30 seconds.
+// the window. Once the X server shows it and it has painted, "left top width
+// height" and then what readyExtra answers go to $E2E_DIR/ready, whole at once.
+// A program its script left behind ends after ten minutes.
 inline int RunWindow(int argc, char** argv, std::function<std::shared_ptr<platform::Window>()> open,
                      std::function<std::string()> readyExtra = {})
 {
@@ -61,15 +48,35 @@ inline int RunWindow(int argc, char** argv, std::function<std::shared_ptr<platfo
         {
             AutoQuit(true);
             mWindow = mOpen();
-            QTimer::singleShot(300, [this] {
-                std::ofstream(OutputPath("ready")) << mWindow->Left() << " " << mWindow->Top() << " "
-                                                   << mWindow->Width() << " " << mWindow->Height()
-                                                   << (mReadyExtra ? mReadyExtra() : "") << "\n";
+            QWidget* widget = platform::testseam::WidgetOf(*mWindow);
+            auto* paints = new PaintWatch(widget);
+            auto* poll = new QTimer(widget);
+            QObject::connect(poll, &QTimer::timeout, poll, [this, widget, paints, poll] {
+                if (!paints->painted || !widget->windowHandle() || !widget->windowHandle()->isExposed())
+                    return;
+                poll->stop();
+                const std::string ready = OutputPath("ready");
+                std::ofstream(ready + ".new") << mWindow->Left() << " " << mWindow->Top() << " "
+                                              << mWindow->Width() << " " << mWindow->Height()
+                                              << (mReadyExtra ? mReadyExtra() : "") << "\n";
+                std::filesystem::rename(ready + ".new", ready);
             });
-            QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
+            poll->start(10);
+            QTimer::singleShot(600000, [] { QCoreApplication::exit(2); });
         }
 
     private:
+        // Notes whether the widget has painted; lets every event through.
+        struct PaintWatch : QObject {
+            explicit PaintWatch(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+            bool painted = false;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                painted = painted || event->type() == QEvent::Paint;
+                return false;
+            }
+        };
+
         std::function<std::shared_ptr<platform::Window>()> mOpen;
         std::function<std::string()> mReadyExtra;
         std::shared_ptr<platform::Window> mWindow;

@@ -9,6 +9,13 @@
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 namespace {
 
 constexpr int32_t kWidth = 360;
@@ -49,8 +56,6 @@ int Match(const char* file, int x, int y, const std::string& text)
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; testsupport::PixelMode(argc, argv, status))
-        return status;
     if (argc == 6 && std::string(argv[1]) == "--match") {
         QGuiApplication application(argc, argv);
         std::printf("%d\n", Match(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]));

@@ -4,8 +4,7 @@
 // first view green and gives it the focus; typed text shows as a blue bar, ten
 // pixels per character; the second view holds its press until the release;
 // Esc writes what the view received to $E2E_DIR/report
-// and quits. With "--pixel FILE X Y": prints the colour at (X, Y) of the
-// image FILE as RRGGBB.
+// and quits.
 
 #include "EndToEnd.h"
 #include "platform/Application.h"
@@ -16,13 +15,16 @@
 #include "toolkit/core/VR2View.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <string>
 
 namespace {
 
-// Holds inside its press until the button comes up, as a press-and-hold
-// button does, then turns from yellow to cyan.
+// Holds inside its press until the button comes up, doing a frame's work
+// between looks at the button as a press-and-hold button does, then turns
+// from yellow to cyan.
 class HoldView : public VR2View {
 public:
     int holds = 0;
@@ -30,8 +32,10 @@ public:
 protected:
     bool MouseDown(int32_t, int32_t) override
     {
-        while (platform::System::MouseDown())
+        while (platform::System::MouseDown()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
             platform::YieldToEventLoop();
+        }
         ++holds;
         refresh();
         return true;
@@ -107,7 +111,5 @@ std::shared_ptr<platform::Window> Open()
 
 int main(int argc, char** argv)
 {
-    if (int status = 0; testsupport::PixelMode(argc, argv, status))
-        return status;
     return testsupport::RunWindow(argc, argv, Open);
 }

@@ -10,13 +10,19 @@ source "$(dirname "$0")/end_to_end.sh"
 start_program
 read -r left top width height tickx ticky < "$E2E_DIR/ready"
 echo "window at $left,$top size ${width}x$height, tick pixel at $tickx,$ticky"
-click() { xdotool mousemove $((left + $1)) $((top + $2)); sleep 0.2; xdotool click 1; }
 
+# The pop-up menu view lies at (20, 130, 120, 22); its menu opens over it and
+# reaches below it, to (30, 175).
+label() { import -window root -crop "110x20+$((left + 25))+$((top + 131))" -format '%#' info:-; }
 expect_pixel 350 50 C00000 "the marker before the click"
+expect_pixel 30 175 C00000 "the window below the pop-up menu view"
+first="$(label)"
 click 80 141
-sleep 0.5
+expect_pixel 30 175 FFFFFF "the open menu"
 xdotool key Down Down Return
-sleep 0.3
+# The menu has let the pointer go once the view shows its new choice.
+chosen() { [ "$(pixel 30 175)" = C00000 ] && [ "$(label)" != "$first" ]; }
+wait_for chosen || fail "the menu did not close on a new choice"
 click 80 35
 expect_pixel 350 50 00C000 "the marker after the push button's action"
 click $((tickx + 3)) $((ticky + 3))

@@ -5,42 +5,45 @@
 set -euo pipefail
 program="$1"
 source "$(dirname "$0")/end_to_end.sh"
-export HOME="$E2E_DIR/home"
 db="$HOME/Documents/Di Rizezoz Database"
 keep="${DIARY_SHOT:-$PWD/diary_end_to_end.png}"
 
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-ended() {
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end"
+found=""
+shown() { found="$(xdotool search --onlyvisible --name "$1" | head -n 1)"; [ -n "$found" ]; }
+end_cleanly() {
+  wait_for ended || fail "the program did not end"
   wait "$pid" || fail "the program ended with status $?"
+  pid=""
 }
-rows() {
-  for _ in $(seq 50); do
-    [ "$(sqlite3 "$db" "$1" 2>/dev/null)" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "'$1' gave '$(sqlite3 "$db" "$1" 2>&1)', expected '$2'"
-}
+answer=""
+rows_are() { answer="$(sqlite3 "$db" "$1" 2>&1)"; [ "$answer" = "$2" ]; }
+rows() { wait_for rows_are "$1" "$2" || fail "'$1' gave '$answer', expected '$2'"; }
 
 "$program" /etc/hostname & pid=$!
-box="$(window .)" || fail "no message for the file argument"
-xdotool windowfocus --sync "$box" key Return
-ended
+wait_for shown . || fail "no message for the file argument"
+xdotool windowfocus --sync "$found" key Return
+end_cleanly
 [ ! -e "$db" ] || fail "a refused document made a diary file"
 
 "$program" & pid=$!
-main="$(window '^Di Rizezoz$')" || fail "the diary window did not open"
-sleep 0.5
+wait_for shown '^Di Rizezoz$' || fail "the diary window did not open"
 # The focus starts in the food field; Tab goes on to calories, then round to steps.
-xdotool windowfocus --sync "$main" type --delay 30 "Apple"
+xdotool windowfocus --sync "$found" type --delay 30 "Apple"
 xdotool key Tab type --delay 30 "95"
 xdotool key Return
 rows "SELECT caloric_item, cal_val FROM food" "Apple|95"
 xdotool key Tab Tab type --delay 30 "4000"
 xdotool key Return
 rows "SELECT calorie_total, steps, cal_goal, step_goal FROM daily" "95|4000|2000|10000"
-sleep 0.3
+# The screenshot, for the eye only, once the screen has stopped changing.
+last=""
+settled() {
+  local now
+  now="$(import -window root -format '%#' info:-)"
+  [ "$now" = "$last" ] || { last="$now"; sleep 0.1; false; }
+}
+wait_for settled || true
 import -window root "$keep"
 xdotool key ctrl+q
-ended
+end_cleanly
 echo "PASSED: refused a file; stored Apple 95 and 4000 steps; quit with Ctrl+Q; screenshot $keep"

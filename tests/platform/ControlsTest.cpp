@@ -68,10 +68,11 @@ TEST(PlatformControls, TextsAlignAndStayInsideAndTheBackdropIsCutToTheCanvas)
     // A change shows without the window asking.
     labels[1]->Text("");
     canvas->Backdrop(nullptr);
-    ProcessEventsFor(50);
-    shown = ScreenPixels(*window);
+    EXPECT_TRUE(RunEventLoopUntil([&] {
+        shown = ScreenPixels(*window);
+        return (shown.pixel(155, 85) & 0xFFFFFF) == 0xFFFFFFu;
+    }));
     EXPECT_EQ(InkColumns(shown, 20).first, -1);
-    EXPECT_EQ(shown.pixel(155, 85) & 0xFFFFFF, 0xFFFFFFu);
     window->Close();
 }
 

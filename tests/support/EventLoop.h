@@ -6,8 +6,10 @@
 
 #include <functional>
 
-// Runs the event loop until done() holds or a generous limit passes; answers done().
-inline bool RunEventLoopUntil(const std::function<bool()>& done, int limitMilliseconds = 5000)
+// Runs the event loop until done() holds or a generous limit passes (a loaded
+// machine under the sanitizers is slow; the wait ends as soon as done() holds);
+// answers done().
+inline bool RunEventLoopUntil(const std::function<bool()>& done, int limitMilliseconds = 30000)
 {
     QDeadlineTimer deadline(limitMilliseconds);
     while (!done() && !deadline.hasExpired())
