@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -150,8 +151,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < 50; ++i) {
         fs::remove(gFolder / "devuser" / "Di Rizezoz Database");
         const Run run = Start(1);
-        const timespec pause{0, static_cast<long>(gRandom() % static_cast<uint64_t>(firstStart)) * 1000};
-        nanosleep(&pause, nullptr);
+        // A slow start (sanitizers, a loaded machine) may take more than a second.
+        std::this_thread::sleep_for(std::chrono::microseconds(gRandom() % static_cast<uint64_t>(firstStart)));
         Finish(run, true);
         ++kills;
         restartAndCheck("a kill during the first start");
@@ -163,8 +164,7 @@ int main(int argc, char** argv)
         const uint64_t planned = 1 + gRandom() % 60;
         const Run run = Start(planned + 1000);
         actions += Await(run, planned);
-        const timespec pause{0, static_cast<long>(gRandom() % 3000) * 1000};
-        nanosleep(&pause, nullptr);
+        std::this_thread::sleep_for(std::chrono::microseconds(gRandom() % 3000));
         Finish(run, true);
         ++kills;
         restartAndCheck("a kill during actions");
