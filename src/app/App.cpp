@@ -27,12 +27,25 @@ bool App::ClaimDiary()
             if (std::dynamic_pointer_cast<MainWindow>(window))
                 window->Show();
     });
-    if (const auto check = DiaryFileCheck::Of(file); !check.Usable()) {
+    // The check reads the whole file on its own connection, changing nothing:
+    // it runs while the window is built, hidden, and is awaited before the
+    // window's first read of the diary.
+    mFileCheck = std::async(std::launch::async,
+                            [path = file->NativePath()] { return DiaryFileCheck::Of(platform::FolderItem::Create(path)); });
+    return true;
+}
+
+bool App::DiaryFileUsable()
+{
+    if (!mFileCheck.valid())
+        return mFileUsable;
+    const auto check = mFileCheck.get();
+    mFileUsable = check.Usable();
+    if (!mFileUsable) {
         platform::MsgBox(check.Message());
         Quit(kUnusableDiaryStatus);
-        return false;
     }
-    return true;
+    return mFileUsable;
 }
 
 void App::NewDocument()

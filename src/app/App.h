@@ -2,9 +2,11 @@
 
 #include "platform/Files.h"
 #include "platform/SingleInstance.h"
+#include "store/DiaryFileCheck.h"
 #include "toolkit/hosts/VR2Application.h"
 
 #include <cstdint>
+#include <future>
 #include <memory>
 
 // The diary's application object: opens the main window through its
@@ -21,6 +23,12 @@ public:
     // The exit status when the diary's file cannot be used.
     static constexpr int32_t kUnusableDiaryStatus = 2;
 
+    // Waits for the check of the diary's file begun at start; when the file
+    // cannot be used, names it, ends the program and answers false. True when
+    // no check was begun or it passed. Nothing may read or write the diary
+    // before this answered true.
+    bool DiaryFileUsable();
+
 protected:
     App() = default;
 
@@ -31,6 +39,8 @@ private:
     bool ClaimDiary();
 
     std::unique_ptr<platform::SingleInstance> mDiaryClaim;
+    std::future<DiaryFileCheck> mFileCheck;
+    bool mFileUsable = true;
 };
 
 // The registered application object; nil before start-up made it (or when

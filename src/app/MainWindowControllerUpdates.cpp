@@ -1,5 +1,6 @@
 #include "app/MainWindowController.h"
 
+#include "app/App.h"
 #include "app/DPCodes.h"
 #include "app/DPDailyList.h"
 #include "app/DPFoodEntryList.h"
@@ -51,6 +52,9 @@ void MainWindowController::init()
     SetProperty(dpcodes::kCalorieBarDaily, "value_color", kGreen);
     SetProperty(dpcodes::kStepsBarDaily, "over_color", kBrightGreen);
     SetProperty(dpcodes::kStepsBarDaily, "value_color", kGreen);
+    // Never shown, and the diary never read, unless its file passed the check.
+    if (const auto app = TheApp(); app && !app->DiaryFileUsable())
+        return;
     Update_GoalProgress_Calories(false);
     Update_GoalProgress_Steps(false);
     ReloadFoodList(false);
