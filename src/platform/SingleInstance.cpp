@@ -2,11 +2,15 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -51,9 +55,16 @@ bool AskToRaise(const QString& socketPath)
 }  // namespace
 
 struct SingleInstance::Impl {
-    explicit Impl(const QString& key) : lock(key + ".lock") {}
+    explicit Impl(int lockFile) : lock(lockFile) {}
+    ~Impl()
+    {
+        server.close();
+        ::close(lock);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
 
-    QLockFile lock;
+    int lock;  // holds the claim while open
     QLocalServer server;
     std::function<void()> onAnotherStart;
 };
@@ -64,14 +75,18 @@ SingleInstance::~SingleInstance() = default;
 std::unique_ptr<SingleInstance> SingleInstance::Claim(const std::string& filePath)
 {
     const QString key = KeyPath(filePath);
-    auto impl = std::make_unique<Impl>(key);
-    // Only a live holder counts: the lock of a copy that died is taken over.
-    impl->lock.setStaleLockTime(0);
-    if (!impl->lock.tryLock(0)) {
+    // The system lets go of the lock when its holder ends, however it ends:
+    // only a live copy holds it, and claiming writes nothing. The file stays,
+    // so that every copy locks the same one.
+    const int lock = ::open(QFile::encodeName(key + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        if (lock >= 0)
+            ::close(lock);
         // Whether or not it answers, that copy owns the diary.
         AskToRaise(key + ".socket");
         return nullptr;
     }
+    auto impl = std::make_unique<Impl>(lock);
     QLocalServer::removeServer(key + ".socket");  // left by a copy that died
     impl->server.setSocketOptions(QLocalServer::UserAccessOption);
     impl->server.listen(key + ".socket");
