@@ -40,12 +40,15 @@ fail() {
 running() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
 
 # Runs the command until it succeeds; false after $E2E_WAIT seconds. Fails at
-# once when the X server or the program under test ends meanwhile.
+# once when the X server or the program under test had ended before a check.
 wait_for() {
-  local deadline=$((SECONDS + E2E_WAIT))
-  until "$@"; do
-    running "$server" || fail "the X server ended: $(cat "$E2E_DIR/xvfb.log")"
-    [ -z "$pid" ] || running "$pid" || fail "the program ended while the test waited for: $*"
+  local deadline=$((SECONDS + E2E_WAIT)) server_up program_up
+  while true; do
+    running "$server" && server_up=1 || server_up=""
+    [ -z "$pid" ] || running "$pid" && program_up=1 || program_up=""
+    "$@" && return 0
+    [ -n "$server_up" ] || fail "the X server ended: $(cat "$E2E_DIR/xvfb.log")"
+    [ -n "$program_up" ] || fail "the program ended while the test waited for: $*"
     [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.05
   done
