@@ -45,6 +45,8 @@ bool PolygonIsReasonable(const QPolygon& polygon)
 int32_t Graphics::Width() const { return mPicture.Width(); }
 int32_t Graphics::Height() const { return mPicture.Height(); }
 
+Picture::Ref Graphics::Target() const { return std::static_pointer_cast<Picture>(mPicture.shared_from_this()); }
+
 QPainter* Graphics::Painter() { return &mPicture.BeginPainting(); }
 
 void Graphics::FillBox(int64_t x, int64_t y, int64_t width, int64_t height, Color color)

@@ -120,6 +120,9 @@ public:
     // 0, plain. Lets one port serve several painters that each expect a fresh one.
     void ResetState();
 
+    // The picture this port paints.
+    Picture::Ref Target() const;
+
     // The port has no native handle to offer: 0 for every kind.
     int32_t Handle(int32_t kind) const;
 

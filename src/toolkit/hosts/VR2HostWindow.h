@@ -169,6 +169,8 @@ private:
     ViewRef WalkSiblings(const VR2Surface::Ref& surface, const ViewRef& start, bool forward);
     // Paints rect (window coordinates) into a new picture of its size.
     platform::Picture::Ref Compose(const VR2Rect::Ref& rect);
+    // Paints rect into picture from its top left, over what the picture holds.
+    void ComposeInto(const platform::Picture::Ref& picture, const VR2Rect::Ref& rect);
     void ArrangeViews(bool live);
     // Visits the top-level views first to last, yielding to the event loop
     // after each, until visit answers true; answers whether one did.

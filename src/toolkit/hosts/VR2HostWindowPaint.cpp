@@ -28,6 +28,12 @@ platform::Picture::Ref VR2HostWindow::Compose(const VR2Rect::Ref& rect)
     const auto picture = platform::Picture::NewPicture(rect->width, rect->height, 32);
     if (!picture)
         return nullptr;
+    ComposeInto(picture, rect);
+    return picture;
+}
+
+void VR2HostWindow::ComposeInto(const platform::Picture::Ref& picture, const VR2Rect::Ref& rect)
+{
     const auto background = VR2Graphics::Create(picture->Graphics());
     if (HasBackColor()) {
         background->SetForeColor(BackColor());
@@ -39,14 +45,24 @@ platform::Picture::Ref VR2HostWindow::Compose(const VR2Rect::Ref& rect)
     views->Offset(-rect->left, -rect->top);
     views->Background = picture;
     Vireo2Engine::VR2CompositeRect(views, mView, rect, nullptr);
-    return picture;
 }
 
 void VR2HostWindow::OnPaint(const platform::Graphics::Ref& g)
 {
-    // Everything, also while updates are locked.
-    if (const auto picture = Compose(VR2Rect::Create(0, 0, Width(), Height())))
-        g->DrawPicture(picture, 0, 0);
+    // Everything, also while updates are locked. A port of the window's size
+    // is painted as a new picture would be, without making and copying one.
+    const auto rect = VR2Rect::Create(0, 0, Width(), Height());
+    const auto target = g->Target();
+    if (target->Width() != rect->width || target->Height() != rect->height) {
+        if (const auto picture = Compose(rect))
+            g->DrawPicture(picture, 0, 0);
+        return;
+    }
+    g->ResetState();
+    g->SetForeColor(platform::Color{0xFFFFFF});
+    g->FillRect(0, 0, rect->width, rect->height);
+    ComposeInto(target, rect);
+    g->ResetState();
 }
 
 void VR2HostWindow::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>&)
