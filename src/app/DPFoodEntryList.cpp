@@ -5,7 +5,6 @@
 #include "app/DPTypedNumber.h"
 #include "platform/Codes.h"
 #include "platform/Text.h"
-#include "toolkit/controls/VR2ClickToEditField.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Utilities.h"
 
@@ -58,14 +57,6 @@ bool DPFoodEntryList::HoldsRow(const VR2Surface::Ref& surface)
     const auto row = std::dynamic_pointer_cast<VR2View>(surface);
     const auto& rows = getViewList();
     return row && std::find(rows.begin(), rows.end(), row) != rows.end();
-}
-
-void DPFoodEntryList::DeleteAllRows()
-{
-    const auto field = VR2ClickToEditField::EditedField();
-    if (field && HoldsRow(field->parent(false)))
-        field->CloseActiveCell(false);
-    VR2ListServiceView::DeleteAllRows();
 }
 
 void DPFoodEntryList::HandleMessage(const VR2Object::Ref& sender, const VR2Message::Ref& message)

@@ -21,9 +21,6 @@ public:
     // bar whether it shows or not. With arrange the rows are stacked and
     // repainted; without, nothing is laid out or painted.
     void AddRow(const std::string& name, int32_t calories, int32_t id, bool arrange);
-    // Commits an edit open in one of the rows first, so that its 'food' or
-    // 'cals' still finds its row in the list, then detaches every row.
-    void DeleteAllRows();
 
 protected:
     DPFoodEntryList() = default;
