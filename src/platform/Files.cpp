@@ -157,6 +157,11 @@ FolderItem::Ref DocumentsFolder()
     return FolderItem::Create(std::move(path));
 }
 
+FolderItem::Ref CacheFolder()
+{
+    return FolderItem::Create(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString());
+}
+
 void SetApplicationFolderForTesting(std::optional<std::string> path) { gApplicationFolderForTesting = std::move(path); }
 
 }  // namespace platform

@@ -44,6 +44,10 @@ FolderItem::Ref GetFolderItem(std::string_view path);
 // The user's Documents folder, created when it is missing.
 FolderItem::Ref DocumentsFolder();
 
+// The user's folder for caches ($XDG_CACHE_HOME, else ~/.cache); it may not exist yet.
+// An empty path when the user has none.
+FolderItem::Ref CacheFolder();
+
 // Test seam: while set, GetFolderItem("") answers this folder.
 void SetApplicationFolderForTesting(std::optional<std::string> path);
 

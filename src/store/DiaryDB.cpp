@@ -3,6 +3,7 @@
 #include "platform/EventLoop.h"
 #include "platform/Files.h"
 #include "platform/Services.h"
+#include "store/DiaryFileStamp.h"
 
 #include <limits>
 #include <optional>
@@ -51,7 +52,11 @@ bool ChangeInTransaction(Change&& change)
     REALSQLDatabase::Ref db;
     if (!Init(db) || !db->BeginTransaction())
         return false;
-    return change(*db) && db->Commit();
+    const DiaryFileStamp::Renewal stamp(*db);
+    if (!change(*db) || !db->Commit())
+        return false;
+    stamp.Committed();
+    return true;
 }
 
 bool InsertDay(REALSQLDatabase& db, const std::string& dateText, const char* column, int32_t value)
@@ -265,6 +270,7 @@ int32_t AddDaily(const DPDailyRecord::Ref& day)
     // looked: look again under the write lock, so a date never gets two rows.
     int32_t id = 0;
     if (db->BeginTransaction()) {
+        const DiaryFileStamp::Renewal stamp(*db);
         auto rs = db->SQLSelect("SELECT * FROM daily WHERE entry_date = ? LIMIT 1", {dateText});
         if (rs && !rs->IsEOF()) {
             day->initWithRecord(rs);
@@ -272,7 +278,9 @@ int32_t AddDaily(const DPDailyRecord::Ref& day)
         } else if (rs) {
             id = InsertRow(*db, "daily", record);
         }
-        if (id != 0 && !db->Commit())
+        if (id != 0 && db->Commit())
+            stamp.Committed();
+        else
             id = 0;
     }
     day->id = id;

@@ -1,6 +1,7 @@
 #include "store/DiaryFileCheck.h"
 
 #include "platform/sql/REALSQLDatabase.h"
+#include "store/DiaryFileStamp.h"
 
 #include <unistd.h>
 
@@ -118,7 +119,7 @@ std::pair<Problem, std::string> FromSchema(REALSQLDatabase& db)
     return {Problem::None, ""};
 }
 
-std::pair<Problem, std::string> FromDatabase(const platform::FolderItem::Ref& file)
+std::pair<Problem, std::string> FromDatabase(const platform::FolderItem::Ref& file, bool& deep)
 {
     auto db = REALSQLDatabase::Create();
     db->SetDatabaseFile(file);
@@ -131,19 +132,28 @@ std::pair<Problem, std::string> FromDatabase(const platform::FolderItem::Ref& fi
         return failed();
     if (auto schema = FromSchema(*db); schema.first != Problem::None)
         return schema;
-    auto check = db->SQLSelect("PRAGMA quick_check(1)");
-    if (!check)
-        return failed();
-    if (check->IsEOF() || check->Field("quick_check").StringValue() != "ok")
-        return {Problem::Damaged, check->IsEOF() ? "" : check->Field("quick_check").StringValue()};
+    // Reading every page costs time that grows with the diary: skipped while
+    // the file is just as this program left it.
+    const auto stamp = DiaryFileStamp::Of(*db);
+    deep = !stamp || !stamp->Saved();
+    if (deep) {
+        auto check = db->SQLSelect("PRAGMA quick_check(1)");
+        if (!check)
+            return failed();
+        if (check->IsEOF() || check->Field("quick_check").StringValue() != "ok")
+            return {Problem::Damaged, check->IsEOF() ? "" : check->Field("quick_check").StringValue()};
+    }
     // Another program may be writing: the diary could read but never save.
     if (!db->Connect() || !db->BeginTransaction())
         return failed();
     db->Rollback();
+    // Only the pages read: a file changed meanwhile keeps no stamp.
+    if (deep && stamp && DiaryFileStamp::Of(*db) == stamp)
+        stamp->Save();
     return {Problem::None, ""};
 }
 
-std::pair<Problem, std::string> Examine(const platform::FolderItem::Ref& file)
+std::pair<Problem, std::string> Examine(const platform::FolderItem::Ref& file, bool& deep)
 {
     const fs::path path(file->NativePath());
     const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
@@ -176,7 +186,7 @@ std::pair<Problem, std::string> Examine(const platform::FolderItem::Ref& file)
     // The journal of every change is made beside the file.
     if (!Writable(folder, fs::status(folder, error)))
         return {Problem::ReadOnlyFolder, folder.string()};
-    return FromDatabase(file);
+    return FromDatabase(file, deep);
 }
 
 }  // namespace
@@ -185,7 +195,9 @@ DiaryFileCheck DiaryFileCheck::Of(const platform::FolderItem::Ref& file)
 {
     DiaryFileCheck check;
     check.path = file->NativePath();
-    std::tie(check.problem, check.detail) = Examine(file);
+    std::tie(check.problem, check.detail) = Examine(file, check.deep);
+    if (!check.Usable())
+        DiaryFileStamp::Forget(check.path);
     return check;
 }
 

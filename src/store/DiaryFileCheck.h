@@ -32,6 +32,8 @@ struct DiaryFileCheck {
     Problem problem = Problem::None;
     std::string path;
     std::string detail;  // what SQLite said, or which column is missing
+    // Whether every page was read: skipped while the file is as this program left it.
+    bool deep = false;
 
     bool Usable() const { return problem == Problem::None; }
     // One sentence for the user that names the file and what is wrong.

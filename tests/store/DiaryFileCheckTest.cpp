@@ -1,10 +1,16 @@
 #include "store/DiaryFileCheck.h"
+#include "store/DiaryFileStamp.h"
 #include "store/StoreFixture.h"
 #include "support/Files.h"
 
 #include <fstream>
 #include <functional>
 #include <random>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
 
 namespace fs = std::filesystem;
 using Problem = DiaryFileCheck::Problem;
@@ -13,6 +19,20 @@ using testsupport::FileBytes;
 namespace {
 
 void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// Overwrites bytes in place, size and modification time kept, once the clock
+// has left the tick of the file's last change, so that its change time moves.
+void Overwrite(const fs::path& path, size_t at, const std::string& bytes)
+{
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    for (timespec now{}; clock_gettime(CLOCK_REALTIME_COARSE, &now) == 0 &&
+                         std::pair(now.tv_sec, now.tv_nsec) <= std::pair(before.st_ctim.tv_sec, before.st_ctim.tv_nsec);)
+        std::this_thread::yield();
+    std::fstream(path, std::ios::binary | std::ios::in | std::ios::out).seekp(static_cast<std::streamoff>(at)) << bytes;
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
 
 }  // namespace
 
@@ -82,6 +102,7 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
         EXPECT_EQ(FileBytes(File()), before);
         EXPECT_EQ(fs::exists(File()) || fs::is_symlink(File()), problem != Problem::CannotCreate);
         EXPECT_FALSE(fs::exists(File().string() + "-journal"));
+        EXPECT_FALSE(fs::exists(DiaryFileStamp::StampFile(File())));
         std::error_code ignored;
         fs::permissions(Devuser(), fs::perms::owner_all, ignored);
         fs::remove_all(File());
@@ -102,5 +123,54 @@ TEST_F(StoreTest, HostileFilesAreNamedAndLeftByteForByte)
         EXPECT_EQ(DiaryFileCheck::Of(DiaryDB::DatabaseFile()).problem, Problem::Locked);
         other.Exec("ROLLBACK");
         EXPECT_EQ(FileBytes(File()), diary);
+    }
+}
+
+TEST_F(StoreTest, OnlyAFileAsTheDiaryLeftItSkipsTheWalkOverItsPages)
+{
+    Plain().Exec("INSERT INTO food (caloric_item, cal_val, eaten_date) VALUES ('apple', 50, '2026-12-06')");
+    const auto check = [] {
+        const auto result = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
+        EXPECT_TRUE(result.Usable()) << result.Message();
+        return result.deep;
+    };
+    const std::string stampFile = DiaryFileStamp::StampFile(File());
+    ASSERT_EQ(stampFile.find(Devuser().string()), std::string::npos);
+    {
+        SCOPED_TRACE("a clean deep check stamps the file");
+        EXPECT_TRUE(check());
+        EXPECT_FALSE(check());
+    }
+    {
+        SCOPED_TRACE("the store's own commits keep the stamp");
+        EXPECT_GT(DiaryDB::AddFood(Food("pear", 60, Day(2026, 12, 6))), 0);
+        EXPECT_TRUE(DiaryDB::Update_Food(1, 70));
+        EXPECT_FALSE(check());
+    }
+    {
+        SCOPED_TRACE("another program's write, even followed by the store's own");
+        Plain().Exec("UPDATE food SET cal_val = 80 WHERE id = 1");
+        EXPECT_GT(DiaryDB::AddFood(Food("plum", 30, Day(2026, 12, 6))), 0);
+        EXPECT_TRUE(check());
+        EXPECT_FALSE(check());
+    }
+    {
+        SCOPED_TRACE("a stamp torn or garbled");
+        const std::string kept = FileBytes(stampFile);
+        for (const auto& spoilt : {kept.substr(0, kept.size() - 2), kept + "\n", std::string("garbage")}) {
+            Write(stampFile, spoilt);
+            EXPECT_TRUE(check());
+        }
+        EXPECT_EQ(FileBytes(stampFile), kept);
+    }
+    {
+        SCOPED_TRACE("a page broken in place, its modification time put back");
+        mPlain.reset();
+        EXPECT_FALSE(check());
+        Overwrite(File(), 4096, std::string(64, '\x7f'));
+        const auto broken = DiaryFileCheck::Of(DiaryDB::DatabaseFile());
+        EXPECT_EQ(broken.problem, Problem::Damaged) << broken.Message();
+        EXPECT_TRUE(broken.deep);
+        EXPECT_FALSE(fs::exists(stampFile));
     }
 }

@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     unsetenv("XDG_DOCUMENTS_DIR");
     unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_CACHE_HOME");
 
     int result = 0;
     {

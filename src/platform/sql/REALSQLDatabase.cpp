@@ -285,4 +285,15 @@ bool REALSQLDatabase::Rollback()
     return sqlite3_get_autocommit(mConnection.get()) ? Succeed() : SQLExecute("ROLLBACK");
 }
 
+std::string REALSQLDatabase::ReadFileStart(int32_t size) const
+{
+    sqlite3_file* file = nullptr;
+    if (!mConnection || size <= 0 ||
+        sqlite3_file_control(mConnection.get(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return "";
+    std::string bytes(static_cast<size_t>(size), '\0');
+    return file->pMethods->xRead(file, bytes.data(), size, 0) == SQLITE_OK ? bytes : "";
+}
+
 }  // namespace platform

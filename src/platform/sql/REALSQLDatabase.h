@@ -66,6 +66,11 @@ public:
     bool Commit();
     bool Rollback();
 
+    // The file's first `size` bytes as they are on disk, "" when they cannot
+    // be read. Read through the connection's own handle: a handle opened on
+    // the file and closed again would drop every lock this process holds on it.
+    std::string ReadFileStart(int32_t size) const;
+
     bool Error() const { return mErrorCode != 0; }
     int32_t ErrorCode() const { return mErrorCode; }
     const std::string& ErrorMessage() const { return mErrorMessage; }
