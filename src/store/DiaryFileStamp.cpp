@@ -3,6 +3,8 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/statfs.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,15 @@ std::string StampFileOf(const std::string& absolute)
     return (cache / kFolderName / name).string();
 }
 
+// FAT and exFAT store no change time: what reads as one after the volume is
+// mounted again need not have moved with the writes before.
+bool TrueChangeTimes(const std::string& path)
+{
+    struct statfs system {};
+    return ::statfs(path.c_str(), &system) == 0 && system.f_type != MSDOS_SUPER_MAGIC &&
+           system.f_type != EXFAT_SUPER_MAGIC;
+}
+
 class Descriptor {
 public:
     explicit Descriptor(int descriptor) : mDescriptor(descriptor) {}
@@ -73,7 +84,7 @@ std::optional<DiaryFileStamp> DiaryFileStamp::Of(const platform::REALSQLDatabase
     // A journal beside it: a write under way or cut short, which may change the file.
     if (stamp.mPath.empty() || ::lstat((stamp.mPath + "-journal").c_str(), &status) == 0 ||
         ::lstat((stamp.mPath + "-wal").c_str(), &status) == 0 || ::stat(stamp.mPath.c_str(), &status) != 0 ||
-        !S_ISREG(status.st_mode))
+        !S_ISREG(status.st_mode) || !TrueChangeTimes(stamp.mPath))
         return std::nullopt;
     const std::string header = db.ReadFileStart(kHeaderSize);
     if (header.size() != kHeaderSize)
