@@ -3,16 +3,23 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <map>
+#include <vector>
 
 namespace platform {
 
@@ -54,20 +61,86 @@ bool AskToRaise(const QString& socketPath)
 
 }  // namespace
 
+// The listening end is a plain socket: QLocalServer's first listen costs more
+// than half a millisecond of every start.
 struct SingleInstance::Impl {
     explicit Impl(int lockFile) : lock(lockFile) {}
     ~Impl()
     {
-        server.close();
+        for (const auto& [caller, notifier] : callers)
+            ::close(caller);
+        callers.clear();
+        listener.reset();
+        if (socket >= 0)
+            ::close(socket);
         ::close(lock);
     }
     Impl(const Impl&) = delete;
     Impl& operator=(const Impl&) = delete;
 
+    void Listen(const QString& path);
+    void Accept();
+    void Read(int caller);
+
     int lock;  // holds the claim while open
-    QLocalServer server;
+    int socket = -1;
+    std::unique_ptr<QSocketNotifier> listener;
+    std::map<int, std::unique_ptr<QSocketNotifier>> callers;  // by descriptor
+    std::vector<std::unique_ptr<QSocketNotifier>> finished;  // not deleted while they signal
     std::function<void()> onAnotherStart;
 };
+
+void SingleInstance::Impl::Listen(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        return;  // no raising then; the lock alone keeps the diary to one copy
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    ::unlink(name.constData());  // left by a copy that died
+    socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return;
+    if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::chmod(name.constData(), 0600) != 0 || ::listen(socket, 8) != 0) {
+        ::close(socket);
+        socket = -1;
+        return;
+    }
+    listener = std::make_unique<QSocketNotifier>(socket, QSocketNotifier::Read);
+    QObject::connect(listener.get(), &QSocketNotifier::activated, listener.get(), [this] { Accept(); });
+}
+
+void SingleInstance::Impl::Accept()
+{
+    finished.clear();
+    for (int caller; (caller = ::accept4(socket, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0;) {
+        auto notifier = std::make_unique<QSocketNotifier>(caller, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this, caller] { Read(caller); });
+        callers[caller] = std::move(notifier);
+        Read(caller);
+    }
+}
+
+void SingleInstance::Impl::Read(int caller)
+{
+    char buffer[64];
+    ssize_t got;
+    while ((got = ::read(caller, buffer, sizeof buffer)) > 0)
+        if (std::memchr(buffer, '\n', static_cast<size_t>(got)) && onAnotherStart)
+            onAnotherStart();
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    // The caller is done, or gone.
+    const auto found = callers.find(caller);
+    if (found == callers.end())
+        return;
+    found->second->setEnabled(false);
+    finished.push_back(std::move(found->second));
+    callers.erase(found);
+    ::close(caller);
+}
 
 SingleInstance::SingleInstance(std::unique_ptr<Impl> impl) : mImpl(std::move(impl)) {}
 SingleInstance::~SingleInstance() = default;
@@ -87,22 +160,7 @@ std::unique_ptr<SingleInstance> SingleInstance::Claim(const std::string& filePat
         return nullptr;
     }
     auto impl = std::make_unique<Impl>(lock);
-    QLocalServer::removeServer(key + ".socket");  // left by a copy that died
-    impl->server.setSocketOptions(QLocalServer::UserAccessOption);
-    impl->server.listen(key + ".socket");
-    Impl* state = impl.get();
-    QObject::connect(&impl->server, &QLocalServer::newConnection, &impl->server, [state] {
-        while (QLocalSocket* socket = state->server.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            const auto read = [state, socket] {
-                if (socket->readAll().contains('\n') && state->onAnotherStart)
-                    state->onAnotherStart();
-            };
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, read);
-            if (socket->bytesAvailable() > 0)
-                read();
-        }
-    });
+    impl->Listen(key + ".socket");
     return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(impl)));
 }
 
