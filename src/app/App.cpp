@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowController.h"
 #include "app/MenuBar1.h"
+#include "app/ResourcePictures.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "store/DiaryDB.h"
@@ -22,6 +23,7 @@ bool App::ClaimDiary()
         Quit(0);
         return false;
     }
+    ResourcePictures::Preload();
     mDiaryClaim->SetOnAnotherStart([] {
         for (int32_t index = 0; const auto window = platform::Application::Window(index); ++index)
             if (std::dynamic_pointer_cast<MainWindow>(window))

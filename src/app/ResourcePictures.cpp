@@ -14,6 +14,13 @@ Picture::Ref ReadOnce(Picture::Ref& picture, int32_t id)
     return picture;
 }
 
+void Preload()
+{
+    platform::Require(platform::Require(platform::Application::Current()).ResourceFork())
+        .Preload({kGoalEmptyIconId, kGoalMissedIconId, kGoalHitIconId, kHeaderBackgroundId, kAddButtonId,
+                  kBackButtonId, kTodayButtonId, kNextButtonId});
+}
+
 }  // namespace ResourcePictures
 
 namespace {

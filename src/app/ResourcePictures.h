@@ -26,6 +26,9 @@ constexpr int32_t kIconId = 176;
 // NilObjectException.
 platform::Picture::Ref ReadOnce(platform::Picture::Ref& picture, int32_t id);
 
+// Has the running application decode them all ahead of the first window.
+void Preload();
+
 }  // namespace ResourcePictures
 
 platform::Picture::Ref goalEmptyIconPic();

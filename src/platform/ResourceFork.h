@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -22,8 +23,17 @@ public:
     // call reads the resource again.
     Picture::Ref GetPicture(int32_t id);
 
+    // Starts decoding these on a worker, so that they are ready when first
+    // asked for; each is handed out once, later calls read again.
+    void Preload(std::vector<int32_t> ids);
+
+    ~ResourceFork() override;
+
 private:
-    ResourceFork() = default;
+    ResourceFork();
+
+    struct Decoded;
+    std::unique_ptr<Decoded> mDecoded;
 };
 
 }  // namespace platform
