@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/UnhandledException.h"
+#include "platform/private/QtStart.h"
 #include "platform/private/WindowList.h"
 
 #include <QApplication>
@@ -70,11 +71,13 @@ void Application::Register(Ref application)
 int32_t Application::Run(int& argc, char** argv)
 {
     if (!QCoreApplication::instance()) {
+        BeginFontConfiguration();
         // Kept to the end of the process: windows still referenced at exit must
         // not outlive it.
         static QApplication* application = new QApplication(argc, argv);
         (void)application;
     }
+    QApplication::setStyle(NewStartStyle());
     QGuiApplication::setQuitOnLastWindowClosed(false);
     mQuitting = false;
 

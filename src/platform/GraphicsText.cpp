@@ -1,6 +1,7 @@
 #include "platform/Graphics.h"
 
 #include "platform/private/QtFonts.h"
+#include "platform/private/QtStart.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -30,6 +31,7 @@ QString FamilyFor(const std::string& name)
     const auto found = known.find(name);
     if (found != known.end())
         return found->second;
+    AwaitFontConfiguration();
     QString family = kStandardFamily;
     if (name != "System" && name != "SmallSystem" && !name.empty()) {
         const QString asked = QString::fromStdString(name);
