@@ -215,6 +215,9 @@ void Window::OpenWindow()
     auto self = std::dynamic_pointer_cast<Window>(shared_from_this());
     OpenWindows().insert(OpenWindows().begin(), self);
     mImpl->open = true;
+    // Made now, while the font configuration may still be being read on a
+    // worker, rather than on the way to the first frame.
+    mImpl->widget->BackPicture();
     ShowMenuBar();
     try {
         OnOpen();

@@ -197,7 +197,6 @@ void WindowWidget::ApplyResize(int width, int height)
         return;
     mLastSize = size();
     mResizeSettle.stop();
-    BackPicture();
     if (mOwner && mOwner->IsOpen())
         mOwner->OnResized();
 }
@@ -211,7 +210,6 @@ void WindowWidget::HandleSizeChange(bool finished)
     if (mApplyingResize || size() == mLastSize)
         return;
     mLastSize = size();
-    BackPicture();
     Raise([&] { mOwner->OnResizing(); });
     mResizeSettle.start();
 }
