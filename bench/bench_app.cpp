@@ -69,12 +69,19 @@ double ProcessorMs()
 
 std::string DiaryFile() { return std::string(std::getenv("HOME")) + "/Documents/Di Rizezoz Database"; }
 
+void WatchForFirstFrame()
+{
+    static auto* reporter = new FirstFrameReporter();
+    QCoreApplication::instance()->installEventFilter(reporter);
+}
+
+// Each started as its program would be: the bare window makes its Qt
+// application itself, the diary runs as its main does.
 int RunStartChild(bool bare, int argc, char** argv)
 {
-    QApplication qt(argc, argv);
-    FirstFrameReporter reporter;
-    qt.installEventFilter(&reporter);
+    qAddPreRoutine(WatchForFirstFrame);
     if (bare) {
+        QApplication qt(argc, argv);
         BareWidget widget;
         widget.resize(kWidth, kHeight);
         widget.show();
