@@ -1,5 +1,6 @@
 #include "platform/TestSeam.h"
 
+#include "platform/private/QtStart.h"
 #include "platform/private/WindowWidget.h"
 
 #include <QApplication>
@@ -20,5 +21,7 @@ std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, con
 {
     return platform::KeyText(key, modifiers, text);
 }
+
+QStyle* NewStartStyle() { return platform::NewStartStyle(); }
 
 }  // namespace platform::testseam

@@ -11,6 +11,7 @@
 #include <string>
 
 class QString;
+class QStyle;
 class QWidget;
 
 namespace platform::testseam {
@@ -21,5 +22,7 @@ QWidget* WidgetOf(const Window& window);
 void SetDragRepeatInterval(int milliseconds);
 // The key text that a key event becomes (see Window::OnKeyDown).
 std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+// A new style of the kind the application runs with; the caller owns it.
+QStyle* NewStartStyle();
 
 }  // namespace platform::testseam

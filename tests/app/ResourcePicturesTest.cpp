@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/RGBSurface.h"
+#include "platform/ResourceFork.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
 
 #include <gtest/gtest.h>
@@ -59,4 +60,22 @@ TEST_F(ResourcePicturesTest, AMissingPictureIsNotKept)
     const auto header = ResourcePictures::ReadOnce(variable, ResourcePictures::kHeaderBackgroundId);
     EXPECT_TRUE(header);
     EXPECT_EQ(ResourcePictures::ReadOnce(variable, 167), header);
+}
+
+TEST_F(ResourcePicturesTest, PicturesDecodedAheadAreTheOnesReadOnDemand)
+{
+    const auto fork = platform::ResourceFork::Program();
+    const auto read = fork->GetPicture(ResourcePictures::kHeaderBackgroundId);
+    ResourcePictures::Preload();
+    // Handed out once, then read again.
+    for (const auto& picture : {fork->GetPicture(ResourcePictures::kHeaderBackgroundId),
+                                fork->GetPicture(ResourcePictures::kHeaderBackgroundId)}) {
+        ASSERT_TRUE(picture);
+        ASSERT_EQ(picture->Width(), read->Width());
+        ASSERT_EQ(picture->Height(), read->Height());
+        for (int y = 0; y < read->Height(); ++y)
+            for (int x = 0; x < read->Width(); x += 7)
+                ASSERT_EQ(picture->RGBSurface()->Pixel(x, y).value, read->RGBSurface()->Pixel(x, y).value)
+                    << x << "," << y;
+    }
 }

@@ -2,8 +2,12 @@
 #include "platform/Exceptions.h"
 #include "platform/Window.h"
 #include "support/RecordingServices.h"
+#include "platform/TestSeam.h"
 #include "support/WindowDriver.h"
 
+#include <QIcon>
+#include <QStyle>
+#include <QProxyStyle>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -220,3 +224,15 @@ TEST_F(ApplicationTest, UnhandledErrorIsReportedAndEndsTheProgram)
 }
 
 }  // namespace
+
+TEST(ApplicationStyle, TheMenuBarsOverflowPictureIsTheDesktopStylesOnceDrawn)
+{
+    const std::unique_ptr<QStyle> style(platform::testseam::NewStartStyle());
+    const auto desktop = std::make_unique<QProxyStyle>();
+    const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+    const QIcon icon = style->standardIcon(which);
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(16, 16).toImage(), desktop->standardIcon(which).pixmap(16, 16).toImage());
+    EXPECT_EQ(style->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage(),
+              desktop->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage());
+}
