@@ -29,6 +29,15 @@ Picture::Ref Picture::NewPicture(int32_t width, int32_t height, int32_t /*depth*
     return Ref(new Picture(std::move(impl)));
 }
 
+Picture::Ref Picture::FromImage(const QImage& image)
+{
+    if (image.isNull())
+        return nullptr;
+    auto impl = std::make_unique<Impl>();
+    impl->image = image.convertToFormat(QImage::Format_RGB32);
+    return Ref(new Picture(std::move(impl)));
+}
+
 Picture::Picture(std::unique_ptr<Impl> impl)
     : mImpl(std::move(impl)), mGraphics(new platform::Graphics(*this)), mSurface(new platform::RGBSurface(*this))
 {

@@ -27,6 +27,8 @@ public:
     // Nil when either size is 0 or less or the memory is not there. Every
     // picture is 32 bits deep whatever the depth asked for.
     static Ref NewPicture(int32_t width, int32_t height, int32_t depth = 32);
+    // A picture holding image, in the pictures' own format; nil for a null image.
+    static Ref FromImage(const QImage& image);
     ~Picture() override;
 
     int32_t Width() const;

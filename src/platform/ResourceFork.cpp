@@ -59,12 +59,7 @@ Picture::Ref ResourceFork::GetPicture(int32_t id)
     } else {
         image = Decode(id);
     }
-    if (image.isNull())
-        return nullptr;
-    auto picture = Picture::NewPicture(image.width(), image.height());
-    if (picture)
-        picture->Image() = std::move(image);
-    return picture;
+    return Picture::FromImage(image);
 }
 
 }  // namespace platform
