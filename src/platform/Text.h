@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,13 @@ constexpr int32_t WrapMul(int32_t a, int32_t b) noexcept
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 constexpr int32_t WrapNeg(int32_t a) noexcept { return WrapSub(0, a); }
+
+// A sum or difference worked in 64 bits, brought back into Int32 by saturating at its limits.
+constexpr int32_t ClampToInt32(int64_t value) noexcept
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 // Decimal text of a number: "-12", "0"; a Double in its shortest round-trip form.
 std::string Str(int64_t value);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -22,12 +21,6 @@ using hotspottags::kTrack;
 constexpr int32_t kArrowLength = 16;
 constexpr int32_t kMinimumThumbLength = 16;
 constexpr double kFirstRepeatMicroseconds = 400000.0;
-
-int32_t Saturated(int64_t value)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 // The rectangle's start and length along the bar.
 int64_t StartOf(const VR2Rect& rect, bool horizontal) { return horizontal ? rect.left : rect.top; }
@@ -146,12 +139,12 @@ bool VR2ScrollbarView::ShouldDeliverMouseDrag(const VR2Rect::Ref& hotSpot) { ret
 
 int32_t VR2ScrollbarView::SteppedDown(int32_t step) const
 {
-    return Saturated(std::max<int64_t>(int64_t{mValue} - step, mMinimum));
+    return platform::ClampToInt32(std::max<int64_t>(int64_t{mValue} - step, mMinimum));
 }
 
 int32_t VR2ScrollbarView::SteppedUp(int32_t step) const
 {
-    return Saturated(std::min<int64_t>(int64_t{mValue} + step, mMaximum));
+    return platform::ClampToInt32(std::min<int64_t>(int64_t{mValue} + step, mMaximum));
 }
 
 void VR2ScrollbarView::ReportValue()

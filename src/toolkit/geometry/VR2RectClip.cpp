@@ -1,17 +1,10 @@
 #include "toolkit/geometry/VR2RectClip.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
-#include <limits>
 
-namespace {
-
-int32_t Clamp(int64_t value)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
+using platform::ClampToInt32;
 
 VR2Rect::Ref VR2ClipRect(const VR2Rect& rect, int64_t left, int64_t top, int64_t width, int64_t height, int64_t dx,
                          int64_t dy)
@@ -22,5 +15,6 @@ VR2Rect::Ref VR2ClipRect(const VR2Rect& rect, int64_t left, int64_t top, int64_t
     const int64_t bottom = std::min<int64_t>(int64_t{rect.top} + rect.height, top + height);
     if (right <= clipLeft || bottom <= clipTop)
         return nullptr;
-    return VR2Rect::Create(Clamp(clipLeft + dx), Clamp(clipTop + dy), Clamp(right - clipLeft), Clamp(bottom - clipTop));
+    return VR2Rect::Create(ClampToInt32(clipLeft + dx), ClampToInt32(clipTop + dy), ClampToInt32(right - clipLeft),
+                           ClampToInt32(bottom - clipTop));
 }
