@@ -80,12 +80,8 @@ Date::Ref Date::copy() const
     return Create(Year(), Month(), Day(), Hour(), Minute(), Second());
 }
 
-void Date::SetYear(int32_t year) { mYear = year; Normalize(); }
 void Date::SetMonth(int32_t month) { mMonth = month; Normalize(); }
 void Date::SetDay(int32_t day) { mDay = day; Normalize(); }
-void Date::SetHour(int32_t hour) { mHour = hour; Normalize(); }
-void Date::SetMinute(int32_t minute) { mMinute = minute; Normalize(); }
-void Date::SetSecond(int32_t second) { mSecond = second; Normalize(); }
 
 void Date::Normalize()
 {

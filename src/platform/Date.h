@@ -11,7 +11,7 @@
 namespace platform {
 
 // A calendar moment in local time, shared and mutable like every system object:
-// setting Year, Month or Day beyond their range rolls over into the next (or
+// setting Month or Day beyond their range rolls over into the next (or
 // previous) month and year.
 class Date : public Object {
 public:
@@ -28,12 +28,8 @@ public:
     int32_t Hour() const { return static_cast<int32_t>(mHour); }
     int32_t Minute() const { return static_cast<int32_t>(mMinute); }
     int32_t Second() const { return static_cast<int32_t>(mSecond); }
-    void SetYear(int32_t year);
     void SetMonth(int32_t month);
     void SetDay(int32_t day);
-    void SetHour(int32_t hour);
-    void SetMinute(int32_t minute);
-    void SetSecond(int32_t second);
 
     // 1 = Sunday ... 7 = Saturday.
     int32_t DayOfWeek() const;

@@ -48,12 +48,6 @@ VariantType Variant::Type() const
                       mValue);
 }
 
-bool Variant::IsNumeric() const
-{
-    const auto type = Type();
-    return type == VariantType::Int32 || type == VariantType::Int64 || type == VariantType::Double;
-}
-
 std::string Variant::StringValue() const
 {
     return std::visit(Overloaded{

@@ -38,7 +38,6 @@ public:
 
     VariantType Type() const;
     bool IsNil() const { return Type() == VariantType::Nil; }
-    bool IsNumeric() const;
 
     // Conversions. Text: nil "", Booleans "True"/"False", numbers in decimal,
     // colours "&hRRGGBB", dates their SQL date-time; an object has no text

@@ -47,7 +47,6 @@ public:
     // UnlockUpdate without a lock does nothing.
     void LockUpdate();
     void UnlockUpdate();
-    bool isUpdateLocked() const { return mLockUpdate; }
 
     // The focus search of every holder: repeats surface's sibling search from
     // start, wrapping, until nil, stopAt or a view that accepts the focus;
