@@ -3,7 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Codes.h"
 #include "platform/Text.h"
-#include "toolkit/core/App.h"
+#include "toolkit/core/AppSeam.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Application.h"
-#include "toolkit/core/App.h"
+#include "toolkit/core/AppSeam.h"
 #include "toolkit/core/VR2Object.h"
 #include "toolkit/core/VR2View.h"
 

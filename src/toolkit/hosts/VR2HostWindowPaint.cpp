@@ -3,7 +3,7 @@
 #include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
-#include "toolkit/core/App.h"
+#include "toolkit/core/AppSeam.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2RectClip.h"
 

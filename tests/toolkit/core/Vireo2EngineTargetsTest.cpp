@@ -4,7 +4,7 @@
 #include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
-#include "toolkit/core/App.h"
+#include "toolkit/core/AppSeam.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <gtest/gtest.h>

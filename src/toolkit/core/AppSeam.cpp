@@ -1,4 +1,4 @@
-#include "toolkit/core/App.h"
+#include "toolkit/core/AppSeam.h"
 
 namespace toolkit {
 
