@@ -17,6 +17,29 @@ using DPBuild::Make;
 
 namespace {
 
+// The view's grid: a left column with the food list and a right column with
+// the goals and the day's history, each list under its header, all kMargin in
+// from the view's sides and bottom.
+constexpr int32_t kViewWidth = 799;
+constexpr int32_t kViewHeight = 444;
+constexpr int32_t kMargin = 20;
+constexpr int32_t kListsBottom = kViewHeight - kMargin;
+constexpr int32_t kLeftColumn = kMargin;
+constexpr int32_t kLeftColumnWidth = 272;
+constexpr int32_t kRightColumn = 303;
+constexpr int32_t kRightColumnWidth = kViewWidth - kMargin - kRightColumn;
+constexpr int32_t kFoodHeaderTop = 37;
+constexpr int32_t kDailyHeaderTop = 239;
+constexpr int32_t kListHeaderHeight = 17;
+// The goal bars sit beside their captions and end with the right column.
+constexpr int32_t kBarColumn = 369;
+constexpr int32_t kBarWidth = kRightColumn + kRightColumnWidth - kBarColumn;
+constexpr int32_t kBarHeight = 30;
+// The entry fields and buttons along the top, and the captions.
+constexpr int32_t kEntryRowTop = 10;
+constexpr int32_t kLineHeight = 22;
+constexpr int32_t kCaptionWidth = 60;
+
 // Return in either food field or the add-food button: both fields' texts as 'nfud'.
 void AddNewFoodRule(VR2View& view)
 {
@@ -35,7 +58,7 @@ void AddStepsRule(VR2View& view, int32_t targetCode)
 
 VR2ProgressBar::Ref DailyBar(const std::string& name, int32_t top)
 {
-    auto bar = Make<VR2ProgressBar>(name, 369, top, 410, 30);
+    auto bar = Make<VR2ProgressBar>(name, kBarColumn, top, kBarWidth, kBarHeight);
     bar->Pinning->Top = true;
     bar->Pinning->Width = true;
     bar->allowOverMax = true;
@@ -44,7 +67,7 @@ VR2ProgressBar::Ref DailyBar(const std::string& name, int32_t top)
 
 VR2ChartBarControl::Ref MonthlyBar(const std::string& name, int32_t top)
 {
-    auto bar = Make<VR2ChartBarControl>(name, 369, top, 410, 30);
+    auto bar = Make<VR2ChartBarControl>(name, kBarColumn, top, kBarWidth, kBarHeight);
     bar->Pinning->Left = true;
     bar->Pinning->Width = true;
     return bar;
@@ -52,7 +75,7 @@ VR2ChartBarControl::Ref MonthlyBar(const std::string& name, int32_t top)
 
 VR2PictureButton::Ref AddButton(int32_t left)
 {
-    auto button = Make<VR2PictureButton>("", left, 10, 22, 22);
+    auto button = Make<VR2PictureButton>("", left, kEntryRowTop, kLineHeight, kLineHeight);
     button->Pinning->Top = true;
     button->Pinning->Left = true;
     button->initWithPictureAndMask(addBtnPic());
@@ -61,7 +84,7 @@ VR2PictureButton::Ref AddButton(int32_t left)
 
 VR2ContainerView::Ref Placeholder(int32_t left, int32_t top, int32_t width, const VR2View::Ref& content)
 {
-    auto holder = Make<VR2ContainerView>("", left, top, width, 17);
+    auto holder = Make<VR2ContainerView>("", left, top, width, kListHeaderHeight);
     holder->Pinning->Width = true;
     holder->initWithContentView(content);
     return holder;
@@ -71,17 +94,19 @@ VR2ContainerView::Ref Placeholder(int32_t left, int32_t top, int32_t width, cons
 
 VR2ContainerView::Ref DPCurrentView::init()
 {
-    auto root = Make<VR2ContainerView>("DPCurrentView", 0, 0, 799, 444);
+    auto root = Make<VR2ContainerView>("DPCurrentView", 0, 0, kViewWidth, kViewHeight);
     root->Pinning->Width = true;
     root->Pinning->Height = true;
     const auto surface = std::static_pointer_cast<VR2Surface>(root);
     const auto add = [&](const VR2View::Ref& view) { view->attach(surface, false, false); };
 
-    auto steps = Make<SLTEView>(dpcodes::kStepsEntryField, 704, 10, 50, 22);
+    auto steps = Make<SLTEView>(dpcodes::kStepsEntryField, 704, kEntryRowTop, 50, kLineHeight);
     AddStepsRule(*steps, codes::kTargetTop);
     add(steps);
 
-    auto foodList = Make<DPFoodEntryList>(dpcodes::kFoodEntryList, 20, 54, 272, 370);
+    constexpr int32_t foodListTop = kFoodHeaderTop + kListHeaderHeight;
+    auto foodList = Make<DPFoodEntryList>(dpcodes::kFoodEntryList, kLeftColumn, foodListTop, kLeftColumnWidth,
+                                          kListsBottom - foodListTop);
     foodList->Pinning->Left = true;
     foodList->Pinning->Height = true;
     foodList->border = true;
@@ -93,34 +118,36 @@ VR2ContainerView::Ref DPCurrentView::init()
                         codes::kTargetTop);
     add(foodList);
 
-    auto dailyList = Make<DPDailyList>(dpcodes::kDailyList, 303, 256, 476, 168);
+    constexpr int32_t dailyListTop = kDailyHeaderTop + kListHeaderHeight;
+    auto dailyList = Make<DPDailyList>(dpcodes::kDailyList, kRightColumn, dailyListTop, kRightColumnWidth,
+                                       kListsBottom - dailyListTop);
     dailyList->Pinning->Width = true;
     dailyList->Pinning->Bottom = true;
     dailyList->Pinning->Height = true;
     dailyList->border = true;
     add(dailyList);
 
-    add(DPBuild::Caption("Calories:", 303, 70, 60, 22));
-    add(DPBuild::Caption("Steps:", 303, 107, 60, 22));
+    add(DPBuild::Caption("Calories:", kRightColumn, 70, kCaptionWidth, kLineHeight));
+    add(DPBuild::Caption("Steps:", kRightColumn, 107, kCaptionWidth, kLineHeight));
     add(DailyBar(dpcodes::kCalorieBarDaily, 65));
     add(DailyBar(dpcodes::kStepsBarDaily, 102));
-    add(DPBuild::Caption("Today's Goals", 518, 43, 100, 22));
+    add(DPBuild::Caption("Today's Goals", 518, 43, 100, kLineHeight));
     // Wide enough for "September Goals" in the standard font; its text still starts at 517.
-    auto month = DPBuild::Caption("Month's Goals", 517, 139, 120, 22);
+    auto month = DPBuild::Caption("Month's Goals", 517, 139, 120, kLineHeight);
     month->Name = dpcodes::kMonthLabel;
     add(month);
-    auto monthCalories = DPBuild::Caption("Calories:", 303, 166, 60, 22);
+    auto monthCalories = DPBuild::Caption("Calories:", kRightColumn, 166, kCaptionWidth, kLineHeight);
     monthCalories->Pinning->Left = true;
     add(monthCalories);
     add(MonthlyBar(dpcodes::kCalorieBarMonthly, 162));
-    auto monthSteps = DPBuild::Caption("Steps:", 303, 202, 60, 22);
+    auto monthSteps = DPBuild::Caption("Steps:", kRightColumn, 202, kCaptionWidth, kLineHeight);
     monthSteps->Pinning->Left = true;
     add(monthSteps);
     add(MonthlyBar(dpcodes::kStepsBarMonthly, 199));
 
     for (const auto& [name, left, width] :
-         {std::tuple{dpcodes::kFoodEntryField, 20, 144}, {dpcodes::kCalorieEntryField, 172, 50}}) {
-        auto field = Make<SLTEView>(name, left, 10, width, 22);
+         {std::tuple{dpcodes::kFoodEntryField, kLeftColumn, 144}, {dpcodes::kCalorieEntryField, 172, 50}}) {
+        auto field = Make<SLTEView>(name, left, kEntryRowTop, width, kLineHeight);
         field->Pinning->Top = true;
         field->Pinning->Left = true;
         AddNewFoodRule(*field);
@@ -134,7 +161,7 @@ VR2ContainerView::Ref DPCurrentView::init()
     AddStepsRule(*addSteps, codes::kTargetFirstResponder);
     add(addSteps);
 
-    add(Placeholder(303, 239, 476, DPDailyListHeader::init()));
-    add(Placeholder(20, 37, 272, DPFoodListHeader::init()));
+    add(Placeholder(kRightColumn, kDailyHeaderTop, kRightColumnWidth, DPDailyListHeader::init()));
+    add(Placeholder(kLeftColumn, kFoodHeaderTop, kLeftColumnWidth, DPFoodListHeader::init()));
     return root;
 }
