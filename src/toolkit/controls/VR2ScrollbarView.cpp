@@ -75,7 +75,7 @@ void VR2ScrollbarView::Created()
 
 void VR2ScrollbarView::ArrangeSpots()
 {
-    if (Orientation != kVertical && Orientation != kHorizontal)
+    if (!KnownOrientation())
         return;
     const bool horizontal = Orientation == kHorizontal;
     const int32_t w = width();
@@ -161,12 +161,12 @@ void VR2ScrollbarView::Page(int32_t along, int32_t direction)
         return;
     const bool horizontal = Orientation == kHorizontal;
     const int64_t thumbStart = StartOf(*thumb, horizontal);
-    if (along < thumbStart && direction <= 0) {
+    if (along < thumbStart && direction != kPageTowardMaximum) {
         mValue = SteppedDown(mPageStep);
-        mThumbDownOffset = -1;
-    } else if (along > thumbStart + LengthOf(*thumb, horizontal) && direction >= 0) {
+        mThumbDownOffset = kPageTowardMinimum;
+    } else if (along > thumbStart + LengthOf(*thumb, horizontal) && direction != kPageTowardMinimum) {
         mValue = SteppedUp(mPageStep);
-        mThumbDownOffset = 1;
+        mThumbDownOffset = kPageTowardMaximum;
     }
 }
 
@@ -176,15 +176,14 @@ bool VR2ScrollbarView::ButtonMouseDown(int32_t x, int32_t y, const VR2Rect::Ref&
     mLastMicroseconds = platform::Microseconds();
     const std::string tag = TagOf(hotSpot);
     if (tag == kThumb) {
-        if (Orientation == kHorizontal)
-            mThumbDownOffset = platform::WrapSub(x, hotSpot->left);
-        else if (Orientation == kVertical)
-            mThumbDownOffset = platform::WrapSub(y, hotSpot->top);
+        if (KnownOrientation())
+            mThumbDownOffset = Orientation == kHorizontal ? platform::WrapSub(x, hotSpot->left)
+                                                          : platform::WrapSub(y, hotSpot->top);
         return true;
     }
     if (tag == kTrack) {
-        if (Orientation == kHorizontal || Orientation == kVertical)
-            Page(Orientation == kHorizontal ? x : y, 0);
+        if (KnownOrientation())
+            Page(Orientation == kHorizontal ? x : y, kPageEitherWay);
         ArrangeSpots();
         ReportValue();
         if (SelfRefresh)
@@ -207,7 +206,7 @@ void VR2ScrollbarView::ThumbDragged(int32_t x, int32_t y)
 {
     const auto thumb = FindHotSpotWithTag(kThumb);
     const auto track = FindHotSpotWithTag(kTrack);
-    if (!thumb || !track || (Orientation != kHorizontal && Orientation != kVertical))
+    if (!thumb || !track || !KnownOrientation())
         return;
     const bool horizontal = Orientation == kHorizontal;
     const int32_t thumbStart = platform::WrapSub(horizontal ? x : y, mThumbDownOffset);
@@ -238,8 +237,8 @@ void VR2ScrollbarView::ButtonMouseDrag(int32_t x, int32_t y, const VR2Rect::Ref&
         ThumbDragged(x, y);
     } else if (tag == kTrack) {
         // Paging keeps the press's direction and never turns back.
-        const bool paging = mThumbDownOffset == -1 || mThumbDownOffset == 1;
-        if ((Orientation == kHorizontal || Orientation == kVertical) && paging)
+        const bool paging = mThumbDownOffset == kPageTowardMinimum || mThumbDownOffset == kPageTowardMaximum;
+        if (KnownOrientation() && paging)
             Page(Orientation == kHorizontal ? x : y, mThumbDownOffset);
         ArrangeSpots();
     }

@@ -58,10 +58,19 @@ protected:
     bool ShouldDeliverMouseDrag(const VR2Rect::Ref& hotSpot) override;
 
 private:
+    // A paging direction: toward Minimum, toward Maximum, or (on a track press)
+    // toward whichever side of the thumb the pointer is.
+    static constexpr int32_t kPageTowardMinimum = -1;
+    static constexpr int32_t kPageTowardMaximum = 1;
+    static constexpr int32_t kPageEitherWay = 0;
+
+    // Vertical or horizontal: a bar of any other orientation lays out, pages
+    // and drags nothing.
+    bool KnownOrientation() const { return Orientation == kVertical || Orientation == kHorizontal; }
     // Value less step, not below Minimum; Value plus step, not above Maximum.
     int32_t SteppedDown(int32_t step) const;
     int32_t SteppedUp(int32_t step) const;
-    // Pages toward the pointer at along (y or x); direction 0 means either way.
+    // Pages toward the pointer at along (y or x) when it lies in direction.
     void Page(int32_t along, int32_t direction);
     void ThumbDragged(int32_t x, int32_t y);
     // The thumb's start and length along the bar, from the track's rectangle.
@@ -76,7 +85,7 @@ private:
     int32_t mPageStep = 20;
     int32_t mMinimum = 0;
     // After a thumb press the grab offset from its leading edge; after a track
-    // press the paging direction, -1 toward Minimum, 1 toward Maximum.
+    // press the paging direction, kPageTowardMinimum or kPageTowardMaximum.
     int32_t mThumbDownOffset = 0;
     double mLastMicroseconds = 0;
     double mCurrentMouseDownRepeatMicroseconds = 0;
