@@ -84,7 +84,7 @@ std::shared_ptr<platform::Window> Open()
     auto box = VR2StateButtonView::Create();
     box->setupCheckbox("Remember");
     Add(window, box, 20, 80);
-    gTickY = 80 + box->HotSpot[0]->top + 3;
+    gTickY = 80 + box->FindHotSpotWithTag(hotspottags::kPicture)->top + 3;
     auto popup = VR2PopupMenuView::Create();
     for (const char* row : {"One", "Two", "Three"})
         popup->AddRow(row, nullptr);

@@ -3,8 +3,24 @@
 #include "toolkit/controls/VR2ScrollbarView.h"
 
 #include <limits>
+#include <ostream>
 
 namespace {
+
+// A hot spot's rectangle; unless given, where a vertical bar's arrow is: at the left, 16 across, 16 long.
+struct Spot {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 16;
+    int32_t height = 16;
+    friend bool operator==(const Spot&, const Spot&) = default;
+};
+
+void PrintTo(const Spot& spot, std::ostream* out)
+{
+    *out << "{.left = " << spot.left << ", .top = " << spot.top << ", .width = " << spot.width
+         << ", .height = " << spot.height << "}";
+}
 
 // A vertical bar of 16 x 200 at (100, 50): track 16 .. 184, range 0 .. 100, page 20.
 class ScrollbarFixture : public ControlsFixture {
@@ -21,7 +37,13 @@ protected:
         platform::SetMicrosecondsForTesting(microseconds);
         Move(x, y);
     }
-    std::string Thumb() const { return bar->HotSpot[3]->description(); }
+    Spot SpotOf(const std::string& tag) const
+    {
+        const auto spot = bar->FindHotSpotWithTag(tag);
+        EXPECT_TRUE(spot) << tag;
+        return spot ? Spot{spot->left, spot->top, spot->width, spot->height} : Spot{};
+    }
+    Spot Thumb() const { return SpotOf(hotspottags::kThumb); }
     VR2ScrollbarView::Ref bar;
 };
 
@@ -29,31 +51,32 @@ protected:
 
 TEST_F(ScrollbarFixture, ThumbFollowsRangeAndValueAndStaysOnTheTrackAtTheLimits)
 {
-    EXPECT_EQ(bar->HotSpot[2]->description() + " " + Thumb(), ",184,16,16 ,16,16,28");
+    EXPECT_EQ(SpotOf(hotspottags::kIncrement), Spot{.top = 184});
+    EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 28}));
     bar->Value(true, 50);
-    EXPECT_EQ(Thumb(), ",86,16,28");
+    EXPECT_EQ(Thumb(), (Spot{.top = 86, .height = 28}));
     bar->Maximum(true, 10000);
-    EXPECT_EQ(Thumb(), ",16,16,16");
+    EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 16}));
     bar->resize(16, 42, false);
-    EXPECT_EQ(Thumb(), ",16,16,10");
+    EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 10}));
     {
         SCOPED_TRACE("an empty range, or values at the Int32 limits, divide by nothing and overflow nothing");
         constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
         constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
         bar->resize(16, 200, false);
         bar->Maximum(true, 0);
-        EXPECT_EQ(Thumb(), ",16,16,168");
+        EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 168}));
         bar->Minimum(false, kMin);
         bar->Maximum(false, kMax);
         bar->PageStep(false, kMax);
         bar->Value(true, kMax);
-        EXPECT_EQ(bar->HotSpot[3]->bottom(), 184);
+        EXPECT_EQ(Thumb().top + Thumb().height, 184);
         bar->Maximum(true, kMin);
-        EXPECT_EQ(bar->HotSpot[3]->bottom(), 184);
+        EXPECT_EQ(Thumb().top + Thumb().height, 184);
     }
     bar->Orientation = VR2ScrollbarView::kHorizontal;
     bar->resize(200, 16, false);
-    EXPECT_EQ(bar->HotSpot[2]->description(), "184,,16,16");
+    EXPECT_EQ(SpotOf(hotspottags::kIncrement), Spot{.left = 184});
 }
 
 TEST_F(ScrollbarFixture, ArrowsStepOnReleaseAndRepeatFasterWhileHeld)
@@ -91,9 +114,9 @@ TEST_F(ScrollbarFixture, ThumbDragMapsItsPlaceToTheValueWithinTheRange)
     bar->Value(true, 50);
     Press(108, 140);  // 4 below the thumb's top
     Move(108, 154);
-    EXPECT_EQ(Thumb(), ",100,16,28");
+    EXPECT_EQ(Thumb(), (Spot{.top = 100, .height = 28}));
     Move(108, -200);
-    EXPECT_EQ(Thumb(), ",16,16,28");
+    EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 28}));
     Move(108, 900);
     Release(108, 900);
     EXPECT_EQ(Sent(), Lines({"actn 60", "actn 0", "actn 100"}));
@@ -102,7 +125,7 @@ TEST_F(ScrollbarFixture, ThumbDragMapsItsPlaceToTheValueWithinTheRange)
     Move(108, 80);
     Release(108, 80);
     EXPECT_EQ(bar->Value(), 100);
-    EXPECT_EQ(Thumb(), ",16,16,10");
+    EXPECT_EQ(Thumb(), (Spot{.top = 16, .height = 10}));
 }
 
 TEST(DefaultTheme, ScrollBarsDrawArrowsTrackAndThumbByOrientation)

@@ -24,7 +24,7 @@ TEST_F(ControlsFixture, RadioFamiliesStayExclusiveAndCheckBoxesWrap)
     box->setupCheckbox("Check");
     box->family = 1;
     Place(box, 10, 100);
-    EXPECT_EQ(box->width(), 17 + box->HotSpot[1]->width);
+    EXPECT_EQ(box->width(), 17 + box->FindHotSpotWithTag(hotspottags::kLabel)->width);
 
     Click(15, 15);
     Click(15, 75);
@@ -47,7 +47,7 @@ TEST(DefaultTheme, StateButtonsShowTickDotAndPressOnTheSharedFace)
 {
     auto box = VR2StateButtonView::Create();
     box->setupCheckbox("Tick");
-    const int32_t top = box->HotSpot[0]->top;
+    const int32_t top = box->FindHotSpotWithTag(hotspottags::kPicture)->top;
     box->IntegerValue(2);
     auto ticked = Painted(box);
     EXPECT_EQ(RGBOf(ticked.At(0, top)), 0xADADADu);
@@ -67,7 +67,7 @@ TEST(DefaultTheme, StateButtonsShowTickDotAndPressOnTheSharedFace)
     {
         SCOPED_TRACE("after a radio button, a check box shows its whole square again, pressed");
         box->IntegerValue(0);
-        box->DownFrame = box->HotSpot[1];
+        box->DownFrame = box->FindHotSpotWithTag(hotspottags::kLabel);
         box->MouseWithin = true;
         auto pressed = Painted(box);
         EXPECT_EQ(RGBOf(pressed.At(1, top + 6)), 0xADADADu);
