@@ -5,16 +5,20 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build setup bench clean soak
+.PHONY: run test build configure setup bench clean soak
 
 setup:
 	@tools/setup.sh
 
-build: setup
+configure: setup
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program alone: the tests and benchmarks are left to make test.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target dirizezoz
 	@$(BUILD)/dirizezoz
 
 test: build
