@@ -134,6 +134,7 @@ void Window::Resizeable(bool resizeable)
     } else {
         widget->setFixedSize(widget->size());
     }
+    widget->OfferResize(resizeable);
 }
 
 bool Window::HasBackColor() const { return mImpl->hasBackColor; }

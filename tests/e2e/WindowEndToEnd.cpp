@@ -1,5 +1,6 @@
 // End-to-end check of the real desktop path, run by window_end_to_end.sh under
-// a real X server. Without arguments: opens a window host with two views and
+// a real X server. Without arguments: opens a fixed-size window host with two
+// views, placed before it opens at $E2E_WINDOW_AT ("left top") when set, and
 // writes the window's screen rectangle to $E2E_DIR/ready. A click turns the
 // first view green and gives it the focus; typed text shows as a blue bar, ten
 // pixels per character; the second view holds its press until the release;
@@ -16,9 +17,11 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
-#include <thread>
+#include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -92,8 +95,16 @@ std::shared_ptr<platform::Window> Open()
     window->Title("end to end");
     window->Width(300);
     window->Height(200);
+    window->Resizeable(false);
     window->HasBackColor(true);
     window->BackColor(platform::Color{0xEFEFEF});
+    if (const char* at = std::getenv("E2E_WINDOW_AT")) {
+        int32_t left = 0;
+        int32_t top = 0;
+        std::istringstream(at) >> left >> top;
+        window->Left(left);
+        window->Top(top);
+    }
     auto view = VR2View::Create<TypingView>();
     view->move(50, 50, false);
     view->resize(200, 100, false);

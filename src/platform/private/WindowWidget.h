@@ -60,6 +60,9 @@ public:
 
     // Applies a content size set in code: the resize is handled at once.
     void ApplyResize(int width, int height);
+    // Whether the window manager may offer to resize and maximise the window
+    // (on X; elsewhere the fixed size says enough).
+    void OfferResize(bool offered);
 
     // Shows the menus of bar above the content (nil takes them away); the
     // content keeps its size and moves down below them.
@@ -87,6 +90,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +122,7 @@ private:
     // Dispatch for code outside this file.
     bool DispatchHook(const std::function<bool()>& hook);
     void HandleSizeChange(bool finished);
+    void WriteResizeHints();
 
     Window* mOwner;
     int mDispatchDepth = 0;
@@ -137,6 +142,8 @@ private:
     QTimer mDragRepeat;
     QTimer mResizeSettle;
     QSize mLastSize;
+    bool mResizeOffered = true;
+    bool mResizeHintsChanged = false;
     bool mApplyingResize = false;
     QPoint mLastPosition;
     double mWheelX = 0;
