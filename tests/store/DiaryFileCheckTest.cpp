@@ -155,13 +155,15 @@ TEST_F(StoreTest, OnlyAFileAsTheDiaryLeftItSkipsTheWalkOverItsPages)
         EXPECT_FALSE(check());
     }
     {
-        SCOPED_TRACE("a stamp torn or garbled");
+        SCOPED_TRACE("a stamp torn, garbled or longer than the one that replaces it");
         const std::string kept = FileBytes(stampFile);
-        for (const auto& spoilt : {kept.substr(0, kept.size() - 2), kept + "\n", std::string("garbage")}) {
+        for (const auto& spoilt :
+             {kept.substr(0, kept.size() - 2), std::string("garbage"), kept + "\n", kept + std::string(300, '9')}) {
             Write(stampFile, spoilt);
             EXPECT_TRUE(check());
+            EXPECT_EQ(FileBytes(stampFile), kept);
+            EXPECT_FALSE(check()) << "the stamp written over it matches at the next start";
         }
-        EXPECT_EQ(FileBytes(stampFile), kept);
     }
     {
         SCOPED_TRACE("a page broken in place, its modification time put back");
