@@ -21,7 +21,9 @@ protected:
                     "INSERT INTO t (name, n, flag, day) VALUES ('pear', 60, 0, '2026-12-07 08:30:00');"
                     "INSERT INTO t (name, n) VALUES ('fig', 40);"
                     "CREATE TABLE u (t_id integer, note text);"
-                    "INSERT INTO u VALUES (1, 'crisp')");
+                    "INSERT INTO u VALUES (1, 'crisp');"
+                    "CREATE TABLE w (t_id integer primary key, note text) WITHOUT ROWID;"
+                    "INSERT INTO w VALUES (2, 'ripe')");
         mDb = REALSQLDatabase::Create();
         mDb->SetDatabaseFile(FolderItem::Create(mFile.string()));
         ASSERT_TRUE(mDb->Connect()) << mDb->ErrorMessage();
@@ -80,6 +82,8 @@ TEST_F(RecordSetTest, EmptyFailedAndReadOnlyQueries)
              {"SELECT name FROM t WHERE name <> 'x order by 1' /* group by */ ORDER BY n", 3, true},
              {"SELECT count(*) AS c FROM t", 1, false},
              {"SELECT t.name, u.note FROM t JOIN u ON u.t_id = t.id", 1, false},
+             // A table without rowids leaves the rowid to the other: that table's column stays read-only.
+             {"SELECT t.name, w.note FROM t JOIN w ON w.t_id = t.id", 1, false},
              {"SELECT name FROM t UNION SELECT note FROM u", 4, false},
              {"  select 1 + 1 AS two", 1, false},
              {"SELECT name, n * 2 AS twice FROM t", 3, false},
