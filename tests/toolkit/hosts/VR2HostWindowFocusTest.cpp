@@ -2,6 +2,7 @@
 
 #include "platform/Codes.h"
 
+#include <QApplication>
 #include <QTest>
 
 using Lines = EventLog;
@@ -45,6 +46,30 @@ TEST_F(HostFixture, FocusWalkEndsWhereTheSpecialCasesSay)
         EXPECT_EQ(Take({"KeyDown"}), Lines({"d LostFocus"}));
         EXPECT_EQ(window->focusView(), nullptr);
     }
+}
+
+TEST_F(HostFixture, FocusingAViewGivesItsWindowTheKeyboard)
+{
+    auto a = Add("a", 0, 0, 10, 10);
+    a->CanFocus = true;
+    const auto other = TestHostWindow::Create(std::make_shared<EventLog>());
+    const auto keyboardIn = [](QWidget* holder) {
+        return RunEventLoopUntil([holder] { return QApplication::activeWindow() == holder; });
+    };
+    for (const bool byTab : {false, true}) {
+        SCOPED_TRACE(byTab ? "the focus walk" : "a view asks for the focus");
+        testsupport::ShowAndActivate(*other);
+        ASSERT_TRUE(keyboardIn(testsupport::WidgetOf(*other)));
+        if (byTab)
+            window->changeFocus(codes::kFocusNext);
+        else
+            a->changeFocus(codes::kFocusGive);
+        EXPECT_TRUE(keyboardIn(widget));
+        EXPECT_EQ(QApplication::focusWidget(), widget);
+        EXPECT_EQ(window->focusView(), a);
+        window->changeFocus(codes::kFocusGive);
+    }
+    other->Close();
 }
 
 TEST_F(HostFixture, TabWrapsInsideTheHolderOfTheFocusView)
