@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QResizeEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -69,6 +70,7 @@ public:
 
 protected:
     void OnClose() override { log.push_back("close"); }
+    void OnResizing() override { log.push_back("resizing " + Point(Width(), Height())); }
     void OnResized() override { log.push_back("resized " + Point(Width(), Height())); }
     void OnMoved() override { log.push_back("position " + Point(Left(), Top())); }
     void OnPaint(const platform::Graphics::Ref& g) override
@@ -267,6 +269,17 @@ TEST(WindowGeometry, ChangesRaiseOneEventEachAndNoneWhenNothingChanges)
     window->Width(200);
     window->Height(150);
     EXPECT_EQ(window->Take(), Log());
+
+    SCOPED_TRACE("the window system's resizes: the same size, then another");
+    QWidget* widget = WidgetOf(*window);
+    QResizeEvent same(widget->size(), widget->size());
+    QCoreApplication::sendEvent(widget, &same);
+    EXPECT_EQ(window->Take(), Log());
+    widget->resize(210, 150);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return !window->log.empty() && window->log.back() == "resized 210,150"; }));
+    EXPECT_EQ(window->Take(), Log({"resizing 210,150", "resized 210,150"}));
+    window->Width(200);
+    window->log.clear();
 
     SCOPED_TRACE("no width");
     window->Width(0);
