@@ -17,6 +17,8 @@ constexpr const char* kColorKey = "color";
 // Room right of the text that still opens the editor; also the inset of left-aligned text.
 constexpr int32_t kClickSlack = 3;
 constexpr int32_t kLeftInset = 3;
+// An empty or short text still opens on a click this far into the field.
+constexpr int32_t kMinimumTarget = 40;
 
 // Lives for the rest of the process once made.
 SLTEView::Ref& Cell()
@@ -74,7 +76,7 @@ bool VR2ClickToEditField::ContainerMouseDown(int32_t x, int32_t)
     // A commit may rebuild the list this field lives in: a field that left it stays closed.
     if (isReleased() || !parent(false))
         return true;
-    if (x > mLastTextWidth + kClickSlack)
+    if (x > std::max(mLastTextWidth + kClickSlack, kMinimumTarget))
         return true;
     const auto& cell = Cell();
     OverrideMouseEvents = false;

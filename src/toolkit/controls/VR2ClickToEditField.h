@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-// One line of text that the user edits in place: a click on the text opens the
-// one editor that all fields share over the field; Return, Enter or the loss
+// One line of text that the user edits in place: a click on the text (or
+// within the first 40 pixels of the field, for an empty or short text) opens
+// the one editor that all fields share over the field; Return, Enter or the loss
 // of the editor's focus commits, Esc discards, and a click on any field commits
 // whatever edit is open. A commit that changes Text triggers 'chgd' with
 // {'valu': Text} on the field's own event-handler table.

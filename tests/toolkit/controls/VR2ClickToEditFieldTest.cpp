@@ -66,6 +66,25 @@ TEST_F(ClickToEditTest, EditsCommitOnceAndOnlyWhenChanged)
     EXPECT_EQ(Edited(), nullptr);
 }
 
+TEST_F(ClickToEditTest, AnEmptyOrShortTextStillOpensWithinAReasonableTarget)
+{
+    auto empty = AddField(window, 20, "");
+    auto zero = AddField(window, 60, "0");
+    for (const auto& [field, x] : {std::pair{empty, 0}, {empty, 39}, {zero, 39}}) {
+        SCOPED_TRACE(field->Text + " at " + std::to_string(x));
+        Click(QPoint(20 + x, field->top() + 11));
+        EXPECT_EQ(Edited(), field);
+        Key(Qt::Key_Escape);
+    }
+    Click(QPoint(80, 71));
+    EXPECT_EQ(Edited(), nullptr);
+    Click(QPoint(50, 31));
+    Type("Fig");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Fig"});
+    EXPECT_EQ(empty->Text, "Fig");
+}
+
 TEST_F(ClickToEditTest, ALeavingRowCommitsAndTheEditorSurvives)
 {
     auto list = PlaceIn(window, VR2ContainerView::Create(), 0, 0, 400, 50);
@@ -77,6 +96,15 @@ TEST_F(ClickToEditTest, ALeavingRowCommitsAndTheEditorSurvives)
     // As a list that is rebuilt lets go of its rows.
     row->detach(false, false);
     EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Dates"});
+
+    SCOPED_TRACE("a field taken out of its holder keeps what was typed and reports it first");
+    auto fig = AddField(window, 100, "Fig");
+    Click(QPoint(30, 111));
+    Type("Figs");
+    fig->detach(false, false);
+    EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Figs"});
+    EXPECT_EQ(fig->Text, "Figs");
+    EXPECT_EQ(Edited(), nullptr);
 
     SCOPED_TRACE("a field that its own commit removes is not opened again");
     Click(QPoint(30, 71));
