@@ -22,6 +22,9 @@ constexpr const char* kAddFoodFailed = "There was a problem adding the food to t
 constexpr const char* kGoalFailed = "Couldn't update goal.";
 constexpr const char* kStepsFailed = "Error updating the steps.";
 constexpr const char* kFoodEditFailed = "Couldn't update database with new values.";
+constexpr const char* kCaloriesNotANumber = "The calorie amount must be a whole number, such as 350.";
+constexpr const char* kStepsNotANumber = "The steps must be a whole number, such as 4200.";
+constexpr const char* kGoalNotANumber = "The goal must be a whole number, such as 2000.";
 
 // The parameter under key; nothing when the message lacks it.
 std::optional<Variant> Param(const platform::Dictionary::Ref& params, const Variant& key)
@@ -44,6 +47,9 @@ std::optional<std::string> TextOf(const Variant& value)
         return std::nullopt;
     }
 }
+
+// A name of blanks alone names nothing.
+bool IsBlank(const std::string& name) { return name.find_first_not_of(" \t\r\n\v\f") == std::string::npos; }
 
 }  // namespace
 
@@ -121,9 +127,13 @@ void MainWindowController::AddFood(const platform::Dictionary::Ref& params)
     const auto name = TextOf(Vireo2Extends::FindValue(params, dpcodes::kParamFoodName, Variant()));
     const auto calories =
         DPTypedNumber::Read(Vireo2Extends::FindValue(params, dpcodes::kParamCalorieAmount, Variant()));
-    // Blank names and negative calories are taken as typed; the fields keep a refused entry.
-    if (!name || name->empty() || !calories || *calories == 0) {
+    // Negative calories are taken as typed; the fields keep a refused entry for the user to mend.
+    if (!name || IsBlank(*name) || (calories && *calories == 0)) {
         platform::MsgBox(kMissingFoodOrCalories);
+        return;
+    }
+    if (!calories) {
+        platform::MsgBox(kCaloriesNotANumber);
         return;
     }
     auto item = DPFoodRecord::Create();
@@ -179,7 +189,7 @@ void MainWindowController::AddSteps()
     const auto steps = DPTypedNumber::Read(VireoStandardProperties::VR2ObjectGetProperty(field, "text", Variant()));
     // A typo keeps its text, as a failed addition does, so the user can mend it.
     if (!steps) {
-        platform::MsgBox(kStepsFailed);
+        platform::MsgBox(kStepsNotANumber);
         return;
     }
     if (*steps == 0) {
@@ -203,9 +213,10 @@ void MainWindowController::ChangeGoal(bool calories, const platform::Dictionary:
     if (!typed)
         return;
     const auto goal = DPTypedNumber::Read(*typed);
-    const bool stored = goal && (calories ? DiaryDB::Update_Goal_Food(current_date, *goal)
-                                          : DiaryDB::Update_Goal_Steps(current_date, *goal));
-    if (!stored)
+    if (!goal)
+        platform::MsgBox(kGoalNotANumber);
+    else if (!(calories ? DiaryDB::Update_Goal_Food(current_date, *goal)
+                        : DiaryDB::Update_Goal_Steps(current_date, *goal)))
         platform::MsgBox(kGoalFailed);
     // Also after a refusal: the status bar shows the stored goal again.
     Update_DailyStats(true);
@@ -224,8 +235,8 @@ void MainWindowController::EditCalories(const platform::Dictionary::Ref& params)
         return;
     const auto foodId = DPTypedNumber::Read(*id);
     const auto calories = DPTypedNumber::Read(*typed);
-    if (!foodId || !calories || !DiaryDB::Update_Food(*foodId, *calories)) {
-        platform::MsgBox(kFoodEditFailed);
+    if (!calories || !foodId || !DiaryDB::Update_Food(*foodId, *calories)) {
+        platform::MsgBox(calories ? kFoodEditFailed : kCaloriesNotANumber);
         // The row still shows what was typed: show the stored items again.
         ReloadFoodList(true);
     }
@@ -242,6 +253,12 @@ void MainWindowController::EditName(const platform::Dictionary::Ref& params)
         return;
     const auto foodId = DPTypedNumber::Read(*id);
     const auto name = TextOf(*typed);
+    if (name && IsBlank(*name)) {
+        platform::MsgBox(kMissingFoodOrCalories);
+        // The row shows the refused name: show the stored items again.
+        ReloadFoodList(true);
+        return;
+    }
     // The row keeps showing the new name, stored or not.
     if (!foodId || !name || !DiaryDB::Update_Food(*foodId, *name))
         platform::MsgBox(kFoodEditFailed);

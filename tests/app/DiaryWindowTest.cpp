@@ -53,30 +53,129 @@ TEST_F(DiaryWindowTest, EditsGoalsAndRowsInPlaceAndDeletesSelectedRowsWithBacksp
     EXPECT_EQ(Messages(), Lines());
 }
 
-TEST_F(DiaryWindowTest, RefusesWhatIsNotANumberAndShowsWhatTheStoreHolds)
+TEST_F(DiaryWindowTest, AnEmptyNameAndAGoalOf0OpenOnAClickWellRightOfTheirText)
 {
-    for (const auto& [name, calories] :
-         {std::pair{"", "100"}, {"Pear", "1o0"}, {"Pear", "0"}, {"Pear", "3000000000"}}) {
+    // As an older diary may hold it: an item whose name was emptied.
+    auto item = DPFoodRecord::Create();
+    item->EatenDate = platform::Date::Now();
+    item->CalVal = 80;
+    ASSERT_NE(DiaryDB::AddFood(item), -1);
+    Press(kToday);
+    const auto row = List()->getViewList().at(0);
+    Click(row, 190);
+    const auto name = View("food_name", row);
+    Click(name, 30);
+    Type("Fig\r");
+    EditInPlace(View("dailyStat_calGoal"), "0");
+    EditInPlace(View("dailyStat_stepGoal"), "0");
+    // Well right of the one digit: at the step goal's far end.
+    Click(View("dailyStat_calGoal"), 38);
+    Type("1800\r");
+    const auto stepGoal = View("text", View("dailyStat_stepGoal"));
+    Click(stepGoal, stepGoal->width() - 2);
+    Type("8000\r");
+    EXPECT_EQ(Query("SELECT caloric_item, cal_goal, step_goal FROM food, daily"), Rows({{"Fig", "1800", "8000"}}));
+    EXPECT_EQ(Messages(), Lines());
+}
+
+// A day bar as the store fills it and as it looks: "500/2000: 102 value, 308 empty", the drawn widths read
+// along the bar's second row by the nearest of its three colours.
+std::string DayBar(const QImage& pixels, const QPoint& corner, const VR2View::Ref& bar, platform::Color over)
+{
+    using VireoStandardProperties::VR2ObjectGetProperty;
+    std::string seen = VR2ObjectGetProperty(bar, "int", 0).StringValue() + "/" +
+                       VR2ObjectGetProperty(bar, "max", 0).StringValue() + ":";
+    const std::pair<const char*, uint32_t> colours[] = {
+        {"value", 0x39B449}, {"over", static_cast<uint32_t>(over.value)}, {"empty", 0x313131}};
+    const auto nearest = [&](QRgb pixel) {
+        const auto distance = [pixel](uint32_t colour) {
+            const auto d = [](int a, int b) { return (a - b) * (a - b); };
+            return d(qRed(pixel), (colour >> 16) & 0xFF) + d(qGreen(pixel), (colour >> 8) & 0xFF) +
+                   d(qBlue(pixel), colour & 0xFF);
+        };
+        return std::min_element(std::begin(colours), std::end(colours), [&](const auto& a, const auto& b) {
+                   return distance(a.second) < distance(b.second);
+               })->first;
+    };
+    // The frame's columns belong to the runs they close.
+    std::vector<std::pair<std::string, int>> runs;
+    for (int x = 1; x < bar->width() - 1; ++x) {
+        const std::string kind = nearest(pixels.pixel(corner.x() + x, corner.y() + 1));
+        if (runs.empty() || runs.back().first != kind)
+            runs.emplace_back(kind, 0);
+        ++runs.back().second;
+    }
+    runs.front().second++, runs.back().second++;
+    for (std::size_t index = 0; index < runs.size(); ++index)
+        seen += (index ? ", " : " ") + std::to_string(runs[index].second) + " " + runs[index].first;
+    return seen;
+}
+
+TEST_F(DiaryWindowTest, TheDayBarsShowTheTotalsAgainstTheGoalsAfterEveryChange)
+{
+    const auto bars = [&] {
+        const QImage pixels = testsupport::ScreenPixels(*window);
+        std::string seen;
+        for (const auto& [name, over] : {std::pair{"calorie_bar_daily", platform::Color{0xDE423F}},
+                                         {"steps_bar_daily", platform::Color{0x31FC4C}}}) {
+            const auto at = View(name)->bounds(codes::kSpaceScreen);
+            const QPoint corner = testsupport::ContentOrigin(*window) +
+                                  QPoint(at->left - window->Left(), at->top - window->Top());
+            seen += (seen.empty() ? "" : " | ") + DayBar(pixels, corner, View(name), over);
+        }
+        return seen;
+    };
+    EXPECT_EQ(bars(), "0/2000: 410 empty | 0/10000: 410 empty");
+    Type("Soup\t1000\r");
+    Fill("steps_entry_field", "5000\r");
+    EXPECT_EQ(bars(), "1000/2000: 205 value, 205 empty | 5000/10000: 205 value, 205 empty");
+    SCOPED_TRACE("over the goals: the goal's share of the bar, then the over colour");
+    const auto row = List()->getViewList().at(0);
+    Click(row, 190);
+    EditInPlace(View("cal_val", row), "3000");
+    Fill("steps_entry_field", "10000\r");
+    EXPECT_EQ(bars(), "3000/2000: 273 value, 137 over | 15000/10000: 273 value, 137 over");
+    SCOPED_TRACE("a changed goal and a removed item");
+    EditInPlace(View("dailyStat_calGoal"), "6000");
+    Click(List());  // below the rows: no selection, the focus in the list
+    Click(List()->getViewList().at(0), 190);
+    Type("\b");
+    EXPECT_EQ(bars(), "0/6000: 410 empty | 15000/10000: 273 value, 137 over");
+    EXPECT_EQ(Messages(), Lines());
+}
+
+TEST_F(DiaryWindowTest, RefusesWhatIsNotANumberOrABlankNameAndShowsWhatTheStoreHolds)
+{
+    const char* const missing = "Either the food name or the calorie amount was missing.";
+    const char* const notCalories = "The calorie amount must be a whole number, such as 350.";
+    for (const auto& [name, calories, message] :
+         {std::tuple{"", "100", missing}, {"   ", "100", missing}, {"Pear", "1,500", notCalories},
+          {"Pear", "0", missing}, {"Pear", "12abc", notCalories}, {"Pear", "3000000000", notCalories}}) {
         SCOPED_TRACE(std::string(name) + " / " + calories);
         Fill("food_entry_field", name);
         Fill("calorie_entry_field", std::string(calories) + "\r");
-        EXPECT_EQ(Messages(), Lines({"Either the food name or the calorie amount was missing."}));
+        EXPECT_EQ(Messages(), Lines({message}));
         EXPECT_EQ(Text("food_entry_field") + "/" + Text("calorie_entry_field"), std::string(name) + "/" + calories);
     }
-    Fill("steps_entry_field", "12x\r");
-    EXPECT_EQ(Messages(), Lines({"Error updating the steps."}));
-    EXPECT_EQ(Text("steps_entry_field"), "12x");
+    Fill("steps_entry_field", "1,500\r");
+    EXPECT_EQ(Messages(), Lines({"The steps must be a whole number, such as 4200."}));
+    EXPECT_EQ(Text("steps_entry_field"), "1,500");
     Fill("steps_entry_field", " 0 \r");
     EXPECT_EQ(Text("steps_entry_field"), "");
     EditInPlace(View("dailyStat_calGoal"), "2k");
     EditInPlace(View("dailyStat_stepGoal"), "1.5");
-    EXPECT_EQ(Messages(), Lines({"Couldn't update goal.", "Couldn't update goal."}));
+    EXPECT_EQ(Messages(), Lines({"The goal must be a whole number, such as 2000.",
+                                 "The goal must be a whole number, such as 2000."}));
     EXPECT_EQ(Status(), "0 (0%) | 2000 | Calories to Goal: 2000 | Steps to Goal: 10000 | Total: 0 (0%) | 10000");
     Fill("food_entry_field", "Pear\t50\r");
     Click(List()->getViewList().at(0), 190);
     EditInPlace(View("cal_val", List()->getViewList().at(0)), "5o");
-    EXPECT_EQ(Messages(), Lines({"Couldn't update database with new values."}));
+    EXPECT_EQ(Messages(), Lines({notCalories}));
     EXPECT_EQ(Text("cal_val", List()->getViewList().at(0)), "50");
+    Click(List()->getViewList().at(0), 190);
+    EditInPlace(View("food_name", List()->getViewList().at(0)), "  ");
+    EXPECT_EQ(Messages(), Lines({missing}));
+    EXPECT_EQ(Text("food_name", List()->getViewList().at(0)), "Pear");
     SCOPED_TRACE("messages the table cannot take: handled, nothing happens; outside the table: not handled");
     const auto send = [&](const VR2Object::Ref& sender, const char* category, int32_t selector,
                           const platform::Variant& key = {}, const platform::Variant& value = {}) {

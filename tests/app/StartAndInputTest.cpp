@@ -104,10 +104,12 @@ TEST_F(DiaryWindowTest, BadNumbersAreRefusedWithTheirMessagesAndGoodOnesStoredAs
     const std::vector<std::pair<std::string, std::optional<int32_t>>> numbers{
         {"abc", {}},        {"+5", 5},      {" -7 ", -7},       {"1.5", {}}, {"1e3", {}}, {"\u0663", {}},
         {"12345678901", {}}, {"2147483648", {}}, {"0x10", {}}, {"--1", {}}, {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<int32_t>::min()},
+        {"-2147483648", std::numeric_limits<int32_t>::min()}, {"1,500", {}}, {"12abc", {}},
     };
-    const Lines refusals{"Either the food name or the calorie amount was missing.", "Error updating the steps.",
-                         "Couldn't update goal.", "Couldn't update goal.", "Couldn't update database with new values."};
+    const std::string notCalories = "The calorie amount must be a whole number, such as 350.";
+    const std::string notAGoal = "The goal must be a whole number, such as 2000.";
+    const Lines refusals{notCalories, "The steps must be a whole number, such as 4200.", notAGoal, notAGoal,
+                         notCalories};
     for (const auto& [typed, value] : numbers) {
         SCOPED_TRACE("'" + typed + "'");
         Press(kNext);  // a new day, its goals carried over from the last one
@@ -157,7 +159,7 @@ TEST_F(DiaryWindowTest, BadNumbersAreRefusedWithTheirMessagesAndGoodOnesStoredAs
         if (fits(total - 1 + *value))
             total += *value - 1;
         else
-            messages.push_back(refusals.back()), items[0][1] = "1";
+            messages.push_back("Couldn't update database with new values."), items[0][1] = "1";
         EXPECT_EQ(Messages(), messages);
         EXPECT_EQ(food, items);
         EXPECT_EQ(dayRow(), Rows({{std::to_string(total), v, v, v}}));
@@ -169,7 +171,7 @@ TEST_F(DiaryWindowTest, OddNamesAreStoredAsTheFieldShowsThem)
     TemporaryFolder scratch;
     PlainSQL column(scratch.Path() / "affinity");
     column.Exec("CREATE TABLE t (x string)");
-    const std::vector<std::string> names{"   ", std::string(10000, 'n'), "O'Brien \"big\"", "100% _fat_; \\back\\",
+    const std::vector<std::string> names{std::string(10000, 'n'), "O'Brien \"big\"", "100% _fat_; \\back\\",
                                          "'); DROP TABLE food; --", "line\nbreak", std::string("nul\0byte", 8),
                                          "\U0001F34E\U0001F34C", "\u5BFF\u53F8", "\u0641\u0644\u0627\u0641\u0644",
                                          "007", "1e3", " 42 ", "12.50"};
@@ -189,9 +191,14 @@ TEST_F(DiaryWindowTest, OddNamesAreStoredAsTheFieldShowsThem)
         EXPECT_EQ(Query("SELECT caloric_item FROM food ORDER BY id DESC LIMIT 1"), column.Query("SELECT x FROM t"));
         EXPECT_EQ(Messages(), Lines());
     }
-    Fill("food_entry_field", "");
-    Fill("calorie_entry_field", "5\r");
-    EXPECT_EQ(Messages(), Lines({"Either the food name or the calorie amount was missing."}));
+    for (const char* blank : {"", "   ", " \n "}) {
+        platform::Clipboard::Create()->SetText(blank);
+        Click(View("food_entry_field"));
+        QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(testsupport::WidgetOf(*window), Qt::Key_V, Qt::ControlModifier);
+        Fill("calorie_entry_field", "5\r");
+    }
+    EXPECT_EQ(Messages(), Lines(3, "Either the food name or the calorie amount was missing."));
     EXPECT_EQ(Query("SELECT count(*), sum(cal_val) FROM food"), Rows({{platform::Str(int32_t(names.size())),
                                                                      platform::Str(int32_t(5 * names.size()))}}));
     EXPECT_EQ(Query("SELECT calorie_total FROM daily"), Rows({{platform::Str(int32_t(5 * names.size()))}}));
