@@ -18,7 +18,10 @@ constexpr char kCopyright[] = "Copyright \u00A9 2026 Ziruvud Iduzizid";
 
 bool ShowPage(const std::string& pathAndQuery)
 {
-    platform::ShowURL(MakerSiteURL(pathAndQuery));
+    // Without a browser the user still learns where the page is.
+    const std::string url = MakerSiteURL(pathAndQuery);
+    if (!platform::ShowURL(url))
+        platform::MsgBox("No web browser could be started to show this page. Its address is:\n\n" + url);
     return true;
 }
 

@@ -233,6 +233,32 @@ TEST_F(MenusTest, MenuBarSitsAboveAContentThatKeepsItsSizeAndCoordinates)
     EXPECT_EQ(services->urls, Lines({AppCommands::MakerSiteURL("/dirizezoz/help.php")}));
 }
 
+TEST_F(MenusTest, APageThatNoBrowserShowsIsNamedInAMessage)
+{
+    struct NoBrowser : RecordingServices {
+        bool ShowURL(const std::string& url) override
+        {
+            urls.push_back(url);
+            return false;
+        }
+    };
+    const auto noBrowser = std::make_shared<NoBrowser>();
+    const auto previous = platform::SetServices(noBrowser);
+    OpenMainWindow();
+    QWidget* widget = WidgetOf(*main);
+    QTest::keyClick(widget, Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+    const auto help = widget->findChild<QMenuBar*>()->actions()[2]->menu()->actions();
+    ASSERT_EQ(help[4]->text(), "Report Bug...");
+    help[4]->trigger();
+    platform::SetServices(previous);
+    const std::string page = AppCommands::MakerSiteURL("/dirizezoz/help.php");
+    const std::string bug = AppCommands::MakerSiteURL("/report_bug.php?app=dirizezoz&os=mac");
+    EXPECT_EQ(noBrowser->urls, Lines({page, bug}));
+    const std::string message = "No web browser could be started to show this page. Its address is:\n\n";
+    EXPECT_EQ(noBrowser->messages, Lines({message + page, message + bug}));
+    EXPECT_TRUE(main->IsOpen());
+}
+
 TEST_F(MenusTest, CtrlQQuitsWhileAViewTakesEveryKey)
 {
     std::shared_ptr<GreedyView> view;
