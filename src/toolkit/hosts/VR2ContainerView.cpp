@@ -261,8 +261,12 @@ void VR2ContainerView::VR2Surface_DetachView(const ViewRef& view)
         view->DoLostFocus();
         mFocusView.reset();
     }
+    // A child leaving from under the pointer is told the pointer left, so
+    // that what it set on entry (an I-beam) is put back.
+    if (mRouting.Hovered() == view)
+        mRouting.Exit();
     mRouting.Forget(view);
-    // DoLostFocus may have changed the list.
+    // DoLostFocus or DoMouseExit may have changed the list.
     const auto again = std::find(mView.begin(), mView.end(), view);
     if (again != mView.end())
         mView.erase(again);

@@ -89,6 +89,16 @@ TEST_F(HostFixture, ContainersRouteClicksAndHoverThroughEveryLevel)
                                  "below MouseEnter", "below MouseMove 380,280"}));
     }
     {
+        SCOPED_TRACE("a child detached from under the pointer is told the pointer left, so it can put it back");
+        QTest::mouseMove(handle, QPoint(175, 85));
+        Take();
+        b->detach(false, false);
+        EXPECT_EQ(Take(), Lines({"b Close", "b MouseExit"}));
+        QTest::mouseMove(handle, QPoint(176, 85));
+        EXPECT_EQ(Take(), Lines({"inner ContainerMouseExit", "outer ContainerMouseExit", "below MouseEnter",
+                                 "below MouseMove 176,85"}));
+    }
+    {
         SCOPED_TRACE("OverrideMouseEvents makes the container solid and keeps its children out");
         outer->OverrideMouseEvents = true;
         QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(300, 230));
