@@ -48,8 +48,12 @@ void DPFoodEntryList::AddRow(const std::string& name, int32_t calories, int32_t 
     row->SetUserData(dpcodes::kFoodId, id);
     row->resize(platform::WrapSub(width(), kBarRoom), row->height(), false);
     VR2ListServiceView::AddRow(row, false);
-    if (arrange)
-        ArrangeRows(true);
+    if (!arrange)
+        return;
+    ArrangeRows(false);
+    // A row added to a full list would land below what shows.
+    scrollRectIntoView(row->bounds(codes::kSpaceLocal));
+    refresh();
 }
 
 bool DPFoodEntryList::HoldsRow(const VR2Surface::Ref& surface)

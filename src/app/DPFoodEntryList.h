@@ -18,8 +18,9 @@ public:
 
     using VR2ListServiceView::AddRow;
     // Appends a row 16 pixels narrower than the list, room for the vertical
-    // bar whether it shows or not. With arrange the rows are stacked and
-    // repainted; without, nothing is laid out or painted.
+    // bar whether it shows or not. With arrange the rows are stacked, the new
+    // row scrolled into view and the list repainted; without, nothing is laid
+    // out or painted.
     void AddRow(const std::string& name, int32_t calories, int32_t id, bool arrange);
 
 protected:

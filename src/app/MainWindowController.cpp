@@ -81,6 +81,9 @@ bool MainWindowController::Navigate(int32_t selector)
         current_date = platform::Date::Now();
     else
         current_date->SetDay(current_date->Day() + 1);
+    // Another day's items are shown from the first, wherever the last day's list was scrolled.
+    if (const auto list = std::dynamic_pointer_cast<DPFoodEntryList>(Find(dpcodes::kFoodEntryList)))
+        list->scrollTo(0, 0);
     UpdateAll();
     Window().UnlockUpdate();
     return true;

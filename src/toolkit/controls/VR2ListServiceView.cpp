@@ -118,6 +118,10 @@ void VR2ListServiceView::ArrangeRows(bool refresh)
     mViewList->StackedInOrder = true;
     minDocumentSize = VR2Area::Create(0, y);
     setDocumentSize(VR2Area::Create(widest, y));
+    // Fewer rows than before must not leave the list scrolled past its end,
+    // where they would not show and no bar would bring them back.
+    AdjustDocumentLocationToFit();
+    SetupScrollbars();
     if (refresh)
         this->refresh();
 }

@@ -41,7 +41,8 @@ public:
     void RemoveRow(int32_t /*index*/, bool /*arrange*/) {}
     void RemoveRowWithTag(const platform::Variant& /*tag*/, bool /*arrange*/) {}
     void SelectAll(bool /*update*/) {}
-    // Stacks the rows at x 0 with no gap; the document becomes the widest row by the total height.
+    // Stacks the rows at x 0 with no gap; the document becomes the widest row
+    // by the total height, and the offset is pulled back inside it.
     void ArrangeRows(bool refresh);
     // The first row whose vertical extent, edges included, holds y (view coordinates).
     ViewRef FindRowAtPoint(int32_t x, int32_t y);

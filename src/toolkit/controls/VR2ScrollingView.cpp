@@ -7,6 +7,8 @@
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
+#include <algorithm>
+
 using platform::WrapAdd;
 using platform::WrapNeg;
 using platform::WrapSub;
@@ -104,6 +106,32 @@ void VR2ScrollingView::AdjustDocumentLocationToFit()
         area.left = 0;
     if (area.top > 0)
         area.top = 0;
+}
+
+void VR2ScrollingView::scrollTo(int32_t x, int32_t y)
+{
+    const auto before = mDocumentArea->copy();
+    mDocumentArea->left = WrapNeg(std::max(x, 0));
+    mDocumentArea->top = WrapNeg(std::max(y, 0));
+    AdjustDocumentLocationToFit();
+    SetupScrollbars();
+    if (!mDocumentArea->equal(before))
+        refresh();
+}
+
+void VR2ScrollingView::scrollRectIntoView(const VR2Rect::Ref& rect)
+{
+    const auto& wanted = platform::Require(rect);
+    const auto shown = visibleRect();
+    // The visible part in document coordinates starts at minus the offset.
+    auto follow = [](int64_t start, int64_t size, int64_t from, int64_t room) {
+        if (from + size > start + room)
+            start = from + size - room;
+        return std::min(start, from);
+    };
+    const int64_t x = follow(-int64_t{offsetX()}, wanted.width, wanted.left, shown->width);
+    const int64_t y = follow(-int64_t{offsetY()}, wanted.height, wanted.top, shown->height);
+    scrollTo(platform::DoubleToInt32(static_cast<double>(x)), platform::DoubleToInt32(static_cast<double>(y)));
 }
 
 // Resizing

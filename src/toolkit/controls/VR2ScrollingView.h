@@ -55,6 +55,12 @@ public:
     // Clamps the offset so that no space shows past the document's right and
     // bottom edges and it is never positive.
     void AdjustDocumentLocationToFit();
+    // Shows the document from the point (x, y), as near as the document allows;
+    // the bars follow and the view repaints when the offset changed.
+    void scrollTo(int32_t x, int32_t y);
+    // Scrolls the least that brings rect (document coordinates) inside the
+    // visible part; a rect larger than it shows its top-left corner.
+    void scrollRectIntoView(const VR2Rect::Ref& rect);
     // Attaches view to the document and makes the document exactly its size.
     void initWithContentView(const ViewRef& view);
     // The document becomes the content's right and bottom edges.

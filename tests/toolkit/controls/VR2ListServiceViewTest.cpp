@@ -1,4 +1,5 @@
 #include "ListTestViews.h"
+#include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/hosts/HostFixture.h"
 
 #include <QTest>
@@ -127,12 +128,21 @@ TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
     }
     {
         SCOPED_TRACE("DeleteAllRows keeps the document size until the next ArrangeRows");
-        list->Fill(3);
+        list->Fill(30);
+        list->DoMouseWheel(50, 50, 0, 100);
         const auto before = list->documentArea()->description();
+        EXPECT_EQ(before, ",-420,280,620") << "31 rows scrolled to the end";
         list->DeleteAllRows();
         EXPECT_EQ(list->count(), 0);
         EXPECT_EQ(list->Selection(), "");
         EXPECT_EQ(list->documentArea()->description(), before);
+        SCOPED_TRACE("fewer rows arranged: the offset comes back inside the document, where they show");
+        list->Fill(1);
+        EXPECT_EQ(list->documentArea()->description(), ",,280,20");
+        EXPECT_FALSE(list->verticalScrollbar()->Visible);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(50, 15));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r0"}));
+        list->DeleteAllRows();
         list->ArrangeRows(true);
         EXPECT_EQ(list->documentArea()->description(), ",,,");
     }
