@@ -33,7 +33,7 @@ void Set(VR2ContainerView& row, const std::string& name, const char* key, const 
 
 // A goal column: the icon, and the difference or "-" for a day without a total.
 void FillGoalColumn(VR2ContainerView& row, const std::string& iconName, const std::string& differenceName,
-                    int32_t total, bool reached, int32_t difference)
+                    int32_t total, bool reached, int64_t difference)
 {
     if (total == 0) {
         Set(row, iconName, "pict", DPDailyList::GoalEmptyPic());
@@ -41,7 +41,7 @@ void FillGoalColumn(VR2ContainerView& row, const std::string& iconName, const st
         return;
     }
     Set(row, iconName, "pict", reached ? DPDailyList::GoalReachedPic() : DPDailyList::GoalMissedPic());
-    Set(row, differenceName, "text", difference);
+    Set(row, differenceName, "text", platform::Str(difference));
 }
 
 }  // namespace
@@ -80,10 +80,13 @@ void DPDailyList::AddRow(const DPDailyRecord::Ref& record, bool arrange)
     Set(*row, "steps_field", "text", day.Steps);
     Set(*row, "calorie_field", "text", day.CalorieTotal);
     // The calorie difference is signed; the steps difference is the distance on the side the day lies.
+    // Both computed wide, as the status bar does, so that no pair of Int32 values overflows.
+    const int64_t calories = day.CalorieTotal, calorieGoal = day.CalorieGoal;
+    const int64_t steps = day.Steps, stepsGoal = day.StepsGoal;
     FillGoalColumn(*row, "calorie_goal_reached", "calorie_difference", day.CalorieTotal, day.CalGoalReached,
-                   WrapSub(day.CalorieTotal, day.CalorieGoal));
+                   calories - calorieGoal);
     FillGoalColumn(*row, "steps_goal_reached", "steps_difference", day.Steps, day.StepsGoalReached,
-                   day.StepsGoalReached ? WrapSub(day.Steps, day.StepsGoal) : WrapSub(day.StepsGoal, day.Steps));
+                   day.StepsGoalReached ? steps - stepsGoal : stepsGoal - steps);
     row->resize(width(), row->height(), false);
     row->attach(std::dynamic_pointer_cast<VR2Surface>(Self()), false, false);
     if (arrange)

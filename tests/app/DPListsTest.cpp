@@ -8,6 +8,8 @@
 #include "toolkit/controls/VR2ScrollbarView.h"
 #include "toolkit/controls/VR2StaticTextView.h"
 
+#include <limits>
+
 using platform::Color;
 
 namespace {
@@ -46,6 +48,15 @@ DPDailyRecord::Ref Day(int day, int calories = 0, bool calorieHit = false, int s
     return record;
 }
 
+// Totals and goals at the ends of Int32: the differences do not wrap round.
+DPDailyRecord::Ref Extreme()
+{
+    auto record = Day(24, std::numeric_limits<int32_t>::max(), false, std::numeric_limits<int32_t>::min(), false);
+    record->CalorieGoal = std::numeric_limits<int32_t>::min();
+    record->StepsGoal = std::numeric_limits<int32_t>::max();
+    return record;
+}
+
 }  // namespace
 
 class DPListsTest : public MainViewFixture {};
@@ -60,7 +71,8 @@ TEST_F(DPListsTest, HistoryRowsShowTheDayItsGoalsAndTheirDistance)
         {Day(11, 2000, false, 9000, true), "Wed. 11th|2000|missed 0|9000|hit -1000"},
         {Day(12, 1, true, 10000, false), "Thu. 12th|1|hit -1999|10000|missed 0"},
         {Day(13), "Fri. 13th|0|empty -|0|empty -"}, {Day(21), "Sat. 21st|0|empty -|0|empty -"},
-        {Day(22), "Sun. 22nd|0|empty -|0|empty -"}, {Day(23), "Mon. 23rd|0|empty -|0|empty -"}};
+        {Day(22), "Sun. 22nd|0|empty -|0|empty -"}, {Day(23), "Mon. 23rd|0|empty -|0|empty -"},
+        {Extreme(), "Tue. 24th|2147483647|missed 4294967295|-2147483648|missed 4294967295"}};
     for (const auto& [day, shown] : days)
         list->AddRow(day, false);
     for (size_t index = 0; index < std::size(days); ++index) {
