@@ -76,7 +76,9 @@ void VR2ListServiceView::SelectRow(int32_t index, bool update)
     const auto& rows = getViewList();
     if (index < 0 || index >= static_cast<int32_t>(rows.size()))
         throw platform::OutOfBoundsException();
-    mSelectedRow.push_back(rows[static_cast<size_t>(index)]);
+    // A row is selected once, however often it is asked for.
+    if (!IsSelected(rows[static_cast<size_t>(index)]))
+        mSelectedRow.push_back(rows[static_cast<size_t>(index)]);
     if (update)
         refresh();
 }
@@ -89,9 +91,7 @@ void VR2ListServiceView::RemoveRow(const ViewRef& row, bool arrange)
         return;
     const auto index = static_cast<int32_t>(found - rows.begin());
     row->detach(false, false);
-    const auto selected = std::find(mSelectedRow.begin(), mSelectedRow.end(), row);
-    if (selected != mSelectedRow.end())
-        mSelectedRow.erase(selected);
+    std::erase(mSelectedRow, row);
     if (mClickThroughRow.lock() == row)
         mClickThroughRow.reset();
     // The row that moves into the gap is selected, so a second Delete removes it.

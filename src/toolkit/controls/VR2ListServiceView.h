@@ -32,11 +32,12 @@ public:
     std::vector<ViewRef> selectedRows() const { return mSelectedRow; }
     // The selection becomes just this row.
     void SelectRow(const ViewRef& row, bool update);
-    // Adds the row at index to the selection; an index outside the rows raises OutOfBoundsException.
+    // Adds the row at index to the selection, unless it is selected already;
+    // an index outside the rows raises OutOfBoundsException.
     void SelectRow(int32_t index, bool update);
     void SelectRowWithTag(const platform::Variant& /*tag*/, bool /*update*/) {}
-    // Detaches the row and selects the row that takes its place (or the new
-    // last row). A row of another list is left alone.
+    // Detaches the row, which leaves the selection, and selects the row that
+    // takes its place (or the new last row). A row of another list is left alone.
     void RemoveRow(const ViewRef& row, bool arrange);
     void RemoveRow(int32_t /*index*/, bool /*arrange*/) {}
     void RemoveRowWithTag(const platform::Variant& /*tag*/, bool /*arrange*/) {}

@@ -117,7 +117,18 @@ TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
     {
         SCOPED_TRACE("removing an unselected row keeps the selection and adds its successor");
         list->RemoveRow(list->Row(0), false);
-        EXPECT_EQ(list->Selection(), "r1 r1");
+        EXPECT_EQ(list->Selection(), "r1");
+    }
+    {
+        SCOPED_TRACE("a row asked for twice is selected once, and its removal takes it out of the selection");
+        list->Fill(2);
+        const auto second = list->Row(1);
+        list->SelectRow(second, false);
+        list->SelectRow(1, false);
+        list->SelectRow(2, false);
+        EXPECT_EQ(list->selectedRows(), std::vector<VR2View::Ref>({second, list->Row(2)}));
+        list->RemoveRow(second, true);
+        EXPECT_EQ(list->selectedRows(), std::vector<VR2View::Ref>({list->Row(1)}));
     }
     {
         SCOPED_TRACE("a row of another list is left where it is");
@@ -131,7 +142,7 @@ TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
         list->Fill(30);
         list->DoMouseWheel(50, 50, 0, 100);
         const auto before = list->documentArea()->description();
-        EXPECT_EQ(before, ",-420,280,620") << "31 rows scrolled to the end";
+        EXPECT_EQ(before, ",-440,280,640") << "32 rows scrolled to the end";
         list->DeleteAllRows();
         EXPECT_EQ(list->count(), 0);
         EXPECT_EQ(list->Selection(), "");
@@ -153,4 +164,20 @@ TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
         EXPECT_EQ(Reports(Take()), Lines({"list chgd nil"}));
         EXPECT_EQ(other->Selection(), "");
     }
+}
+
+TEST_F(HostFixture, ARowMovedOnItsOwnIsHitAndPaintedWhereItNowIs)
+{
+    auto list = TestList::Make(log, 10, 10, 300, 200);
+    list->attach(window, false, false);
+    list->Fill(5);
+    Show();
+    const auto moved = std::static_pointer_cast<ProbeView>(list->Row(0));
+    moved->move(0, 150, true);  // below the other rows, out of their order
+    Take();
+    QTest::mouseMove(handle, QPoint(50, 10 + 155));
+    EXPECT_EQ(Take(), Lines({"r0 MouseEnter", "r0 MouseMove 40,5"}));
+    moved->paints = 0;
+    moved->refresh();
+    EXPECT_EQ(moved->paints, 1);
 }
