@@ -90,13 +90,9 @@ bool VR2ContainerView::MouseWheel(int32_t x, int32_t y, int32_t deltaX, int32_t 
 
 // Keys and focus
 
-bool VR2ContainerView::KeyDown(const std::string& key)
-{
-    if (const auto focus = mFocusView.lock())
-        if (focus->DoKeyDown(key))
-            return true;
-    return ContainerKeyDown(key);
-}
+// The window host keeps the one focus view of the whole tree and sends it the
+// keys itself; no child holds a focus of the container's own.
+bool VR2ContainerView::KeyDown(const std::string& key) { return ContainerKeyDown(key); }
 
 void VR2ContainerView::GotFocus()
 {
@@ -177,10 +173,6 @@ bool VR2ContainerView::CancelClose(bool appQuitting)
 void VR2ContainerView::Close()
 {
     mRouting.Close();
-    if (const auto focus = mFocusView.lock()) {
-        focus->DoLostFocus();
-        mFocusView.reset();
-    }
     ContainerClose();
 }
 
@@ -257,16 +249,12 @@ void VR2ContainerView::VR2Surface_DetachView(const ViewRef& view)
     const auto found = std::find(mView.begin(), mView.end(), view);
     if (!view || found == mView.end())
         return;
-    if (mFocusView.lock() == view) {
-        view->DoLostFocus();
-        mFocusView.reset();
-    }
     // A child leaving from under the pointer is told the pointer left, so
     // that what it set on entry (an I-beam) is put back.
     if (mRouting.Hovered() == view)
         mRouting.Exit();
     mRouting.Forget(view);
-    // DoLostFocus or DoMouseExit may have changed the list.
+    // DoMouseExit may have changed the list.
     const auto again = std::find(mView.begin(), mView.end(), view);
     if (again != mView.end())
         mView.erase(again);
@@ -313,8 +301,6 @@ void VR2ContainerView::VR2Surface_SwapView(const ViewRef& newView, const ViewRef
 {
     if (!VR2ChildRouting::Swap(mView, newView, oldView, SelfSurface()))
         return;
-    if (mFocusView.lock() == oldView)
-        mFocusView.reset();
     mRouting.Forget(oldView);
 }
 
@@ -359,4 +345,4 @@ void VR2ContainerView::VR2Surface_SubviewDidChangeBounds(const ViewRef&, const V
 
 std::vector<VR2ContainerView::ViewRef>& VR2ContainerView::VR2Surface_getViewList() { return mView; }
 
-VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_focusView() { return mFocusView.lock(); }
+VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_focusView() { return nullptr; }

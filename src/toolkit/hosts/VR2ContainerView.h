@@ -148,6 +148,7 @@ protected:
     void VR2Surface_SubviewDidChangeBounds(const ViewRef& view, const VR2Rect::Ref& oldBounds, bool resized,
                                            bool moved) override;
     std::vector<ViewRef>& VR2Surface_getViewList() override;
+    // Nil: the window host keeps the one focus view of the whole tree.
     ViewRef VR2Surface_focusView() override;
 
 private:
@@ -157,7 +158,6 @@ private:
     void ArrangeLockedViews(bool live);
 
     std::vector<ViewRef> mView;
-    std::weak_ptr<VR2View> mFocusView;
     VR2ChildRouting mRouting;
     bool mWindowIsResizing = false;
     VR2Rect::Ref mWindowBounds;
