@@ -39,6 +39,11 @@ protected:
     void ContainerMouseUp(int32_t x, int32_t y) override { Add("ContainerMouseUp " + PointText(x, y)); }
     void ContainerMouseExit() override { Add("ContainerMouseExit"); }
     void ContainerGotFocus() override { Add("ContainerGotFocus"); }
+    bool ContainerKeyDown(const std::string& key) override
+    {
+        Add("ContainerKeyDown " + key);
+        return true;
+    }
     bool ContainerPaintRect(const std::shared_ptr<VR2Graphics>&, const VR2Rect::Ref&, int32_t layer) override
     {
         Add("ContainerPaintRect " + std::to_string(layer));
@@ -140,6 +145,18 @@ TEST_F(HostFixture, ContainerListFocusPaintingAndRepaintRequests)
         EXPECT_EQ(window->focusView(), b);
     }
     {
+        SCOPED_TRACE("the focus is the window's: keys go to the child from there, the container keeps none");
+        EXPECT_EQ(box->focusView(), nullptr);
+        b->takeKeys = true;
+        QTest::keyClick(handle, Qt::Key_X);
+        EXPECT_EQ(Take(), Lines({"b KeyDown x"}));
+        EXPECT_TRUE(box->DoKeyDown("y"));
+        EXPECT_EQ(Take(), Lines({"box ContainerKeyDown y"}));
+        b->detach(false, false);
+        EXPECT_EQ(Take(), Lines({"b Close", "b LostFocus"}));
+        EXPECT_EQ(window->focusView(), nullptr);
+    }
+    {
         SCOPED_TRACE("PaintLayer -1 raises the paint event before and after the children");
         a->onPaint = [&] { log->push_back("a painted"); };
         box->PaintLayer = -1;
@@ -185,9 +202,20 @@ TEST(ViewArrangement, StacksWithPaddingCentresAcrossAndStretchesRows)
     EXPECT_EQ(views[1]->bounds(0)->description(), "45,30,10,30");
     EXPECT_EQ(views[2]->bounds(0)->description(), "19,65,61,10");  // 19.5 truncated
 
+    SCOPED_TRACE("trailing: each view against the far edge, stacked and in a row");
+    flow.Alignment = VR2ViewArrangement::kTrailing;
+    flow.FlowViewList(views);
+    EXPECT_EQ(views[0]->bounds(0)->description() + " " + views[1]->bounds(0)->description() + " " +
+                  views[2]->bounds(0)->description(),
+              "90,5,10,20 90,30,10,30 39,65,61,10");
     flow.Orientation = VR2ViewArrangement::kHorizontal;
-    flow.Alignment = VR2ViewArrangement::kStretch;
     flow.Height = 40;
+    flow.FlowViewList(views);
+    EXPECT_EQ(views[0]->bounds(0)->description() + " " + views[1]->bounds(0)->description() + " " +
+                  views[2]->bounds(0)->description(),
+              "5,20,10,20 20,10,10,30 35,30,61,10");
+
+    flow.Alignment = VR2ViewArrangement::kStretch;
     flow.FlowViewList(views);
     EXPECT_EQ(views[2]->bounds(0)->description(), "35,,61,40");
     views.push_back(nullptr);
