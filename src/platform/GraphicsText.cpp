@@ -2,6 +2,7 @@
 
 #include "platform/private/QtFonts.h"
 #include "platform/private/QtStart.h"
+#include "platform/private/QtTextLine.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -84,31 +85,6 @@ std::vector<QString> WrapLines(const QString& text, int width, const QFontMetric
 }
 
 }  // namespace
-
-struct TextLine::Layout {
-    QString text;
-    QTextLayout layout;
-    QTextLine line;
-};
-
-TextLine::TextLine(std::string text, std::unique_ptr<Layout> layout)
-    : mText(std::move(text)), mLayout(std::move(layout))
-{
-    const QString& utf16 = mLayout->text;
-    mOffsets.reserve(static_cast<size_t>(utf16.size()) + 1);
-    for (qsizetype i = 0; i < utf16.size(); ++i)
-        if (!utf16.at(i).isLowSurrogate() || i == 0 || !utf16.at(i - 1).isHighSurrogate())
-            mOffsets.push_back(static_cast<int32_t>(i));
-    mOffsets.push_back(static_cast<int32_t>(utf16.size()));
-}
-
-TextLine::~TextLine() = default;
-
-int32_t TextLine::CaretX(int32_t position) const
-{
-    const int32_t clamped = std::clamp(position, 0, Length());
-    return qRound(mLayout->line.cursorToX(mOffsets[static_cast<size_t>(clamped)]));
-}
 
 namespace {
 

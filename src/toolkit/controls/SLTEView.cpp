@@ -208,34 +208,15 @@ int32_t SLTEView::TextAreaWidth() const
 int32_t SLTEView::charPosAtXY(int32_t x, int32_t y)
 {
     const auto line = Line();
-    const int32_t length = line->Length();
     if (y > height())
-        return length;
-    if (y < 0 || x < mLeftMargin)
+        return line->Length();
+    if (y < 0)
         return 0;
+    // Left of the text area: the position at the line's left end (the start of left-to-right text).
+    if (x < mLeftMargin)
+        return line->PositionAt(-std::numeric_limits<double>::infinity());
     const int64_t base = static_cast<int64_t>(mXScroll) + mLeftMargin;
-    auto edge = [&](int32_t k) { return base + line->CaretX(k); };
-    // Character k answers for x up to its middle, k + 1 up to its end. Edges
-    // grow with k, so the first character that answers is found by halving.
-    auto answers = [&](int32_t k) {
-        const double left = static_cast<double>(edge(k));
-        const double right = static_cast<double>(edge(k + 1));
-        return x <= left + (right - left) / 2.0 || x < right;
-    };
-    int32_t low = 0;
-    int32_t high = length;  // length: no character answers
-    while (low < high) {
-        const int32_t middle = low + (high - low) / 2;
-        if (answers(middle))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    if (low == length)
-        return length;
-    const double left = static_cast<double>(edge(low));
-    const double right = static_cast<double>(edge(low + 1));
-    return x <= left + (right - left) / 2.0 ? low : low + 1;
+    return line->PositionAt(static_cast<double>(x) - static_cast<double>(base));
 }
 
 void SLTEView::scrollToCursor()
@@ -246,13 +227,15 @@ void SLTEView::scrollToCursor()
         mXScroll = 0;
         return;
     }
+    // Compared by where the carets are drawn: in right-to-left text a later
+    // position can lie further left.
     const int32_t middle = platform::DoubleToInt32(height() / 2.0);
     const int32_t caret = line->CaretX(mCursor);
-    if (charPosAtXY(room, middle) < mCursor) {
+    if (line->CaretX(charPosAtXY(room, middle)) < caret) {
         mXScroll = ClampToInt32(static_cast<int64_t>(room) - caret - 1);
         return;
     }
-    if (mCursor < charPosAtXY(mLeftMargin + 1, middle))
+    if (caret < line->CaretX(charPosAtXY(mLeftMargin + 1, middle)))
         mXScroll = ClampToInt32(-static_cast<int64_t>(caret));
 }
 

@@ -50,8 +50,10 @@ bool SLTEView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::R
     } else {
         // Without the focus the selection stays visible but quiet.
         g->SetForeColor(mHasFocus ? platform::HighlightColor() : kUnfocusedSelection);
-        const int32_t selectedWidth = line->CaretX(mCursor + mSelectionCount) - line->CaretX(mCursor);
-        g->FillRect(caret, y - ascent, selectedWidth + 1, lineHeight);
+        // One box per stretch of the selected characters on screen: a selection
+        // across runs of both directions can lie in several pieces.
+        for (const auto& span : line->Spans(mCursor, mCursor + mSelectionCount))
+            g->FillRect(platform::WrapAdd(x0, span.left), y - ascent, span.right - span.left + 1, lineHeight);
     }
 
     g->SetForeColor(mTextColor);

@@ -5,6 +5,13 @@
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Utilities.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Where position p of text lies in the window, for an unscrolled edit at (20, top).
@@ -19,9 +26,151 @@ std::string State(const SLTEView::Ref& edit)
     return edit->Text() + " " + std::to_string(edit->cursor()) + "+" + std::to_string(edit->selectionCount());
 }
 
+// The edges of the glyphs Qt draws for text in the edit's font, left to right:
+// glyph k covers edges[k] to edges[k + 1]. Marks, which take no room, are left out.
+std::vector<double> GlyphEdges(const std::string& text)
+{
+    QFont font("DejaVu Sans");
+    font.setPixelSize(13);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QTextLayout layout(QString::fromStdString(text), font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    std::vector<double> edges{line.naturalTextWidth()};
+    for (const QGlyphRun& run : line.glyphRuns()) {
+        const auto advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+        for (qsizetype k = 0; k < advances.size(); ++k)
+            if (advances[k].x() > 0)
+                edges.push_back(run.positions()[k].x());
+    }
+    std::sort(edges.begin(), edges.end());
+    return edges;
+}
+
+const std::string kHebrew = "שלום";
+const std::string kArabic = "سلام عليكم";  // with a lam-alef ligature
+const std::string kMixed = "Pizza פיצה 300";
+const std::string kPointed = "שָׁלוֹם";  // marks over letters take no room
+
 }  // namespace
 
 using SLTEViewTest = TextFixture;
+
+// Right-to-left and mixed text, checked against the glyphs on screen.
+class SLTEViewBidiTest : public TextFixture {
+protected:
+    // The columns of the window where the edit draws its insertion point: what changes when it blinks.
+    std::vector<int> CaretColumns(const SLTEView::Ref& edit)
+    {
+        const auto blink = [&] {
+            edit->Action(nullptr, Vireo2Utilities::VR2MakeMessage("slte_timer", codes::kEventAction, nullptr));
+        };
+        if (!edit->cursorShown())
+            blink();
+        const QImage shown = testsupport::ScreenPixels(*window);
+        blink();
+        const QImage hidden = testsupport::ScreenPixels(*window);
+        blink();
+        std::vector<int> columns;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = edit->top(); y < edit->top() + edit->height(); ++y)
+                if (shown.pixel(x, y) != hidden.pixel(x, y)) {
+                    columns.push_back(x);
+                    break;
+                }
+        return columns;
+    }
+};
+
+TEST_F(SLTEViewBidiTest, SelectAllHighlightsEveryGlyph)
+{
+    auto edit = AddEdit(20, 20, 300);
+    Click(QPoint(100, 31));
+    const auto g = VR2Graphics::Create();
+    const int top = 20 + platform::DoubleToInt32(11 - g->TextHeight() / 2.0 + g->TextAscent()) - g->TextAscent();
+    for (const std::string& text : {kHebrew, kArabic, kMixed, kPointed}) {
+        SCOPED_TRACE(text);
+        edit->Text(true, text);
+        Key(Qt::Key_A, Qt::ControlModifier);
+        const QImage screen = testsupport::ScreenPixels(*window);
+        const auto edges = GlyphEdges(text);
+        int unlit = 0;
+        for (int x = 23 + std::lround(edges.front()); x < 23 + std::lround(edges.back()); ++x)
+            unlit += (screen.pixel(x, top) & 0xFFFFFF) != RGBOf(platform::HighlightColor());
+        EXPECT_EQ(unlit, 0) << "of " << std::lround(edges.back() - edges.front()) << " columns";
+        EXPECT_EQ(VR2Graphics::Create()->LayOutLine(text)->Width(), std::lround(edges.back()));
+    }
+    SCOPED_TRACE("a selection across both directions lights its characters only");
+    edit->Text(true, kMixed);
+    edit->selStart(3);
+    edit->selLength(5);  // "za פי"
+    const QImage screen = testsupport::ScreenPixels(*window);
+    const auto edges = GlyphEdges(kMixed);
+    std::string lit;
+    for (size_t k = 0; k + 1 < edges.size(); ++k) {
+        const int middle = 23 + static_cast<int>(std::lround((edges[k] + edges[k + 1]) / 2));
+        lit += (screen.pixel(middle, top) & 0xFFFFFF) == RGBOf(platform::HighlightColor()) ? '#' : '.';
+    }
+    // On screen: "Pizza " then "300", a space and the Hebrew word with its first letter rightmost.
+    EXPECT_EQ(lit, "...###......##");
+}
+
+TEST_F(SLTEViewBidiTest, ClicksBesideEachGlyphPlaceTheCaretThere)
+{
+    auto edit = AddEdit(20, 20, 300);
+    for (const std::string& text : {kHebrew, kArabic, kMixed, kPointed}) {
+        edit->Text(true, text);
+        const auto edges = GlyphEdges(text);
+        for (size_t k = 0; k + 1 < edges.size(); ++k) {
+            const int left = 23 + static_cast<int>(std::lround(edges[k]));
+            const int right = 23 + static_cast<int>(std::lround(edges[k + 1]));
+            ASSERT_GE(right - left, 3) << "glyph " << k << " is too narrow to click beside its edges";
+            for (const auto& [click, edge] : {std::pair{left + 1, left}, std::pair{right - 1, right}}) {
+                SCOPED_TRACE(text + ": glyph " + std::to_string(k) + ", click at " + std::to_string(click));
+                Click(QPoint(click, 31));
+                const auto caret = CaretColumns(edit);
+                ASSERT_EQ(caret.size(), 1u);
+                EXPECT_NEAR(caret.front(), edge, 1);
+            }
+        }
+    }
+    SCOPED_TRACE("a drag from right of the Hebrew word to its left selects the word");
+    edit->Text(true, kMixed);
+    const auto edges = GlyphEdges(kMixed);
+    const int hebrewLeft = 23 + static_cast<int>(std::lround(edges[10]));
+    const int hebrewRight = 23 + static_cast<int>(std::lround(edges[14]));
+    Advance(1000);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(hebrewRight - 1, 31));
+    QTest::mouseMove(handle, QPoint(hebrewLeft + 1, 31));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(hebrewLeft + 1, 31));
+    EXPECT_EQ(edit->SelText(), "פיצה");
+}
+
+TEST_F(SLTEViewBidiTest, ALongRightToLeftNameScrollsToKeepTheCaretInside)
+{
+    auto edit = AddEdit(20, 20, 120);
+    Click(QPoint(60, 31));
+    const std::string letters = "אבגדהוזחטיכלמנסעפצקרשת";
+    const auto inside = [&](const char* what) {
+        const auto caret = CaretColumns(edit);
+        ASSERT_EQ(caret.size(), 1u) << what;
+        EXPECT_GE(caret.front(), 20 + edit->leftMargin()) << what;
+        EXPECT_LT(caret.front(), 20 + 120 - edit->rightMargin()) << what;
+    };
+    for (int i = 0; i < 40; ++i) {
+        Type(QString::fromStdString(platform::Mid(letters, i % 22 + 1, 1)));
+        inside(("after letter " + std::to_string(i + 1)).c_str());
+    }
+    EXPECT_GT(VR2Graphics::Create()->LayOutLine(edit->Text())->Width(), 2 * 120) << "a name wider than the field";
+    Key(Qt::Key_Up);
+    inside("at the start");
+    for (int i = 0; i < 40; ++i) {
+        Key(Qt::Key_Right);
+        inside(("after " + std::to_string(i + 1) + " steps").c_str());
+    }
+    EXPECT_EQ(edit->cursor(), 40);
+}
 
 TEST_F(SLTEViewTest, KeysEditByCodePoint)
 {
