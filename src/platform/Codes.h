@@ -44,7 +44,9 @@ constexpr int32_t kArrowLeft = 2;
 constexpr int32_t kArrowRight = 3;
 
 // Key codes: the code point of the one-character key text a window reports.
+constexpr int32_t kKeyHome = 1;
 constexpr int32_t kKeyEnter = 3;
+constexpr int32_t kKeyEnd = 4;
 constexpr int32_t kKeyBackspace = 8;
 constexpr int32_t kKeyTab = 9;
 constexpr int32_t kKeyReturn = 13;

@@ -223,6 +223,11 @@ TEST(WindowKeys, KeyTextGivesTheCharacterCodesForDesktopAndSyntheticEvents)
         {Qt::Key_Delete, {}, "", code(codes::kKeyDelete)}, {Qt::Key_C, Qt::ControlModifier, "\x03", "c"},
         {Qt::Key_C, Qt::ControlModifier, "c", "c"}, {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16", "V"},
         {Qt::Key_A, {}, "a", "a"}, {Qt::Key_Eacute, {}, QString::fromUtf8("\xC3\xA9"), "\xC3\xA9"},
+        {Qt::Key_Home, {}, "", code(codes::kKeyHome)}, {Qt::Key_End, Qt::ShiftModifier, "", code(codes::kKeyEnd)},
+        // Alt, Super (Meta on X) and Meta make no text; AltGr, a group switch, composes it.
+        {Qt::Key_X, Qt::AltModifier, "x", std::nullopt}, {Qt::Key_1, Qt::AltModifier, "1", std::nullopt},
+        {Qt::Key_A, Qt::MetaModifier, "a", std::nullopt},
+        {Qt::Key_E, Qt::GroupSwitchModifier, QString::fromUtf8("\xE2\x82\xAC"), "\xE2\x82\xAC"},
         // Keys without text, a modifier alone, control characters as text: no key.
         {Qt::Key_F5, {}, "", std::nullopt}, {Qt::Key_Shift, Qt::ShiftModifier, "", std::nullopt},
         {Qt::Key_Control, Qt::ControlModifier, "", std::nullopt}, {Qt::Key_unknown, {}, "\x01", std::nullopt},

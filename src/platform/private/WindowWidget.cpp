@@ -73,6 +73,10 @@ std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, con
         return Chr(codes::kKeyDown);
     case Qt::Key_Delete:
         return Chr(codes::kKeyDelete);
+    case Qt::Key_Home:
+        return Chr(codes::kKeyHome);
+    case Qt::Key_End:
+        return Chr(codes::kKeyEnd);
     default:
         break;
     }
@@ -84,7 +88,8 @@ std::optional<std::string> KeyText(int key, Qt::KeyboardModifiers modifiers, con
         const QChar letter(key);
         return QString(modifiers.testFlag(Qt::ShiftModifier) ? letter.toUpper() : letter.toLower()).toStdString();
     }
-    if (text.isEmpty())
+    // Alt, Super and Meta make shortcuts, not text; AltGr (a group switch) composes text.
+    if (text.isEmpty() || modifiers.testAnyFlags(Qt::AltModifier | Qt::MetaModifier))
         return std::nullopt;
     for (const QChar character : text)
         if (character.unicode() < 0x20 || character.unicode() == 0x7F)

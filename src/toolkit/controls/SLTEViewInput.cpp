@@ -63,6 +63,11 @@ bool SLTEView::KeyDown(const std::string& key)
     for (const int32_t arrow : {codes::kKeyLeft, codes::kKeyRight, codes::kKeyUp, codes::kKeyDown})
         if (IsKey(key, arrow))
             return HandleArrowKey(arrow);
+    // Home and End move to the start and the end of the line, as Up and Down do.
+    if (IsKey(key, codes::kKeyHome))
+        return HandleArrowKey(codes::kKeyUp);
+    if (IsKey(key, codes::kKeyEnd))
+        return HandleArrowKey(codes::kKeyDown);
     if (IsKey(key, codes::kKeyReturn) || IsKey(key, codes::kKeyEnter)) {
         selectAll(true);
         EventHandlerTable->triggerHandler(codes::kEventAction, Self(), nullptr);

@@ -208,6 +208,49 @@ TEST_F(SLTEViewTest, KeysEditByCodePoint)
     EXPECT_EQ(State(edit), "ab 1+0");
 }
 
+TEST_F(SLTEViewTest, ArrowsHomeAndEndMoveOrExtendTheSelection)
+{
+    auto edit = AddEdit(20, 20, 200);
+    Click(QPoint(100, 31));
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::string fromSelection;  // from "abcd" with "bc" selected
+        std::string fromPlain;      // from "abcd" with the insertion point after "ab"
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_Left, {}, "abcd 1+0", "abcd 1+0"},
+        {Qt::Key_Right, {}, "abcd 3+0", "abcd 3+0"},
+        {Qt::Key_Up, {}, "abcd 1+0", "abcd 0+0"},
+        {Qt::Key_Down, {}, "abcd 3+0", "abcd 4+0"},
+        {Qt::Key_Home, {}, "abcd 1+0", "abcd 0+0"},
+        {Qt::Key_End, {}, "abcd 3+0", "abcd 4+0"},
+        {Qt::Key_Left, Qt::ShiftModifier, "abcd 0+3", "abcd 1+1"},
+        {Qt::Key_Home, Qt::ShiftModifier, "abcd 0+1", "abcd 0+2"},
+        {Qt::Key_End, Qt::ShiftModifier, "abcd 1+3", "abcd 2+2"},
+    };
+    for (const auto& [key, modifiers, fromSelection, fromPlain] : cases) {
+        SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
+        edit->Text(true, "abcd");
+        edit->selStart(1);
+        edit->selLength(2);
+        Key(key, modifiers);
+        EXPECT_EQ(State(edit), fromSelection);
+        edit->selLength(0);
+        edit->selStart(2);
+        Key(key, modifiers);
+        EXPECT_EQ(State(edit), fromPlain);
+    }
+    SCOPED_TRACE("Alt, Super and Meta type nothing; AltGr composes");
+    edit->Text(true, "");
+    edit->selStart(0);
+    Key(Qt::Key_X, Qt::AltModifier, "x");
+    Key(Qt::Key_1, Qt::AltModifier, "1");
+    Key(Qt::Key_A, Qt::MetaModifier, "a");
+    Key(Qt::Key_E, Qt::GroupSwitchModifier, "€");
+    EXPECT_EQ(State(edit), "€ 1+0");
+}
+
 TEST_F(SLTEViewTest, ClipboardKeepsOneLine)
 {
     auto edit = AddEdit(20, 20, 200);
