@@ -2,7 +2,9 @@
 // in a large font; writes "left top width height" to $E2E_DIR/ready.
 // With "--match FILE X Y TEXT": prints how many pixels of the text area of an
 // unfocused edit showing TEXT differ from the image FILE's, the edit's corner
-// at (X, Y) in it.
+// at (X, Y) in it. With "--selection TEXT": prints "left right top RRGGBB",
+// the columns and the top row of TEXT selected whole in the edit and the
+// selection's colour.
 #include "EndToEnd.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
@@ -52,6 +54,15 @@ int Match(const char* file, int x, int y, const std::string& text)
     return differ;
 }
 
+void Selection(const std::string& text)
+{
+    auto g = platform::Picture::NewPicture(1, 1)->Graphics();
+    g->SetTextSize(kTextSize);
+    const int top = platform::DoubleToInt32(kHeight / 2.0 - g->TextHeight() / 2.0 + g->TextAscent()) - g->TextAscent();
+    std::printf("3 %d %d %06X\n", 3 + g->StringWidth(text), top,
+                static_cast<unsigned>(platform::HighlightColor().value));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -59,6 +70,11 @@ int main(int argc, char** argv)
     if (argc == 6 && std::string(argv[1]) == "--match") {
         QGuiApplication application(argc, argv);
         std::printf("%d\n", Match(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), argv[5]));
+        return 0;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--selection") {
+        QGuiApplication application(argc, argv);
+        Selection(argv[2]);
         return 0;
     }
     return testsupport::RunWindow(argc, argv, Open);
