@@ -2,6 +2,7 @@
 
 #include "platform/Codes.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 VR2StaticTextView::Ref DPBuild::Caption(const std::string& text, int32_t left, int32_t top, int32_t width,
                                         int32_t height, int32_t alignment)
@@ -29,6 +30,6 @@ void DPBuild::AddTextRecipe(VR2EventHandler& handler, const std::string& key, co
     recipe->targetCode = codes::kTargetInTop;
     recipe->targetName = viewName;
     recipe->messageDataKey = key;
-    recipe->propertyKey = "text";
+    recipe->propertyKey = VireoStandardProperties::kTextKey;
     handler.messageData.push_back(recipe);
 }

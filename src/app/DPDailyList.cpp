@@ -15,6 +15,8 @@ using platform::Picture;
 using platform::Variant;
 using platform::WrapAdd;
 using platform::WrapSub;
+using VireoStandardProperties::kPictureKey;
+using VireoStandardProperties::kTextKey;
 
 namespace {
 
@@ -36,12 +38,12 @@ void FillGoalColumn(VR2ContainerView& row, const std::string& iconName, const st
                     int32_t total, bool reached, int64_t difference)
 {
     if (total == 0) {
-        Set(row, iconName, "pict", DPDailyList::GoalEmptyPic());
-        Set(row, differenceName, "text", "-");
+        Set(row, iconName, kPictureKey, DPDailyList::GoalEmptyPic());
+        Set(row, differenceName, kTextKey, "-");
         return;
     }
-    Set(row, iconName, "pict", reached ? DPDailyList::GoalReachedPic() : DPDailyList::GoalMissedPic());
-    Set(row, differenceName, "text", platform::Str(difference));
+    Set(row, iconName, kPictureKey, reached ? DPDailyList::GoalReachedPic() : DPDailyList::GoalMissedPic());
+    Set(row, differenceName, kTextKey, platform::Str(difference));
 }
 
 }  // namespace
@@ -76,9 +78,9 @@ void DPDailyList::AddRow(const DPDailyRecord::Ref& record, bool arrange)
 {
     const auto& day = platform::Require(record);
     const auto row = DPDailyListRow::init();
-    Set(*row, "date_field", "text", date_converter(day.EntryDate));
-    Set(*row, "steps_field", "text", day.Steps);
-    Set(*row, "calorie_field", "text", day.CalorieTotal);
+    Set(*row, "date_field", kTextKey, date_converter(day.EntryDate));
+    Set(*row, "steps_field", kTextKey, day.Steps);
+    Set(*row, "calorie_field", kTextKey, day.CalorieTotal);
     // The calorie difference is signed; the steps difference is the distance on the side the day lies.
     // Both computed wide, as the status bar does, so that no pair of Int32 values overflows.
     const int64_t calories = day.CalorieTotal, calorieGoal = day.CalorieGoal;

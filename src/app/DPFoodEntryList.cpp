@@ -11,6 +11,7 @@
 #include <algorithm>
 
 using platform::Variant;
+using VireoStandardProperties::kTextKey;
 using VireoStandardProperties::VR2ObjectGetProperty;
 using VireoStandardProperties::VR2ObjectSetProperty;
 
@@ -40,10 +41,10 @@ void DPFoodEntryList::AddRow(const std::string& name, int32_t calories, int32_t 
 {
     const auto row = DPFoodListRow::init();
     const auto nameField = row->FindViewByName("food_name", true, false);
-    VR2ObjectSetProperty(nameField, "text", name);
+    VR2ObjectSetProperty(nameField, kTextKey, name);
     AddEditRule(*nameField, dpcodes::kFoodName);
     const auto caloriesField = row->FindViewByName("cal_val", true, false);
-    VR2ObjectSetProperty(caloriesField, "text", calories);
+    VR2ObjectSetProperty(caloriesField, kTextKey, calories);
     AddEditRule(*caloriesField, dpcodes::kCalories);
     row->SetUserData(dpcodes::kFoodId, id);
     row->resize(platform::WrapSub(width(), kBarRoom), row->height(), false);
@@ -77,14 +78,14 @@ void DPFoodEntryList::HandleMessage(const VR2Object::Ref& sender, const VR2Messa
         return;
     const Variant id = row->UserData(dpcodes::kFoodId, Variant()).Int32Value();
     if (calories) {
-        const Variant typed = VR2ObjectGetProperty(row->FindViewByName("cal_val", true, false), "text", Variant());
+        const Variant typed = VR2ObjectGetProperty(row->FindViewByName("cal_val", true, false), kTextKey, Variant());
         const auto number = DPTypedNumber::Read(typed);
         const Variant amount = number ? Variant(*number) : Variant(typed.StringValue());
         EventHandlerTable->triggerHandler(
             dpcodes::kCalories, Self(),
             Vireo2Utilities::VR2MakeDictionary({dpcodes::kParamFoodId, id, dpcodes::kParamCalAmount, amount}));
     } else {
-        const Variant name = VR2ObjectGetProperty(row->FindViewByName("food_name", true, false), "text", Variant());
+        const Variant name = VR2ObjectGetProperty(row->FindViewByName("food_name", true, false), kTextKey, Variant());
         EventHandlerTable->triggerHandler(
             dpcodes::kFoodName, Self(),
             Vireo2Utilities::VR2MakeDictionary({dpcodes::kParamFoodId, id, dpcodes::kParamFoodName,

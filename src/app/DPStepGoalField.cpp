@@ -7,12 +7,12 @@
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
-#include <algorithm>
-
 using platform::Variant;
-using platform::VariantType;
 using platform::WrapAdd;
 using platform::WrapSub;
+using VireoStandardProperties::kColorKey;
+using VireoStandardProperties::kTextKey;
+using VireoStandardProperties::PropertyTable;
 using VireoStandardProperties::VR2ObjectGetProperty;
 using VireoStandardProperties::VR2ObjectSetProperty;
 
@@ -21,11 +21,6 @@ namespace {
 constexpr const char* kLabel = "label";
 constexpr const char* kValue = "text";
 constexpr int32_t kSlack = 8;
-
-bool IsKey(const Variant& key, const char* name)
-{
-    return key.Type() == VariantType::String && key.StringValue() == name;
-}
 
 }  // namespace
 
@@ -53,23 +48,23 @@ VR2View::Ref DPStepGoalField::Child(const std::string& name)
     return child;
 }
 
-std::string DPStepGoalField::text() { return VR2ObjectGetProperty(Child(kValue), "text", Variant()).StringValue(); }
+std::string DPStepGoalField::text() { return VR2ObjectGetProperty(Child(kValue), kTextKey, Variant()).StringValue(); }
 
 void DPStepGoalField::text(const std::string& value)
 {
-    VR2ObjectSetProperty(Child(kValue), "text", value);
+    VR2ObjectSetProperty(Child(kValue), kTextKey, value);
     ArrangeViews();
 }
 
 platform::Color DPStepGoalField::textColor()
 {
-    return VR2ObjectGetProperty(Child(kValue), "color", Variant()).ColorValue();
+    return VR2ObjectGetProperty(Child(kValue), kColorKey, Variant()).ColorValue();
 }
 
 void DPStepGoalField::textColor(platform::Color value)
 {
-    VR2ObjectSetProperty(Child(kValue), "color", value);
-    VR2ObjectSetProperty(Child(kLabel), "color", value);
+    VR2ObjectSetProperty(Child(kValue), kColorKey, value);
+    VR2ObjectSetProperty(Child(kLabel), kColorKey, value);
 }
 
 void DPStepGoalField::ArrangeViews()
@@ -85,35 +80,31 @@ void DPStepGoalField::ArrangeViews()
     value->move(WrapSub(width(), value->width()), 0, false);
 }
 
+PropertyTable DPStepGoalField::Properties()
+{
+    return {{kTextKey, [this] { return Variant(text()); },
+             [this](const Variant& value) {
+                 text(value.StringValue());
+                 refresh();
+             }},
+            {kColorKey, [this] { return Variant(textColor()); },
+             [this](const Variant& value) {
+                 textColor(value.ColorValue());
+                 refresh();
+             }}};
+}
+
 bool DPStepGoalField::PropertyCheck(const std::vector<Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(),
-                       [](const Variant& key) { return IsKey(key, "text") || IsKey(key, "color"); });
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool DPStepGoalField::PropertyGet(const std::vector<Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (IsKey(key, "text"))
-            values->SetValue(key, text());
-        else if (IsKey(key, "color"))
-            values->SetValue(key, textColor());
-        else
-            return false;
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool DPStepGoalField::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (IsKey(key, "text"))
-            text(values->Value(key).StringValue());
-        else if (IsKey(key, "color"))
-            textColor(values->Value(key).ColorValue());
-        else
-            continue;
-        refresh();
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/hosts/VR2ContainerView.h"
 
 #include <memory>
@@ -36,4 +37,5 @@ protected:
 
 private:
     VR2View::Ref Child(const std::string& name);
+    VireoStandardProperties::PropertyTable Properties();
 };

@@ -14,6 +14,7 @@
 
 using platform::Variant;
 using platform::VariantType;
+using VireoStandardProperties::kTextKey;
 
 namespace {
 
@@ -147,8 +148,8 @@ void MainWindowController::AddFood(const platform::Dictionary::Ref& params)
         platform::MsgBox(kAddFoodFailed);
         return;
     }
-    SetProperty(dpcodes::kFoodEntryField, "text", "");
-    SetProperty(dpcodes::kCalorieEntryField, "text", "");
+    SetProperty(dpcodes::kFoodEntryField, kTextKey, "");
+    SetProperty(dpcodes::kCalorieEntryField, kTextKey, "");
     if (const auto list = std::dynamic_pointer_cast<DPFoodEntryList>(Find(dpcodes::kFoodEntryList)))
         list->AddRow(item->CaloricItem, item->CalVal, item->id, true);
     if (const auto field = Find(dpcodes::kFoodEntryField))
@@ -189,21 +190,21 @@ void MainWindowController::AddSteps()
     const auto field = Find(dpcodes::kStepsEntryField);
     if (!field)
         return;
-    const auto steps = DPTypedNumber::Read(VireoStandardProperties::VR2ObjectGetProperty(field, "text", Variant()));
+    const auto steps = DPTypedNumber::Read(VireoStandardProperties::VR2ObjectGetProperty(field, kTextKey, Variant()));
     // A typo keeps its text, as a failed addition does, so the user can mend it.
     if (!steps) {
         platform::MsgBox(kStepsNotANumber);
         return;
     }
     if (*steps == 0) {
-        VireoStandardProperties::VR2ObjectSetProperty(field, "text", "");
+        VireoStandardProperties::VR2ObjectSetProperty(field, kTextKey, "");
         return;
     }
     if (!DiaryDB::AddTo_Steps(current_date, *steps)) {
         platform::MsgBox(kStepsFailed);
         return;
     }
-    VireoStandardProperties::VR2ObjectSetProperty(field, "text", "");
+    VireoStandardProperties::VR2ObjectSetProperty(field, kTextKey, "");
     ReloadDailyList(true);
     Update_DailyStats(true);
     // The bar repaints itself when its values are set.

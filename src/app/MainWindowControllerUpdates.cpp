@@ -16,6 +16,12 @@
 
 using platform::Color;
 using platform::Variant;
+using VireoStandardProperties::kEmptyCountKey;
+using VireoStandardProperties::kIntKey;
+using VireoStandardProperties::kMaxKey;
+using VireoStandardProperties::kOverColorKey;
+using VireoStandardProperties::kTextKey;
+using VireoStandardProperties::kValueColorKey;
 
 namespace {
 
@@ -46,12 +52,12 @@ void MainWindowController::init()
     current_date = platform::Date::Now();
     contentView = MainWindow::Create();
     contentView->owner = std::dynamic_pointer_cast<VR2Object>(shared_from_this());
-    SetProperty(dpcodes::kDateFieldLabel, "text", current_date->LongDate());
-    SetProperty(dpcodes::kMonthLabel, "text", NameOfMonth(current_date->Month()) + " Goals");
-    SetProperty(dpcodes::kCalorieBarDaily, "over_color", kRed);
-    SetProperty(dpcodes::kCalorieBarDaily, "value_color", kGreen);
-    SetProperty(dpcodes::kStepsBarDaily, "over_color", kBrightGreen);
-    SetProperty(dpcodes::kStepsBarDaily, "value_color", kGreen);
+    SetProperty(dpcodes::kDateFieldLabel, kTextKey, current_date->LongDate());
+    SetProperty(dpcodes::kMonthLabel, kTextKey, NameOfMonth(current_date->Month()) + " Goals");
+    SetProperty(dpcodes::kCalorieBarDaily, kOverColorKey, kRed);
+    SetProperty(dpcodes::kCalorieBarDaily, kValueColorKey, kGreen);
+    SetProperty(dpcodes::kStepsBarDaily, kOverColorKey, kBrightGreen);
+    SetProperty(dpcodes::kStepsBarDaily, kValueColorKey, kGreen);
     // Never shown, and the diary never read, unless its file passed the check.
     if (const auto app = TheApp(); app && !app->DiaryFileUsable())
         return;
@@ -86,7 +92,7 @@ void MainWindowController::UpdateAll()
 
 void MainWindowController::Update_DateField(bool refresh)
 {
-    SetProperty(dpcodes::kDateFieldLabel, "text", current_date->LongDate());
+    SetProperty(dpcodes::kDateFieldLabel, kTextKey, current_date->LongDate());
     if (refresh)
         Refresh(dpcodes::kDateFieldLabel);
 }
@@ -105,8 +111,8 @@ void MainWindowController::Update_GoalProgress_Steps(bool refresh)
 
 void MainWindowController::FillGoalBar(const std::string& name, int32_t goal, int32_t value, bool refresh)
 {
-    SetProperty(name, "max", goal);
-    SetProperty(name, "int", value);
+    SetProperty(name, kMaxKey, goal);
+    SetProperty(name, kIntKey, value);
     if (refresh)
         Refresh(name);
 }
@@ -122,7 +128,7 @@ void MainWindowController::Update_MonthlyStats(bool refresh)
         if (refresh)
             Refresh(dpcodes::kStepsBarMonthly);
     }
-    SetProperty(dpcodes::kMonthLabel, "text", NameOfMonth(current_date->Month()) + " Goals");
+    SetProperty(dpcodes::kMonthLabel, kTextKey, NameOfMonth(current_date->Month()) + " Goals");
     if (refresh)
         Refresh(dpcodes::kMonthLabel);
 }
@@ -139,7 +145,7 @@ void MainWindowController::FillChartBar(const std::string& name, int32_t empty, 
     };
     // Without "redraw" the messages do not repaint; the property set does.
     send(codes::kChartBarReset, nullptr);
-    VireoStandardProperties::VR2ObjectSetProperty(bar, "emptyCount", empty);
+    VireoStandardProperties::VR2ObjectSetProperty(bar, kEmptyCountKey, empty);
     send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kGreen, "count", hits}));
     send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kRed, "count", misses}));
 }
@@ -150,16 +156,16 @@ void MainWindowController::Update_DailyStats(bool refresh)
     if (!day)
         return;
     using platform::Str;
-    SetProperty(dpcodes::kCalorieTotalLabel, "text",
+    SetProperty(dpcodes::kCalorieTotalLabel, kTextKey,
                 Str(day->CalorieTotal) + " (" + Percent(day->CalorieTotal, day->CalorieGoal) + ")");
-    SetProperty(dpcodes::kCalorieGoalField, "text", day->CalorieGoal);
-    SetProperty(dpcodes::kCaloriesToGoalLabel, "text",
+    SetProperty(dpcodes::kCalorieGoalField, kTextKey, day->CalorieGoal);
+    SetProperty(dpcodes::kCaloriesToGoalLabel, kTextKey,
                 ToGoal(day->CalorieTotal, day->CalorieGoal, "Calories to Goal: ", "Calories over Goal: "));
-    SetProperty(dpcodes::kStepsToGoalLabel, "text",
+    SetProperty(dpcodes::kStepsToGoalLabel, kTextKey,
                 ToGoal(day->Steps, day->StepsGoal, "Steps to Goal: ", "Steps Over Goal: "));
-    SetProperty(dpcodes::kStepTotalLabel, "text",
+    SetProperty(dpcodes::kStepTotalLabel, kTextKey,
                 "Total: " + Str(day->Steps) + " (" + Percent(day->Steps, day->StepsGoal) + ")");
-    SetProperty(dpcodes::kStepGoalField, "text", day->StepsGoal);
+    SetProperty(dpcodes::kStepGoalField, kTextKey, day->StepsGoal);
     // The other texts repaint themselves when set.
     if (refresh)
         Refresh(dpcodes::kStepGoalField);

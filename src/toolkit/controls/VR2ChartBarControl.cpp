@@ -4,6 +4,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/core/Vireo2Extends.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/geometry/VireoColor.h"
 
@@ -12,17 +13,13 @@
 
 using platform::Variant;
 using platform::VariantType;
+using VireoStandardProperties::IsKey;
+using VireoStandardProperties::kEmptyCountKey;
 
 namespace {
 
-constexpr const char* kEmptyCountKey = "emptyCount";
 constexpr platform::Color kBackground{0x313131};
 constexpr platform::Color kBlack{0x000000};
-
-bool IsEmptyCountKey(const Variant& key)
-{
-    return key.Type() == VariantType::String && key.StringValue() == kEmptyCountKey;
-}
 
 }  // namespace
 
@@ -101,14 +98,15 @@ void VR2ChartBarControl::HandleMessage(const VR2Object::Ref& /*sender*/, const V
 
 bool VR2ChartBarControl::PropertyCheck(const std::vector<Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(),
-                       [](const Variant& key) { return key.Type() != VariantType::String || IsEmptyCountKey(key); });
+    return std::all_of(keys.begin(), keys.end(), [](const Variant& key) {
+        return key.Type() != VariantType::String || IsKey(key, kEmptyCountKey);
+    });
 }
 
 bool VR2ChartBarControl::PropertyGet(const std::vector<Variant>& keys, const platform::Dictionary::Ref& values)
 {
     for (const auto& key : keys) {
-        if (!IsEmptyCountKey(key))
+        if (!IsKey(key, kEmptyCountKey))
             return false;
         values->SetValue(key, emptyCount);
     }
@@ -119,7 +117,7 @@ bool VR2ChartBarControl::PropertySet(const platform::Dictionary::Ref& values)
 {
     bool known = true;
     for (const auto& key : values->Keys()) {
-        if (IsEmptyCountKey(key))
+        if (IsKey(key, kEmptyCountKey))
             emptyCount = values->Value(key).Int32Value();
         else
             known = false;

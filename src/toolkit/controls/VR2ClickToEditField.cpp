@@ -12,8 +12,6 @@ namespace {
 
 constexpr const char* kEditorCategory = "vr2c2e_activecell";
 constexpr const char* kActiveCellKey = "vr2c2e_active_cell";
-constexpr const char* kTextKey = "text";
-constexpr const char* kColorKey = "color";
 // Room right of the text that still opens the editor; also the inset of left-aligned text.
 constexpr int32_t kClickSlack = 3;
 constexpr int32_t kLeftInset = 3;
@@ -34,11 +32,6 @@ VR2EventHandler::Ref ToParent(int32_t selector)
     handler->messageCategory = kEditorCategory;
     handler->messageSelector = selector;
     return handler;
-}
-
-bool IsStringKey(const platform::Variant& key, const char* name)
-{
-    return key.Type() == platform::VariantType::String && key.StringValue() == name;
 }
 
 }  // namespace
@@ -154,40 +147,35 @@ bool VR2ClickToEditField::ContainerPaintRect(const std::shared_ptr<VR2Graphics>&
     return true;
 }
 
+VireoStandardProperties::PropertyTable VR2ClickToEditField::Properties()
+{
+    return {{VireoStandardProperties::kTextKey, [this] { return platform::Variant(Text); },
+             [this](const platform::Variant& value) {
+                 const std::string text = value.StringValue();
+                 if (isEdited())
+                     Cell()->Text(true, text);
+                 Text = text;
+                 refresh();
+             }},
+            {VireoStandardProperties::kColorKey, [this] { return platform::Variant(TextColor); },
+             [this](const platform::Variant& value) {
+                 TextColor = value.ColorValue();
+                 refresh();
+             }}};
+}
+
 bool VR2ClickToEditField::PropertyCheck(const std::vector<platform::Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(), [](const platform::Variant& key) {
-        return IsStringKey(key, kTextKey) || IsStringKey(key, kColorKey);
-    });
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool VR2ClickToEditField::PropertyGet(const std::vector<platform::Variant>& keys,
                                       const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (IsStringKey(key, kTextKey))
-            values->SetValue(kTextKey, Text);
-        else if (IsStringKey(key, kColorKey))
-            values->SetValue(kColorKey, TextColor);
-        else
-            return false;
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool VR2ClickToEditField::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (IsStringKey(key, kTextKey)) {
-            const std::string text = values->Value(key).StringValue();
-            if (isEdited())
-                Cell()->Text(true, text);
-            Text = text;
-            refresh();
-        } else if (IsStringKey(key, kColorKey)) {
-            TextColor = values->Value(key).ColorValue();
-            refresh();
-        }
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

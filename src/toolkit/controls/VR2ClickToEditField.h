@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "toolkit/controls/SLTEView.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/hosts/VR2ContainerView.h"
 
 #include <cstdint>
@@ -48,6 +49,7 @@ protected:
 
 private:
     bool isEdited();
+    VireoStandardProperties::PropertyTable Properties();
 
     // Width of Text at the last paint; the click test measures against it.
     int32_t mLastTextWidth = 0;

@@ -6,18 +6,6 @@
 #include <algorithm>
 
 using platform::Variant;
-using platform::VariantType;
-
-namespace {
-
-constexpr const char* kPictureKey = "pict";
-
-bool IsPictureKey(const Variant& key)
-{
-    return key.Type() == VariantType::String && key.StringValue() == kPictureKey;
-}
-
-}  // namespace
 
 bool VR2PictureView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
 {
@@ -36,28 +24,26 @@ bool VR2PictureView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2R
     return true;
 }
 
+VireoStandardProperties::PropertyTable VR2PictureView::Properties()
+{
+    return {{VireoStandardProperties::kPictureKey, [this] { return Variant(Contents); },
+             [this](const Variant& value) {
+                 Contents = value.As<platform::Picture>();
+                 refresh();
+             }}};
+}
+
 bool VR2PictureView::PropertyCheck(const std::vector<Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(), IsPictureKey);
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool VR2PictureView::PropertyGet(const std::vector<Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (!IsPictureKey(key))
-            return false;
-        values->SetValue(key, Contents);
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool VR2PictureView::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (IsPictureKey(key)) {
-            Contents = values->Value(key).As<platform::Picture>();
-            refresh();
-        }
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Picture.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 #include <memory>
 
@@ -22,4 +23,7 @@ protected:
     bool PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values) override;
     // Always true: keys other than "pict" are passed over.
     bool PropertySet(const platform::Dictionary::Ref& values) override;
+
+private:
+    VireoStandardProperties::PropertyTable Properties();
 };

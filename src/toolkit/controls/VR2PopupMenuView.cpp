@@ -5,13 +5,16 @@
 #include "platform/Text.h"
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/Vireo2Utilities.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Graphics.h"
 
 #include <algorithm>
 
+using VireoStandardProperties::IsKey;
+using VireoStandardProperties::kTextKey;
+
 namespace {
 
-const std::string kText = "text";
 const std::string kMenu = "menu";
 constexpr int32_t kTextMargin = 18;
 constexpr double kMinimumHeight = 22.0;
@@ -80,7 +83,7 @@ bool VR2PopupMenuView::MouseDown(int32_t x, int32_t y)
 bool VR2PopupMenuView::PropertyCheck(const std::vector<platform::Variant>& keys)
 {
     for (const auto& key : keys)
-        if (key.Type() == platform::VariantType::String && key.StringValue() != kText)
+        if (key.Type() == platform::VariantType::String && !IsKey(key, kTextKey))
             return false;
     return true;
 }
@@ -88,7 +91,7 @@ bool VR2PopupMenuView::PropertyCheck(const std::vector<platform::Variant>& keys)
 bool VR2PopupMenuView::PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values)
 {
     for (const auto& key : keys)
-        if (key.Type() == platform::VariantType::String && key.StringValue() == kText)
-            values->SetValue(kText, Text);
+        if (IsKey(key, kTextKey))
+            values->SetValue(kTextKey, Text);
     return true;
 }

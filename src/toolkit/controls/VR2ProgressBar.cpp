@@ -9,6 +9,13 @@
 
 using platform::Variant;
 using platform::VariantType;
+using VireoStandardProperties::FindProperty;
+using VireoStandardProperties::kEmptyColorKey;
+using VireoStandardProperties::kIntKey;
+using VireoStandardProperties::kMaxKey;
+using VireoStandardProperties::kOverColorKey;
+using VireoStandardProperties::kOverMaxKey;
+using VireoStandardProperties::kValueColorKey;
 
 bool VR2ProgressBar::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& /*rect*/)
 {
@@ -40,70 +47,46 @@ bool VR2ProgressBar::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2R
     return true;
 }
 
-Variant VR2ProgressBar::Field(const Variant& key) const
+VireoStandardProperties::PropertyTable VR2ProgressBar::Properties()
 {
-    if (key.Type() != VariantType::String)
-        return nullptr;
-    const auto name = key.StringValue();
-    if (name == "int")
-        return value;
-    if (name == "max")
-        return maximum;
-    if (name == "over_max")
-        return allowOverMax;
-    if (name == "empty_color")
-        return emptyColor;
-    if (name == "value_color")
-        return valueColor;
-    if (name == "over_color")
-        return overColor;
-    return nullptr;
-}
-
-bool VR2ProgressBar::SetField(const Variant& key, const Variant& newValue)
-{
-    if (Field(key).IsNil())
-        return false;
-    const auto name = key.StringValue();
-    if (name == "int")
-        value = newValue.Int32Value();
-    else if (name == "max")
-        maximum = newValue.Int32Value();
-    else if (name == "over_max")
-        allowOverMax = newValue.BooleanValue();
-    else if (name == "empty_color")
-        emptyColor = newValue.ColorValue();
-    else if (name == "value_color")
-        valueColor = newValue.ColorValue();
-    else
-        overColor = newValue.ColorValue();
-    return true;
+    return {{kIntKey, [this] { return Variant(value); },
+             [this](const Variant& newValue) { value = newValue.Int32Value(); }},
+            {kMaxKey, [this] { return Variant(maximum); },
+             [this](const Variant& newValue) { maximum = newValue.Int32Value(); }},
+            {kOverMaxKey, [this] { return Variant(allowOverMax); },
+             [this](const Variant& newValue) { allowOverMax = newValue.BooleanValue(); }},
+            {kEmptyColorKey, [this] { return Variant(emptyColor); },
+             [this](const Variant& newValue) { emptyColor = newValue.ColorValue(); }},
+            {kValueColorKey, [this] { return Variant(valueColor); },
+             [this](const Variant& newValue) { valueColor = newValue.ColorValue(); }},
+            {kOverColorKey, [this] { return Variant(overColor); },
+             [this](const Variant& newValue) { overColor = newValue.ColorValue(); }}};
 }
 
 bool VR2ProgressBar::PropertyCheck(const std::vector<Variant>& keys)
 {
+    const auto properties = Properties();
     for (const auto& key : keys)
-        if (key.Type() == VariantType::String && Field(key).IsNil())
+        if (key.Type() == VariantType::String && !FindProperty(properties, key))
             return false;
     return true;
 }
 
 bool VR2ProgressBar::PropertyGet(const std::vector<Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        const auto field = Field(key);
-        if (field.IsNil())
-            return false;
-        values->SetValue(key, field);
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool VR2ProgressBar::PropertySet(const platform::Dictionary::Ref& values)
 {
+    const auto properties = Properties();
     bool known = true;
-    for (const auto& key : values->Keys())
-        known = SetField(key, values->Value(key)) && known;
+    for (const auto& key : values->Keys()) {
+        if (const auto* property = FindProperty(properties, key))
+            property->set(values->Value(key));
+        else
+            known = false;
+    }
     refresh();
     return known;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,9 +32,5 @@ protected:
     bool PropertySet(const platform::Dictionary::Ref& values) override;
 
 private:
-    // The field a key names, as a Variant of the field's type; nil for any
-    // other key.
-    platform::Variant Field(const platform::Variant& key) const;
-    // Sets the field a key names; false for any other key.
-    bool SetField(const platform::Variant& key, const platform::Variant& newValue);
+    VireoStandardProperties::PropertyTable Properties();
 };

@@ -16,17 +16,9 @@ namespace {
 const std::string kFamilyCategory = "_vr2_statebutton";
 using hotspottags::kLabel;
 using hotspottags::kPicture;
-const std::string kBool = "bool";
-const std::string kInt = "int";
 
 constexpr int32_t kBoxSize = 13;
 constexpr int32_t kLabelGap = 4;
-
-// The String key, or "" for a key of another type.
-std::string KeyText(const platform::Variant& key)
-{
-    return key.Type() == platform::VariantType::String ? key.StringValue() : std::string();
-}
 
 }  // namespace
 
@@ -139,10 +131,20 @@ void VR2StateButtonView::HandleMessage(const VR2Object::Ref& sender, const VR2Me
     message->result = codes::kResultHandled;
 }
 
+VireoStandardProperties::PropertyTable VR2StateButtonView::Properties()
+{
+    return {{VireoStandardProperties::kBoolKey, [this] { return platform::Variant(Value()); },
+             [this](const platform::Variant& value) { Value(value.BooleanValue()); }},
+            {VireoStandardProperties::kIntKey, [this] { return platform::Variant(mValue); },
+             [this](const platform::Variant& value) { IntegerValue(value.Int32Value()); }}};
+}
+
+// Keys of other types are passed over; an unknown String key is refused.
 bool VR2StateButtonView::PropertyCheck(const std::vector<platform::Variant>& keys)
 {
+    const auto properties = Properties();
     for (const auto& key : keys)
-        if (key.Type() == platform::VariantType::String && KeyText(key) != kBool && KeyText(key) != kInt)
+        if (key.Type() == platform::VariantType::String && !VireoStandardProperties::FindProperty(properties, key))
             return false;
     return true;
 }
@@ -150,30 +152,28 @@ bool VR2StateButtonView::PropertyCheck(const std::vector<platform::Variant>& key
 bool VR2StateButtonView::PropertyGet(const std::vector<platform::Variant>& keys,
                                      const platform::Dictionary::Ref& values)
 {
+    const auto properties = Properties();
     for (const auto& key : keys) {
         if (key.Type() != platform::VariantType::String)
             continue;
-        if (KeyText(key) == kBool)
-            values->SetValue(kBool, Value());
-        else if (KeyText(key) == kInt)
-            values->SetValue(kInt, mValue);
-        else
+        const auto* property = VireoStandardProperties::FindProperty(properties, key);
+        if (!property)
             return false;
+        values->SetValue(key, property->get());
     }
     return true;
 }
 
 bool VR2StateButtonView::PropertySet(const platform::Dictionary::Ref& values)
 {
+    const auto properties = Properties();
     for (const auto& key : values->Keys()) {
         if (key.Type() != platform::VariantType::String)
             continue;
-        if (KeyText(key) == kBool)
-            Value(values->Value(key).BooleanValue());
-        else if (KeyText(key) == kInt)
-            IntegerValue(values->Value(key).Int32Value());
-        else
+        const auto* property = VireoStandardProperties::FindProperty(properties, key);
+        if (!property)
             return false;
+        property->set(values->Value(key));
     }
     return true;
 }

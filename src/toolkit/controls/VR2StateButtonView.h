@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/controls/VR2ButtonView.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 #include <cstdint>
 #include <memory>
@@ -62,6 +63,7 @@ protected:
 
 private:
     void Setup(const std::string& label, int32_t style);
+    VireoStandardProperties::PropertyTable Properties();
 
     int32_t mValue = 0;
     int32_t mMaximum = 0;

@@ -5,19 +5,9 @@
 #include "toolkit/geometry/VR2Graphics.h"
 
 using platform::Variant;
-using platform::VariantType;
-
-namespace {
-
-bool IsTextKey(const Variant& key)
-{
-    if (key.Type() != VariantType::String)
-        return false;
-    const auto name = key.StringValue();
-    return name == "text" || name == "color";
-}
-
-}  // namespace
+using VireoStandardProperties::kColorKey;
+using VireoStandardProperties::kTextKey;
+using VireoStandardProperties::PropertyTable;
 
 bool VR2StaticTextView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& /*rect*/)
 {
@@ -30,34 +20,31 @@ bool VR2StaticTextView::PaintRect(const std::shared_ptr<VR2Graphics>& g, const V
 
 void VR2StaticTextView::AutoSizeForText() { Vireo2TextLine::SizeToText(*this, text); }
 
+PropertyTable VR2StaticTextView::Properties()
+{
+    return {{kTextKey, [this] { return Variant(text); },
+             [this](const Variant& value) {
+                 text = value.StringValue();
+                 refresh();
+             }},
+            {kColorKey, [this] { return Variant(textColor); },
+             [this](const Variant& value) {
+                 textColor = value.ColorValue();
+                 refresh();
+             }}};
+}
+
 bool VR2StaticTextView::PropertyCheck(const std::vector<Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(), IsTextKey);
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool VR2StaticTextView::PropertyGet(const std::vector<Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (!IsTextKey(key))
-            return false;
-        if (key.StringValue() == "text")
-            values->SetValue(key, text);
-        else
-            values->SetValue(key, textColor);
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool VR2StaticTextView::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (!IsTextKey(key))
-            continue;
-        if (key.StringValue() == "text")
-            text = values->Value(key).StringValue();
-        else
-            textColor = values->Value(key).ColorValue();
-        refresh();
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,4 +31,7 @@ protected:
     bool PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values) override;
     // Always true: other keys are passed over.
     bool PropertySet(const platform::Dictionary::Ref& values) override;
+
+private:
+    VireoStandardProperties::PropertyTable Properties();
 };

@@ -9,15 +9,8 @@
 
 namespace {
 
-const std::string kText = "text";
-const std::string kUrl = "url";
 constexpr platform::Color kLinkColor{0x0000FF};
 constexpr platform::Color kPressedLinkColor{0xDE00DE};
-
-bool IsKnownKey(const platform::Variant& key)
-{
-    return key.Type() == platform::VariantType::String && (key.StringValue() == kText || key.StringValue() == kUrl);
-}
 
 }  // namespace
 
@@ -45,32 +38,28 @@ void VR2WebLinkView::Action(const VR2Rect::Ref&, int32_t, int32_t)
         platform::ShowURL(url);
 }
 
+VireoStandardProperties::PropertyTable VR2WebLinkView::Properties()
+{
+    return {{VireoStandardProperties::kTextKey, [this] { return platform::Variant(text); },
+             [this](const platform::Variant& value) {
+                 text = value.StringValue();
+                 refresh();
+             }},
+            {VireoStandardProperties::kUrlKey, [this] { return platform::Variant(url); },
+             [this](const platform::Variant& value) { url = value.StringValue(); }}};
+}
+
 bool VR2WebLinkView::PropertyCheck(const std::vector<platform::Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(), IsKnownKey);
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool VR2WebLinkView::PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (!IsKnownKey(key))
-            return false;
-        values->SetValue(key, key.StringValue() == kText ? text : url);
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool VR2WebLinkView::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (!IsKnownKey(key))
-            continue;
-        if (key.StringValue() == kText) {
-            text = values->Value(key).StringValue();
-            refresh();
-        } else {
-            url = values->Value(key).StringValue();
-        }
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

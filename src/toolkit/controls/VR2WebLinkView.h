@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/controls/VR2ButtonView.h"
+#include "toolkit/core/VireoStandardProperties.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,4 +32,7 @@ protected:
     bool PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values) override;
     bool PropertySet(const platform::Dictionary::Ref& values) override;
     void Action(const VR2Rect::Ref& hotSpot, int32_t x, int32_t y) override;
+
+private:
+    VireoStandardProperties::PropertyTable Properties();
 };

@@ -5,24 +5,32 @@
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/VireoStandardProperties.h"
 
-#include <array>
-#include <string_view>
+using platform::Variant;
+using VireoStandardProperties::FindProperty;
+using VireoStandardProperties::IsKey;
+using VireoStandardProperties::kHeightKey;
+using VireoStandardProperties::kLeftKey;
+using VireoStandardProperties::kTopKey;
+using VireoStandardProperties::kVisibleKey;
+using VireoStandardProperties::kWidthKey;
 
 namespace {
 
 constexpr const char* kViewCategory = "vr2view";
 
-// The view's own property keys.
-bool IsBuiltInKey(const platform::Variant& key)
+// The properties every view answers itself, before its subclass sees the rest.
+VireoStandardProperties::PropertyTable BuiltInProperties(VR2View& view)
 {
-    if (key.Type() != platform::VariantType::String)
-        return false;
-    static const std::array<std::string_view, 5> kKeys = {"height", "left", "top", "width", "visible"};
-    const auto text = key.StringValue();
-    for (const auto builtIn : kKeys)
-        if (text == builtIn)
-            return true;
-    return false;
+    return {{kHeightKey, [&view] { return Variant(view.height()); },
+             [&view](const Variant& value) { view.height(value.Int32Value()); }},
+            {kLeftKey, [&view] { return Variant(view.left()); },
+             [&view](const Variant& value) { view.left(value.Int32Value()); }},
+            {kTopKey, [&view] { return Variant(view.top()); },
+             [&view](const Variant& value) { view.top(value.Int32Value()); }},
+            {kWidthKey, [&view] { return Variant(view.width()); },
+             [&view](const Variant& value) { view.width(value.Int32Value()); }},
+            {kVisibleKey, [&view] { return Variant(view.Visible); },
+             [&view](const Variant& value) { view.Visible = value.BooleanValue(); }}};
 }
 
 }  // namespace
@@ -271,9 +279,10 @@ bool VR2View::DoPropertyCheck(const std::vector<platform::Variant>& keys)
 {
     if (mReleased || keys.empty())
         return false;
+    const auto builtIn = BuiltInProperties(*this);
     std::vector<platform::Variant> remaining;
     for (const auto& key : keys)
-        if (!IsBuiltInKey(key))
+        if (!FindProperty(builtIn, key))
             remaining.push_back(key);
     return remaining.empty() || PropertyCheck(remaining);
 }
@@ -283,17 +292,13 @@ bool VR2View::DoPropertyGet(const std::vector<platform::Variant>& keys, const pl
     if (mReleased || keys.empty())
         return false;
     platform::Require(values);
+    const auto builtIn = BuiltInProperties(*this);
     std::vector<platform::Variant> remaining;
     for (const auto& key : keys) {
-        if (!IsBuiltInKey(key)) {
-            remaining.push_back(key);
-            continue;
-        }
-        const auto name = key.StringValue();
-        if (name == "visible")
-            values->SetValue(key, Visible);
+        if (const auto* property = FindProperty(builtIn, key))
+            values->SetValue(key, property->get());
         else
-            values->SetValue(key, name == "height" ? height() : name == "left" ? left() : name == "top" ? top() : width());
+            remaining.push_back(key);
     }
     return remaining.empty() || PropertyGet(remaining, values);
 }
@@ -305,26 +310,16 @@ bool VR2View::DoPropertySet(const platform::Dictionary::Ref& values)
     platform::Require(values);
     if (values->Count() == 0)
         return false;
+    const auto builtIn = BuiltInProperties(*this);
     auto rest = platform::Dictionary::Create();
     bool visibilityChanged = false;
     for (const auto& key : values->Keys()) {
         const auto value = values->Value(key);
-        if (!IsBuiltInKey(key)) {
-            rest->SetValue(key, value);
-            continue;
-        }
-        const auto name = key.StringValue();
-        if (name == "visible") {
-            Visible = value.BooleanValue();
-            visibilityChanged = true;
-        } else if (name == "height") {
-            height(value.Int32Value());
-        } else if (name == "left") {
-            left(value.Int32Value());
-        } else if (name == "top") {
-            top(value.Int32Value());
+        if (const auto* property = FindProperty(builtIn, key)) {
+            property->set(value);
+            visibilityChanged = visibilityChanged || IsKey(key, kVisibleKey);
         } else {
-            width(value.Int32Value());
+            rest->SetValue(key, value);
         }
     }
     const bool result = rest->Count() == 0 || PropertySet(rest);

@@ -5,6 +5,8 @@
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/Vireo2Extends.h"
 
+#include <algorithm>
+
 namespace VireoStandardProperties {
 
 namespace {
@@ -41,6 +43,44 @@ bool VR2ObjectHasProperty(const VR2Object::Ref& object, const std::vector<platfo
     Vireo2Engine::VR2SendMessage(nullptr, object, message);
     return message->result == codes::kResultHandled &&
            message->reply.Type() == platform::VariantType::Boolean && message->reply.BooleanValue();
+}
+
+bool IsKey(const platform::Variant& key, std::string_view name)
+{
+    return key.Type() == platform::VariantType::String && key.StringValue() == name;
+}
+
+const Property* FindProperty(const PropertyTable& table, const platform::Variant& key)
+{
+    const auto entry =
+        std::find_if(table.begin(), table.end(), [&key](const Property& property) { return IsKey(key, property.key); });
+    return entry == table.end() ? nullptr : &*entry;
+}
+
+bool CheckProperties(const PropertyTable& table, const std::vector<platform::Variant>& keys)
+{
+    return std::all_of(keys.begin(), keys.end(),
+                       [&table](const platform::Variant& key) { return FindProperty(table, key) != nullptr; });
+}
+
+bool GetProperties(const PropertyTable& table, const std::vector<platform::Variant>& keys,
+                   const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : keys) {
+        const auto* property = FindProperty(table, key);
+        if (!property)
+            return false;
+        values->SetValue(key, property->get());
+    }
+    return true;
+}
+
+bool SetProperties(const PropertyTable& table, const platform::Dictionary::Ref& values)
+{
+    for (const auto& key : values->Keys())
+        if (const auto* property = FindProperty(table, key))
+            property->set(values->Value(key));
+    return true;
 }
 
 }  // namespace VireoStandardProperties

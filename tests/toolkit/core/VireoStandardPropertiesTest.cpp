@@ -85,3 +85,34 @@ TEST_F(Properties, SetSendsThePairAndNilObjectUsesTheChain)
     Props::VR2ObjectSetProperty(nullptr, "text", "Plum");
     EXPECT_EQ(member->log->size(), 1u);
 }
+
+TEST(PropertyTable, AnswersKeyByKeyAndNamesOnlyStrings)
+{
+    std::string text = "old";
+    int32_t writes = 0;
+    const Props::PropertyTable table = {{Props::kTextKey, [&text] { return Variant(text); },
+                                         [&text, &writes](const Variant& value) {
+                                             text = value.StringValue();
+                                             ++writes;
+                                         }}};
+    EXPECT_TRUE(Props::IsKey("text", Props::kTextKey));
+    EXPECT_FALSE(Props::IsKey(Variant(), ""));
+    EXPECT_EQ(Props::FindProperty(table, 5), nullptr);
+
+    EXPECT_TRUE(Props::CheckProperties(table, {"text"}));
+    EXPECT_FALSE(Props::CheckProperties(table, {"text", "color"}));
+
+    // Get stops at the first unknown key; what it read before stays.
+    const auto values = Dictionary::Create();
+    EXPECT_FALSE(Props::GetProperties(table, {"text", 1, "text"}, values));
+    EXPECT_EQ(values->Count(), 1);
+    EXPECT_EQ(values->Value("text").StringValue(), "old");
+
+    // Set passes unknown keys over and still answers true.
+    const auto change = Dictionary::Create();
+    change->SetValue("color", 7);
+    change->SetValue("text", "new");
+    EXPECT_TRUE(Props::SetProperties(table, change));
+    EXPECT_EQ(text, "new");
+    EXPECT_EQ(writes, 1);
+}
