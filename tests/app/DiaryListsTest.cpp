@@ -86,8 +86,6 @@ TEST_F(DiaryListsTest, ADayAfterALongScrolledListShowsItsItemsFromTheTop)
     ExpectShownAndClickable(List()->getViewList()[0]);
     SCOPED_TRACE("an item added on the short day shows too");
     Fill("food_entry_field", "Tea\t5\r");
-    // Kept, so that no row of the next day is made where it was: clicks are
-    // paired into double clicks by the object's address.
     const auto tea = List()->getViewList().at(1);
     ExpectShownAndClickable(tea);
     EXPECT_EQ(Query("SELECT caloric_item FROM food WHERE eaten_date = '2026-12-30'"), Rows({{"Soup"}, {"Tea"}}));

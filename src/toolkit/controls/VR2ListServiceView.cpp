@@ -16,6 +16,10 @@ namespace {
 constexpr platform::Color kBandWithFocus{0xB5CEF7};
 constexpr platform::Color kBandWithoutFocus{0xE0E0E0};
 
+// Clicks are told apart by the row's hash, its address: a row made in place of
+// one just freed must not continue that row's double click.
+void ForgetClicks() { Vireo2Utilities::VR2CheckDoubleClick(platform::Variant()); }
+
 }  // namespace
 
 void VR2ListServiceView::ScrollingCreated()
@@ -91,6 +95,7 @@ void VR2ListServiceView::RemoveRow(const ViewRef& row, bool arrange)
         return;
     const auto index = static_cast<int32_t>(found - rows.begin());
     row->detach(false, false);
+    ForgetClicks();
     std::erase(mSelectedRow, row);
     if (mClickThroughRow.lock() == row)
         mClickThroughRow.reset();
@@ -141,6 +146,7 @@ void VR2ListServiceView::DeleteAllRows()
         return;
     for (const auto& row : std::vector<ViewRef>(getViewList()))
         row->detach(false, false);
+    ForgetClicks();
     mSelectedRow.clear();
     mClickThroughRow.reset();
 }
@@ -155,7 +161,7 @@ bool VR2ListServiceView::ScrollingMouseDown(int32_t x, int32_t y)
         mClickThroughRow.reset();
         changeFocus(codes::kFocusGive);
         // A press on no row breaks any double click.
-        Vireo2Utilities::VR2CheckDoubleClick(platform::Variant());
+        ForgetClicks();
         refresh();
         // No handler or no receiver is no error: the press has had its effect.
         Trigger(codes::kEventChanged, codes::kKeyValue, platform::Variant());

@@ -45,6 +45,21 @@ TEST_F(HostFixture, AThousandRowsSelectReportDoubleClicksAndKeys)
         EXPECT_EQ(list->Selection(), "r7");
     }
     {
+        SCOPED_TRACE("a row put back after a refill, as a freed row's successor at its address would be, starts anew");
+        const auto row = list->Row(7);
+        row->Retained = true;
+        list->DeleteAllRows();
+        list->AddRow(row, true);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(0));
+        list->RemoveRow(row, false);
+        list->AddRow(row, true);
+        QTest::mouseClick(handle, Qt::LeftButton, {}, rowPoint(0));
+        EXPECT_EQ(Reports(Take()), Lines({"list chgd r7", "list chgd r7"}));
+        list->DeleteAllRows();
+        list->Fill(1000);
+        Take();
+    }
+    {
         SCOPED_TRACE("the line between two rows belongs to the upper one");
         QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(50, 10 + 40));
         EXPECT_EQ(Reports(Take()), Lines({"list chgd r1"}));
