@@ -214,17 +214,12 @@ VR2ScrollingView::ViewRef VR2ScrollingView::VR2Surface_FindViewAtPoint(const VR2
 
 VR2Point::Ref VR2ScrollingView::VR2Surface_MousePosition(int32_t space)
 {
-    const auto point = platform::Require(mSurface.lock()).MousePosition(space);
-    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
-        return nullptr;
-    if (space == codes::kSpaceLocal && point)
-        point->offset(left(), top(), nullptr);
-    return point;
+    return VR2ChildRouting::MousePosition(mSurface.lock(), space, left(), top());
 }
 
 void VR2ScrollingView::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
 {
-    platform::Require(mSurface.lock()).ChangeMouseCursor(cursor);
+    VR2ChildRouting::ChangeMouseCursor(mSurface.lock(), cursor);
 }
 
 void VR2ScrollingView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& pic)
@@ -258,21 +253,18 @@ VR2ScrollingView::ViewRef VR2ScrollingView::VR2Surface_FindViewSibling(const Vie
 
 VR2Surface::Ref VR2ScrollingView::VR2Surface_RootSurface()
 {
-    const auto surface = mSurface.lock();
-    return surface ? surface->RootSurface() : SelfSurface();
+    return VR2ChildRouting::RootSurface(mSurface.lock(), SelfSurface());
 }
 
 void VR2ScrollingView::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
 {
-    if (const auto surface = mSurface.lock())
-        surface->ChangeFocus(view, code);
+    VR2ChildRouting::ChangeFocus(mSurface.lock(), view, code);
 }
 
 bool VR2ScrollingView::VR2Surface_isFocusView(const ViewRef& view)
 {
     // Without a parent nothing inside has the window's focus.
-    const auto surface = mSurface.lock();
-    return surface && surface->isFocusView(view);
+    return VR2ChildRouting::isFocusView(mSurface.lock(), view);
 }
 
 VR2Rect::Ref VR2ScrollingView::VR2Surface_Bounds(int32_t space)

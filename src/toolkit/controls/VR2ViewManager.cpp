@@ -6,7 +6,6 @@
 #include "platform/System.h"
 #include "platform/Text.h"
 #include "toolkit/core/Vireo2Engine.h"
-#include "toolkit/geometry/VR2RectClip.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
@@ -107,27 +106,18 @@ VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_FindViewAtPoint(const VR2Poin
 
 VR2Point::Ref VR2ViewManager::VR2Surface_MousePosition(int32_t space)
 {
-    const auto point = platform::Require(mSurface.lock()).MousePosition(space);
-    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
-        return nullptr;
-    if (space == codes::kSpaceLocal && point)
-        point->offset(mBounds->left, mBounds->top, nullptr);
-    return point;
+    return VR2ChildRouting::MousePosition(mSurface.lock(), space, mBounds->left, mBounds->top);
 }
 
 void VR2ViewManager::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
 {
-    platform::Require(mSurface.lock()).ChangeMouseCursor(cursor);
+    VR2ChildRouting::ChangeMouseCursor(mSurface.lock(), cursor);
 }
 
 void VR2ViewManager::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& picture)
 {
-    const auto surface = mSurface.lock();
-    if (!surface)
-        return;
-    if (const auto clipped = VR2ClipRect(platform::Require(rect), 0, 0, mBounds->width, mBounds->height,
-                                         mBounds->left, mBounds->top))
-        surface->UpdateRect(clipped, picture);
+    VR2ChildRouting::UpdateRect(mSurface.lock(), rect, picture, mBounds->left, mBounds->top, mBounds->width,
+                                mBounds->height);
 }
 
 void VR2ViewManager::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
@@ -152,22 +142,19 @@ VR2ViewManager::ViewRef VR2ViewManager::VR2Surface_FindViewSibling(const ViewRef
 
 VR2Surface::Ref VR2ViewManager::VR2Surface_RootSurface()
 {
-    const auto surface = mSurface.lock();
-    return surface ? surface->RootSurface() : nullptr;
+    return VR2ChildRouting::RootSurface(mSurface.lock(), nullptr);
 }
 
 void VR2ViewManager::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
 {
-    if (const auto surface = mSurface.lock())
-        surface->ChangeFocus(view, code);
+    VR2ChildRouting::ChangeFocus(mSurface.lock(), view, code);
 }
 
 bool VR2ViewManager::VR2Surface_isFocusView(const ViewRef& view)
 {
     if (UseFocusView)
         return view && view == FocusView.lock();
-    const auto surface = mSurface.lock();
-    return surface && surface->isFocusView(view);
+    return VR2ChildRouting::isFocusView(mSurface.lock(), view);
 }
 
 VR2Rect::Ref VR2ViewManager::VR2Surface_Bounds(int32_t space)
@@ -371,24 +358,19 @@ void VR2ViewManager::DoDropObject(const VR2DragObject::Ref& drag, int32_t action
 void VR2ViewManager::DoDeactivate()
 {
     mActive = false;
-    for (const auto& view : std::vector<ViewRef>(mView))
-        view->DoDeactivate();
+    VR2ChildRouting::Deactivate(mView);
     Deactivate();
 }
 
 void VR2ViewManager::DoEnableMenuItems()
 {
-    for (const auto& view : std::vector<ViewRef>(mView))
-        view->DoEnableMenuItems();
+    VR2ChildRouting::EnableMenuItems(mView);
     EnableMenuItems();
 }
 
 bool VR2ViewManager::DoCancelClose(bool appQuitting)
 {
-    for (const auto& view : std::vector<ViewRef>(mView))
-        if (view->DoCancelClose(appQuitting))
-            return true;
-    return CancelClose(appQuitting);
+    return VR2ChildRouting::CancelClose(mView, appQuitting) || CancelClose(appQuitting);
 }
 
 void VR2ViewManager::DoClose()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/MenuItem.h"
+#include "platform/MouseCursor.h"
 #include "toolkit/core/VR2View.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,6 +52,30 @@ public:
     static void DetachAll(std::vector<ViewRef>& views);
     // Drops every reference to view, without telling it.
     void Forget(const ViewRef& view);
+
+    // The holder's event to each child, over a copy of the list (a child may
+    // change it). afterEach runs after every child that did not end the walk
+    // (the window lets the event loop run there).
+    static void Activate(const std::vector<ViewRef>& views, const std::function<void()>& afterEach = nullptr);
+    static void Deactivate(const std::vector<ViewRef>& views, const std::function<void()>& afterEach = nullptr);
+    static void EnableMenuItems(const std::vector<ViewRef>& views, const std::function<void()>& afterEach = nullptr);
+    // True at the first child that cancels the close.
+    static bool CancelClose(const std::vector<ViewRef>& views, bool appQuitting,
+                            const std::function<void()>& afterEach = nullptr);
+
+    // A surface nested in another answers these through parent, the surface
+    // holding it (nil once detached); left and top place it in the parent.
+    // MousePosition and ChangeMouseCursor need the parent.
+    static VR2Point::Ref MousePosition(const VR2Surface::Ref& parent, int32_t space, int32_t left, int32_t top);
+    static void ChangeMouseCursor(const VR2Surface::Ref& parent, const platform::MouseCursor::Ref& cursor);
+    // The part of rect inside the nested surface's width and height.
+    static void UpdateRect(const VR2Surface::Ref& parent, const VR2Rect::Ref& rect,
+                           const std::shared_ptr<platform::Picture>& picture, int32_t left, int32_t top,
+                           int32_t width, int32_t height);
+    // The parent's root; unheld without a parent.
+    static VR2Surface::Ref RootSurface(const VR2Surface::Ref& parent, const VR2Surface::Ref& unheld);
+    static void ChangeFocus(const VR2Surface::Ref& parent, const ViewRef& view, int32_t code);
+    static bool isFocusView(const VR2Surface::Ref& parent, const ViewRef& view);
 
 private:
     std::weak_ptr<VR2View> mMouseDown;

@@ -5,7 +5,6 @@
 #include "platform/System.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
-#include "toolkit/geometry/VR2RectClip.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
@@ -157,17 +156,13 @@ void VR2ContainerView::DropObject(const VR2DragObject::Ref& drag, int32_t action
 void VR2ContainerView::Deactivate()
 {
     VR2View::Active(false);
-    for (const auto& child : std::vector<ViewRef>(mView))
-        child->DoDeactivate();
+    VR2ChildRouting::Deactivate(mView);
     ContainerDeactivate();
 }
 
 bool VR2ContainerView::CancelClose(bool appQuitting)
 {
-    for (const auto& child : std::vector<ViewRef>(mView))
-        if (child->DoCancelClose(appQuitting))
-            return true;
-    return ContainerCancelClose(appQuitting);
+    return VR2ChildRouting::CancelClose(mView, appQuitting) || ContainerCancelClose(appQuitting);
 }
 
 void VR2ContainerView::Close()
@@ -178,8 +173,7 @@ void VR2ContainerView::Close()
 
 void VR2ContainerView::EnableMenuItems()
 {
-    for (const auto& child : std::vector<ViewRef>(mView))
-        child->DoEnableMenuItems();
+    VR2ChildRouting::EnableMenuItems(mView);
     ContainerEnableMenuItems();
 }
 
@@ -275,26 +269,17 @@ VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewAtPoint(const VR2
 
 VR2Point::Ref VR2ContainerView::VR2Surface_MousePosition(int32_t space)
 {
-    const auto point = platform::Require(mSurface.lock()).MousePosition(space);
-    if (space == codes::kSpaceLocal && point)
-        point->offset(left(), top(), nullptr);
-    if (space < codes::kSpaceLocal || space > codes::kSpaceScreen)
-        return nullptr;
-    return point;
+    return VR2ChildRouting::MousePosition(mSurface.lock(), space, left(), top());
 }
 
 void VR2ContainerView::VR2Surface_ChangeMouseCursor(const platform::MouseCursor::Ref& cursor)
 {
-    platform::Require(mSurface.lock()).ChangeMouseCursor(cursor);
+    VR2ChildRouting::ChangeMouseCursor(mSurface.lock(), cursor);
 }
 
 void VR2ContainerView::VR2Surface_UpdateRect(const VR2Rect::Ref& rect, const std::shared_ptr<platform::Picture>& pic)
 {
-    const auto surface = mSurface.lock();
-    if (!surface)
-        return;
-    if (const auto clipped = VR2ClipRect(platform::Require(rect), 0, 0, width(), height(), left(), top()))
-        surface->UpdateRect(clipped, pic);
+    VR2ChildRouting::UpdateRect(mSurface.lock(), rect, pic, left(), top(), width(), height());
 }
 
 void VR2ContainerView::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& oldView)
@@ -318,20 +303,17 @@ VR2ContainerView::ViewRef VR2ContainerView::VR2Surface_FindViewSibling(const Vie
 
 VR2Surface::Ref VR2ContainerView::VR2Surface_RootSurface()
 {
-    const auto surface = mSurface.lock();
-    return surface ? surface->RootSurface() : SelfSurface();
+    return VR2ChildRouting::RootSurface(mSurface.lock(), SelfSurface());
 }
 
 void VR2ContainerView::VR2Surface_ChangeFocus(const ViewRef& view, int32_t code)
 {
-    if (const auto surface = mSurface.lock())
-        surface->ChangeFocus(view, code);
+    VR2ChildRouting::ChangeFocus(mSurface.lock(), view, code);
 }
 
 bool VR2ContainerView::VR2Surface_isFocusView(const ViewRef& view)
 {
-    const auto surface = mSurface.lock();
-    return surface && surface->isFocusView(view);
+    return VR2ChildRouting::isFocusView(mSurface.lock(), view);
 }
 
 VR2Rect::Ref VR2ContainerView::VR2Surface_Bounds(int32_t space)

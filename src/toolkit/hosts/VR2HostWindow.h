@@ -11,7 +11,6 @@
 #include "toolkit/geometry/VR2Region.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -171,9 +170,6 @@ private:
     // Paints rect into picture from its top left, over what the picture holds.
     void ComposeInto(const platform::Picture::Ref& picture, const VR2Rect::Ref& rect);
     void ArrangeViews(bool live);
-    // Visits the top-level views first to last, yielding to the event loop
-    // after each, until visit answers true; answers whether one did.
-    bool ForEachView(const std::function<bool(const ViewRef&)>& visit);
 
     std::vector<ViewRef> mView;
     bool mActive = false;

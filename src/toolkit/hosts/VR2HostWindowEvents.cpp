@@ -155,24 +155,10 @@ bool VR2HostWindow::VR2DragObject_DropObject(const VR2DragObject::Ref& drag, int
 
 // Activation and menus
 
-bool VR2HostWindow::ForEachView(const std::function<bool(const ViewRef&)>& visit)
-{
-    // A copy of the list, since the event loop runs between two views.
-    for (const auto& view : std::vector<ViewRef>(mView)) {
-        if (visit(view))
-            return true;
-        platform::YieldToEventLoop();
-    }
-    return false;
-}
-
 void VR2HostWindow::OnActivate()
 {
     mActive = true;
-    ForEachView([](const ViewRef& view) {
-        view->DoActivate();
-        return false;
-    });
+    VR2ChildRouting::Activate(mView, platform::YieldToEventLoop);
     Activate();
     if (const auto focus = mFocusView.lock())
         focus->DoGotFocus();
@@ -181,10 +167,7 @@ void VR2HostWindow::OnActivate()
 void VR2HostWindow::OnDeactivate()
 {
     mActive = false;
-    ForEachView([](const ViewRef& view) {
-        view->DoDeactivate();
-        return false;
-    });
+    VR2ChildRouting::Deactivate(mView, platform::YieldToEventLoop);
     Deactivate();
     // The focus view stays, to get the focus back on the next Activate.
     if (const auto focus = mFocusView.lock())
@@ -193,10 +176,7 @@ void VR2HostWindow::OnDeactivate()
 
 void VR2HostWindow::OnEnableMenuItems()
 {
-    ForEachView([](const ViewRef& view) {
-        view->DoEnableMenuItems();
-        return false;
-    });
+    VR2ChildRouting::EnableMenuItems(mView, platform::YieldToEventLoop);
     EnableMenuItems();
 }
 
@@ -215,9 +195,7 @@ void VR2HostWindow::OnOpen()
 
 bool VR2HostWindow::OnCancelClose(bool appQuitting)
 {
-    if (ForEachView([appQuitting](const ViewRef& view) { return view->DoCancelClose(appQuitting); }))
-        return true;
-    return CancelClose(appQuitting);
+    return VR2ChildRouting::CancelClose(mView, appQuitting, platform::YieldToEventLoop) || CancelClose(appQuitting);
 }
 
 void VR2HostWindow::OnClose()
