@@ -3,6 +3,7 @@
 #include "app/KxAboutBoxKit.h"
 #include "platform/Application.h"
 #include "platform/Text.h"
+#include "toolkit/geometry/VireoColor.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void AboutWindow::Layout()
     Height(kHeight);
     Resizeable(false);
     HasBackColor(false);
-    BackColor(platform::Color{0xFFFFFF});
+    BackColor(VireoColor::kWhite);
     Title("");
     Visible(true);
     // The menu bar stays with the main window; its shortcuts still reach this one.

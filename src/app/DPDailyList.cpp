@@ -7,6 +7,7 @@
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Area.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
+#include "toolkit/geometry/VireoColor.h"
 
 #include <array>
 #include <vector>
@@ -54,7 +55,7 @@ void DPDailyList::ScrollingCreated()
     mArrangement->Orientation = VR2ViewArrangement::kVertical;
     mArrangement->Alignment = VR2ViewArrangement::kStretch;
     hasBackColor = true;
-    backColor = platform::Color{0xFFFFFF};
+    backColor = VireoColor::kWhite;
 }
 
 void DPDailyList::ArrangeViews(bool refresh)

@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Utilities.h"
+#include "toolkit/geometry/VireoColor.h"
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ void DPFoodEntryList::ListCreated()
 {
     clickThrough = 2;
     hasBackColor = true;
-    backColor = platform::Color{0xFFFFFF};
+    backColor = VireoColor::kWhite;
 }
 
 void DPFoodEntryList::AddRow(const std::string& name, int32_t calories, int32_t id, bool arrange)

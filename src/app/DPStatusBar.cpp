@@ -5,19 +5,19 @@
 #include "app/DPStepGoalField.h"
 #include "platform/Codes.h"
 #include "toolkit/controls/VR2ClickToEditField.h"
+#include "toolkit/geometry/VireoColor.h"
 
 using DPBuild::Make;
 
 namespace {
 
-constexpr platform::Color kWhite{0xFFFFFF};
 constexpr int32_t kLeft = 0, kRight = 1, kCentred = 2;
 
 VR2StaticTextView::Ref Label(const std::string& name, int32_t left, int32_t top, int32_t width, int32_t alignment,
                              const std::string& text = "")
 {
     auto label = Make<VR2StaticTextView>(name, left, top, width, 18);
-    label->textColor = kWhite;
+    label->textColor = VireoColor::kWhite;
     label->alignment = alignment;
     label->text = text;
     return label;
@@ -50,7 +50,7 @@ DPStatusContainer::Ref DPStatusBar::init()
     Label(dpcodes::kCalorieTotalLabel, 143, 5, 128, kLeft)->attach(surface, false, false);
 
     auto calorieGoal = Make<VR2ClickToEditField>(dpcodes::kCalorieGoalField, 139, 23, 70, 18);
-    calorieGoal->TextColor = kWhite;
+    calorieGoal->TextColor = VireoColor::kWhite;
     DPBuild::AddHandler(*calorieGoal, codes::kEventChanged, dpcodes::kCategoryFood, dpcodes::kGoal, codes::kTargetTop);
     calorieGoal->attach(surface, false, false);
 
@@ -64,7 +64,7 @@ DPStatusContainer::Ref DPStatusBar::init()
     }
 
     auto stepGoal = Make<DPStepGoalField>(dpcodes::kStepGoalField, 525, 23, 176, 18);
-    stepGoal->textColor(kWhite);
+    stepGoal->textColor(VireoColor::kWhite);
     DPBuild::AddHandler(*stepGoal, codes::kEventChanged, dpcodes::kCategorySteps, dpcodes::kGoal, codes::kTargetTop);
     stepGoal->attach(surface, false, false);
     return bar;

@@ -18,8 +18,9 @@ using VireoStandardProperties::VR2ObjectSetProperty;
 
 namespace {
 
-constexpr const char* kLabel = "label";
-constexpr const char* kValue = "text";
+// The children's view names: the caption, and the field that edits the goal.
+constexpr const char* kCaptionViewName = "label";
+constexpr const char* kGoalViewName = "text";
 constexpr int32_t kSlack = 8;
 
 }  // namespace
@@ -28,13 +29,13 @@ void DPStepGoalField::ContainerCreated()
 {
     const auto surface = std::dynamic_pointer_cast<VR2Surface>(Self());
     auto label = VR2View::Create<VR2StaticTextView>();
-    label->Name = kLabel;
+    label->Name = kCaptionViewName;
     label->text = "Goal: ";
     label->AutoSizeForText();
     label->resize(label->width(), 18, false);
     label->attach(surface, false, false);
     auto value = VR2ClickToEditField::Create();
-    value->Name = kValue;
+    value->Name = kGoalViewName;
     value->resize(40, 18, false);
     value->attach(surface, false, false);
     value->EventHandlerTable = EventHandlerTable;
@@ -48,23 +49,23 @@ VR2View::Ref DPStepGoalField::Child(const std::string& name)
     return child;
 }
 
-std::string DPStepGoalField::text() { return VR2ObjectGetProperty(Child(kValue), kTextKey, Variant()).StringValue(); }
+std::string DPStepGoalField::text() { return VR2ObjectGetProperty(Child(kGoalViewName), kTextKey, Variant()).StringValue(); }
 
 void DPStepGoalField::text(const std::string& value)
 {
-    VR2ObjectSetProperty(Child(kValue), kTextKey, value);
+    VR2ObjectSetProperty(Child(kGoalViewName), kTextKey, value);
     ArrangeViews();
 }
 
 platform::Color DPStepGoalField::textColor()
 {
-    return VR2ObjectGetProperty(Child(kValue), kColorKey, Variant()).ColorValue();
+    return VR2ObjectGetProperty(Child(kGoalViewName), kColorKey, Variant()).ColorValue();
 }
 
 void DPStepGoalField::textColor(platform::Color value)
 {
-    VR2ObjectSetProperty(Child(kValue), kColorKey, value);
-    VR2ObjectSetProperty(Child(kLabel), kColorKey, value);
+    VR2ObjectSetProperty(Child(kGoalViewName), kColorKey, value);
+    VR2ObjectSetProperty(Child(kCaptionViewName), kColorKey, value);
 }
 
 void DPStepGoalField::ArrangeViews()
@@ -73,8 +74,8 @@ void DPStepGoalField::ArrangeViews()
     // The font the value is drawn in, so the slack only absorbs rounding.
     measure->SetTextFont("System");
     measure->SetTextSize(0);
-    const auto value = std::dynamic_pointer_cast<VR2ClickToEditField>(Child(kValue));
-    const auto label = Child(kLabel);
+    const auto value = std::dynamic_pointer_cast<VR2ClickToEditField>(Child(kGoalViewName));
+    const auto label = Child(kCaptionViewName);
     value->resize(WrapAdd(measure->StringWidth(platform::Require(value).Text), kSlack), height(), false);
     label->move(WrapSub(WrapSub(width(), value->width()), label->width()), 0, false);
     value->move(WrapSub(width(), value->width()), 0, false);

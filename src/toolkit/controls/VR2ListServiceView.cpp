@@ -5,6 +5,7 @@
 #include "platform/Text.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2Graphics.h"
+#include "toolkit/geometry/VireoColor.h"
 
 #include <algorithm>
 
@@ -14,7 +15,6 @@ using platform::WrapSub;
 namespace {
 
 constexpr platform::Color kBandWithFocus{0xB5CEF7};
-constexpr platform::Color kBandWithoutFocus{0xE0E0E0};
 
 // Clicks are told apart by the row's hash, its address: a row made in place of
 // one just freed must not continue that row's double click.
@@ -223,7 +223,7 @@ bool VR2ListServiceView::KeyDown(const std::string& key)
 bool VR2ListServiceView::PaintBackground(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
 {
     auto& context = platform::Require(g);
-    context.SetForeColor(hasFocus() ? kBandWithFocus : kBandWithoutFocus);
+    context.SetForeColor(hasFocus() ? kBandWithFocus : VireoColor::kUnfocusedSelection);
     for (const auto& row : mSelectedRow) {
         const auto band = VR2Rect::Create(0, WrapAdd(platform::Require(row).top(), offsetY()), context.Width,
                                           row->height())

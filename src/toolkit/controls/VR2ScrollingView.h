@@ -6,6 +6,7 @@
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Area.h"
 #include "toolkit/geometry/VR2Rect.h"
+#include "toolkit/geometry/VireoColor.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,7 +45,7 @@ public:
     VR2Area::Ref maxDocumentSize;
     bool documentAutoSize = false;  // fit the document to the frame on every resize
     bool hasBackColor = false;
-    platform::Color backColor{0xFFFFFF};
+    platform::Color backColor = VireoColor::kWhite;
 
     // The document's size; the offset stays as it is.
     void setDocumentSize(const VR2Area::Ref& size);

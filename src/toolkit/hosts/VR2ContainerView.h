@@ -4,6 +4,7 @@
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Rect.h"
+#include "toolkit/geometry/VireoColor.h"
 #include "toolkit/hosts/VR2ChildRouting.h"
 
 #include <cstdint>
@@ -31,7 +32,7 @@ public:
     // The container takes every mouse event itself and is hit as a solid rectangle.
     bool OverrideMouseEvents = false;
     bool hasBackColor = false;
-    platform::Color backColor{0xFFFFFF};
+    platform::Color backColor = VireoColor::kWhite;
 
     // Makes view a child, keeping its frame.
     void initWithContentView(const ViewRef& view);

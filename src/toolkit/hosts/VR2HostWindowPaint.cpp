@@ -6,6 +6,7 @@
 #include "toolkit/core/AppSeam.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2RectClip.h"
+#include "toolkit/geometry/VireoColor.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void VR2HostWindow::OnPaint(const platform::Graphics::Ref& g)
         return;
     }
     g->ResetState();
-    g->SetForeColor(platform::Color{0xFFFFFF});
+    g->SetForeColor(VireoColor::kWhite);
     g->FillRect(0, 0, rect->width, rect->height);
     ComposeInto(target, rect);
     g->ResetState();
