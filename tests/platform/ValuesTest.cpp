@@ -27,6 +27,9 @@ TEST(DoubleToInt32, TruncatesSaturatesAndMapsNaNToZero)
     EXPECT_EQ(DoubleToInt32(std::numeric_limits<double>::infinity()), std::numeric_limits<int32_t>::max());
     EXPECT_EQ(DoubleToInt32(std::nan("")), 0);
     EXPECT_EQ(WrapAdd(std::numeric_limits<int32_t>::max(), 1), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(ClampToInt32(int64_t{std::numeric_limits<int32_t>::max()} + 1), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(ClampToInt32(int64_t{std::numeric_limits<int32_t>::min()} - 1), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(ClampToInt32(-5), -5);
 }
 
 TEST(Variant, ConvertsBetweenKinds)

@@ -9,13 +9,6 @@
 
 namespace {
 
-constexpr const char* kTextKey = "text";
-
-bool IsTextKey(const platform::Variant& key)
-{
-    return key.Type() == platform::VariantType::String && key.StringValue() == kTextKey;
-}
-
 // One line of printable characters: line breaks (CR LF counting as one) and
 // tabs become a space, other control characters are left out.
 std::string OneLine(const std::string& text)
@@ -45,12 +38,6 @@ std::string OneLine(const std::string& text)
     return line;
 }
 
-int32_t ClampToInt32(int64_t value)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
 }  // namespace
 
 void SLTEView::Created()
@@ -62,7 +49,7 @@ void SLTEView::Created()
     mCursorShow = true;
     mCursorTimer = VR2Timer::Create();
     mCursorTimer->Mode(platform::Timer::kModeOff);
-    mCursorTimer->Message = Vireo2Utilities::VR2MakeMessage("slte_timer", codes::kEventAction, nullptr);
+    mCursorTimer->Message = Vireo2Utilities::VR2MakeMessage(kTimerCategory, codes::kEventAction, nullptr);
     mCursorTimer->Target = std::static_pointer_cast<VR2Object>(Self());
     mCursorTimer->Period(kBlinkMilliseconds);
 }
@@ -202,7 +189,7 @@ platform::TextLine::Ref SLTEView::Line()
 
 int32_t SLTEView::TextAreaWidth() const
 {
-    return ClampToInt32(static_cast<int64_t>(width()) - mLeftMargin - mRightMargin);
+    return platform::ClampToInt32(static_cast<int64_t>(width()) - mLeftMargin - mRightMargin);
 }
 
 int32_t SLTEView::charPosAtXY(int32_t x, int32_t y)
@@ -232,35 +219,33 @@ void SLTEView::scrollToCursor()
     const int32_t middle = platform::DoubleToInt32(height() / 2.0);
     const int32_t caret = line->CaretX(mCursor);
     if (line->CaretX(charPosAtXY(room, middle)) < caret) {
-        mXScroll = ClampToInt32(static_cast<int64_t>(room) - caret - 1);
+        mXScroll = platform::ClampToInt32(static_cast<int64_t>(room) - caret - 1);
         return;
     }
     if (caret < line->CaretX(charPosAtXY(mLeftMargin + 1, middle)))
-        mXScroll = ClampToInt32(-static_cast<int64_t>(caret));
+        mXScroll = platform::ClampToInt32(-static_cast<int64_t>(caret));
+}
+
+VireoStandardProperties::PropertyTable SLTEView::Properties()
+{
+    return {{VireoStandardProperties::kTextKey, [this] { return platform::Variant(Text()); },
+             [this](const platform::Variant& value) {
+                 Text(false, value.StringValue());
+                 selectAll(true);
+             }}};
 }
 
 bool SLTEView::PropertyCheck(const std::vector<platform::Variant>& keys)
 {
-    return std::all_of(keys.begin(), keys.end(), IsTextKey);
+    return VireoStandardProperties::CheckProperties(Properties(), keys);
 }
 
 bool SLTEView::PropertyGet(const std::vector<platform::Variant>& keys, const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : keys) {
-        if (!IsTextKey(key))
-            return false;
-        values->SetValue(kTextKey, Text());
-    }
-    return true;
+    return VireoStandardProperties::GetProperties(Properties(), keys, values);
 }
 
 bool SLTEView::PropertySet(const platform::Dictionary::Ref& values)
 {
-    for (const auto& key : values->Keys()) {
-        if (!IsTextKey(key))
-            continue;
-        Text(false, values->Value(key).StringValue());
-        selectAll(true);
-    }
-    return true;
+    return VireoStandardProperties::SetProperties(Properties(), values);
 }

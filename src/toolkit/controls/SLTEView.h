@@ -4,7 +4,9 @@
 #include "platform/TextLine.h"
 #include "toolkit/core/VR2Timer.h"
 #include "toolkit/core/VR2View.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Graphics.h"
+#include "toolkit/geometry/VireoColor.h"
 
 #include <cstdint>
 #include <memory>
@@ -62,18 +64,15 @@ public:
     int32_t leftMargin() const { return mLeftMargin; }
     int32_t rightMargin() const { return mRightMargin; }
     bool cursorShown() const { return mCursorShow; }
-    bool clearButtonDown() const { return mMouseDownInClearBtn; }
     // The blink timer runs (repeating).
     bool isBlinking() const;
-    platform::Color BackgroundColor() const { return mBackgroundColor; }
     void BackgroundColor(platform::Color color) { mBackgroundColor = color; }
-    platform::Color TextColor() const { return mTextColor; }
     void TextColor(platform::Color color) { mTextColor = color; }
     bool HasBackColor() const { return mHasBackColor; }
     void HasBackColor(bool value) { mHasBackColor = value; }
 
     // The selection's colour while the view lacks the focus.
-    static constexpr platform::Color kUnfocusedSelection{0xE0E0E0};
+    static constexpr platform::Color kUnfocusedSelection = VireoColor::kUnfocusedSelection;
     static constexpr int32_t kBlinkMilliseconds = 350;
 
 protected:
@@ -99,6 +98,10 @@ protected:
     bool PaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect) override;
 
 private:
+    // The blink timer's messages.
+    static constexpr const char* kTimerCategory = "slte_timer";
+
+    VireoStandardProperties::PropertyTable Properties();
     // The text laid out in the view's font.
     platform::TextLine::Ref Line();
     int32_t TextAreaWidth() const;
@@ -109,7 +112,7 @@ private:
     void ScrollWhileDragging(int32_t x);
     void PaintRoundEnds(const std::shared_ptr<VR2Graphics>& g);
 
-    platform::Color mBackgroundColor{0xFFFFFF};
+    platform::Color mBackgroundColor = VireoColor::kWhite;
     std::string mText;
     int32_t mLeftMargin = 3;
     platform::Color mTextColor{0x000000};

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kTimerCategory = "slte_timer";
 constexpr const char* kViewCategory = "slte";
 constexpr int64_t kTicksPerScrollStep = 10;
 constexpr int32_t kFirstScrollStep = 5;

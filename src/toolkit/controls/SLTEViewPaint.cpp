@@ -1,12 +1,12 @@
 #include "toolkit/controls/SLTEView.h"
 
 #include "platform/Text.h"
+#include "toolkit/geometry/VireoColor.h"
 
 namespace {
 
 constexpr platform::Color kDarkGrey{0x777777};
 constexpr platform::Color kLightGrey{0xC7C7C7};
-constexpr platform::Color kWhite{0xFFFFFF};
 constexpr platform::Color kFrameGrey{0xC3C3C3};
 constexpr platform::Color kTopLineGrey{0x7C7C7C};
 constexpr platform::Color kBlack{0x000000};
@@ -87,7 +87,7 @@ void SLTEView::PaintRoundEnds(const std::shared_ptr<VR2Graphics>& g)
     if (!mText.empty()) {
         g->SetForeColor(mMouseDownInClearBtn ? kDarkGrey : kLightGrey);
         g->FillOval(w - h + 1, 4, h - 8, h - 8);
-        g->SetForeColor(mMouseDownInClearBtn ? kLightGrey : kWhite);
+        g->SetForeColor(mMouseDownInClearBtn ? kLightGrey : VireoColor::kWhite);
         g->DrawString("x", w - h + 4, h - 8, -1, false);
     }
 
@@ -95,7 +95,7 @@ void SLTEView::PaintRoundEnds(const std::shared_ptr<VR2Graphics>& g)
     g->FillOval(6, 4, 10, 10);
     g->DrawLine(11, 10, 18, 18);
     g->DrawLine(12, 10, 19, 18);
-    g->SetForeColor(kWhite);
+    g->SetForeColor(VireoColor::kWhite);
     g->FillOval(8, 6, 6, 6);
     g->FillPolygon({0, 19, 10, 25, 10, 22, 15, 19, 10});
 }
