@@ -27,7 +27,9 @@
 #include "platform/Codes.h"
 #include "platform/Text.h"
 #include "store/DiaryDB.h"
+#include "toolkit/controls/VR2ListServiceView.h"
 #include "toolkit/controls/Vireo2Theme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Engine.h"
 
@@ -235,7 +237,7 @@ int OneRound(Diary& diary, Timings* timings, int round)
          "UPDATE daily SET calorie_total = calorie_total + 1, cal_goal_reached = 0 WHERE entry_date = " + day});
 
     list->SelectRow(list->count() - 1, false);
-    us = diary.Send(kCategoryFood, kDeleteFood, {codes::kKeyKeyPress, platform::Chr(codes::kKeyBackspace)}, list);
+    us = diary.Send(kCategoryFood, kDeleteFood, {VR2ListServiceView::kKeyPressKey, platform::Chr(codes::kKeyBackspace)}, list);
     add("delete a row", us,
         {"SELECT cal_val, eaten_date FROM food WHERE id = " + idText,
          "SELECT cal_goal, calorie_total FROM daily WHERE entry_date = " + day,

@@ -8,6 +8,7 @@
 #include "BenchTiming.h"
 #include "platform/Color.h"
 #include "platform/Picture.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/core/Vireo2Engine.h"

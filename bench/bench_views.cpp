@@ -12,6 +12,7 @@
 #include "app/DPMainView.h"
 #include "platform/Application.h"
 #include "platform/TestSeam.h"
+#include "toolkit/controls/VR2ChartBarControl.h"
 #include "toolkit/controls/Vireo2Theme.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Engine.h"
@@ -101,7 +102,7 @@ void FillDay(const VR2HostWindow::Ref& window)
         for (const auto& [color, count] : {std::pair{0x39B449, hit}, {0xDE423F, 29 - hit}})
             Vireo2Engine::VR2SendMessage(nullptr, bar,
                                          Vireo2Utilities::VR2MakeMessage(
-                                             "vr2chartbarcontrol", codes::kChartBarAddColor,
+                                             "vr2chartbarcontrol", VR2ChartBarControl::kAddColor,
                                              Vireo2Utilities::VR2MakeDictionary(
                                                  {"color", platform::Color{color}, "count", count})));
     }

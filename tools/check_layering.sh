@@ -5,7 +5,9 @@
 # - headers in a library's private/ folder serve that library alone;
 # - platform/TestSeam.h serves the tests and benchmarks alone;
 # - only src/platform and src/app/main.cpp include Qt or SQLite headers;
-# - src includes its own headers from the src root ("toolkit/core/VR2View.h").
+# - src includes its own headers from the src root ("toolkit/core/VR2View.h");
+# - src/platform names none of the toolkit's codes (those the toolkit declares
+#   in its own namespace codes, as toolkit/core/VR2Codes.h does).
 # Usage: tools/check_layering.sh [repository root]; exits 1 on any refusal.
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}" || exit 2
@@ -75,8 +77,24 @@ while IFS= read -r match; do
   fi
 done < <(grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include' src tests bench 2>/dev/null)
 
+# The names the toolkit declares inside namespace codes, one a line.
+toolkit_codes=$(find src/toolkit -name '*.h' -exec awk '
+  /^namespace codes \{/ { inside = 1; next }
+  /^\}  \/\/ namespace codes/ { inside = 0 }
+  inside && match($0, /constexpr [A-Za-z0-9_:]+ [A-Za-z_][A-Za-z0-9_]*/) {
+    split(substr($0, RSTART, RLENGTH), words, " "); print words[3]
+  }' {} + | sort -u)
+if [[ -n $toolkit_codes ]]; then
+  while IFS= read -r match; do
+    file=${match%%:*}
+    rest=${match#*:}
+    echo "$file:${rest%%:*}: names a toolkit code: ${rest#*:}"
+    failures=$((failures + 1))
+  done < <(grep -rnwF --include='*.h' --include='*.cpp' -f <(echo "$toolkit_codes") src/platform 2>/dev/null)
+fi
+
 if ((failures > 0)); then
-  echo "$failures include(s) break the layering."
+  echo "$failures place(s) break the layering."
   exit 1
 fi
 echo "Layering holds."

@@ -1,6 +1,6 @@
 #include "app/DPBuild.h"
 
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
 #include "toolkit/core/VireoStandardProperties.h"
 

@@ -7,11 +7,11 @@
 #include "app/DPFoodEntryList.h"
 #include "app/DPFoodListHeader.h"
 #include "app/ResourcePictures.h"
-#include "platform/Codes.h"
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/controls/VR2ChartBarControl.h"
 #include "toolkit/controls/VR2PictureButton.h"
 #include "toolkit/controls/VR2ProgressBar.h"
+#include "toolkit/core/VR2Codes.h"
 
 using DPBuild::Make;
 

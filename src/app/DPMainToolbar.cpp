@@ -3,8 +3,8 @@
 #include "app/DPBuild.h"
 #include "app/DPCodes.h"
 #include "app/ResourcePictures.h"
-#include "platform/Codes.h"
 #include "toolkit/controls/VR2PictureButton.h"
+#include "toolkit/core/VR2Codes.h"
 
 DPToolbarContainer::Ref DPMainToolbar::init()
 {

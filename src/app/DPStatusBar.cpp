@@ -3,8 +3,8 @@
 #include "app/DPBuild.h"
 #include "app/DPCodes.h"
 #include "app/DPStepGoalField.h"
-#include "platform/Codes.h"
 #include "toolkit/controls/VR2ClickToEditField.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/geometry/VireoColor.h"
 
 using DPBuild::Make;

@@ -9,6 +9,8 @@
 #include "platform/Text.h"
 #include "store/DiaryDB.h"
 #include "toolkit/controls/VR2ClickToEditField.h"
+#include "toolkit/controls/VR2ListServiceView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Extends.h"
 
@@ -162,7 +164,7 @@ void MainWindowController::AddFood(const platform::Dictionary::Ref& params)
 void MainWindowController::DeleteSelectedFood(const VR2Object::Ref& sender, const platform::Dictionary::Ref& params)
 {
     // Every key reaches here; only Backspace deletes.
-    const auto key = Param(params, codes::kKeyKeyPress);
+    const auto key = Param(params, VR2ListServiceView::kKeyPressKey);
     if (!key || key->Type() != VariantType::String || key->StringValue() != platform::Chr(codes::kKeyBackspace))
         return;
     const auto list = std::dynamic_pointer_cast<DPFoodEntryList>(sender);

@@ -4,12 +4,12 @@
 #include "app/DPCodes.h"
 #include "app/DPDailyList.h"
 #include "app/DPFoodEntryList.h"
-#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "store/DiaryDB.h"
 #include "toolkit/controls/VR2ChartBarControl.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/Vireo2Utilities.h"
@@ -144,10 +144,10 @@ void MainWindowController::FillChartBar(const std::string& name, int32_t empty, 
             self, bar, Vireo2Utilities::VR2MakeMessage(VR2ChartBarControl::kCategory, selector, params));
     };
     // Without "redraw" the messages do not repaint; the property set does.
-    send(codes::kChartBarReset, nullptr);
+    send(VR2ChartBarControl::kReset, nullptr);
     VireoStandardProperties::VR2ObjectSetProperty(bar, kEmptyCountKey, empty);
-    send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kGreen, "count", hits}));
-    send(codes::kChartBarAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kRed, "count", misses}));
+    send(VR2ChartBarControl::kAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kGreen, "count", hits}));
+    send(VR2ChartBarControl::kAddColor, Vireo2Utilities::VR2MakeDictionary({"color", kRed, "count", misses}));
 }
 
 void MainWindowController::Update_DailyStats(bool refresh)

@@ -4,6 +4,7 @@
 #include "app/ResourcePictures.h"
 #include "toolkit/controls/VR2ClickToEditField.h"
 #include "toolkit/controls/VR2StaticTextView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/DPDailyList.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
+#include "toolkit/core/VR2Codes.h"
 
 #include <QWheelEvent>
 

@@ -14,6 +14,7 @@
 #include "store/DiaryDB.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Engine.h"
 

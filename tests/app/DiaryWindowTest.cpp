@@ -1,5 +1,8 @@
 #include "DiaryWindowFixture.h"
 
+#include "toolkit/controls/VR2ListServiceView.h"
+#include "toolkit/core/VR2Codes.h"
+
 TEST_F(DiaryWindowTest, OpensOnTodayAndAddsFoodAndStepsBothWays)
 {
     EXPECT_EQ(window->Title() + " " + platform::Str(window->Width()) + "x" + platform::Str(window->Height()),
@@ -186,7 +189,7 @@ TEST_F(DiaryWindowTest, RefusesWhatIsNotANumberOrABlankNameAndShowsWhatTheStoreH
         return message->result;
     };
     List()->SelectRow(0, false);
-    EXPECT_EQ(send(View("daily_list"), dpcodes::kCategoryFood, dpcodes::kDeleteFood, codes::kKeyKeyPress, "\b"), 1);
+    EXPECT_EQ(send(View("daily_list"), dpcodes::kCategoryFood, dpcodes::kDeleteFood, VR2ListServiceView::kKeyPressKey, "\b"), 1);
     EXPECT_EQ(send(List(), dpcodes::kCategoryFood, dpcodes::kDeleteFood), 1);
     EXPECT_EQ(send(List(), dpcodes::kCategoryFoodList, dpcodes::kCalories, "food_id", 1), 1);
     EXPECT_EQ(send(List(), dpcodes::kCategoryFoodList, dpcodes::kFoodName, "food_name", "Plum"), 1);

@@ -5,9 +5,9 @@
 
 #include "app/DPMainView.h"
 #include "platform/Application.h"
-#include "platform/Codes.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 

@@ -11,6 +11,7 @@
 
 #include "app/MenuBar1.h"
 #include "support/DiaryInvariant.h"
+#include "toolkit/core/VR2Codes.h"
 
 #include <QTimer>
 #include <QWheelEvent>

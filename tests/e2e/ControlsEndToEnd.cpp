@@ -11,6 +11,7 @@
 #include "toolkit/controls/VR2PushButtonView.h"
 #include "toolkit/controls/VR2StateButtonView.h"
 #include "toolkit/controls/Vireo2Theme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/core/VR2MenuInfo.h"
 #include "toolkit/hosts/VR2HostWindow.h"

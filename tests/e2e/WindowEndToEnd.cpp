@@ -13,6 +13,7 @@
 #include "platform/EventLoop.h"
 #include "platform/System.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/hosts/VR2HostWindow.h"
 

@@ -1,7 +1,7 @@
 #include "toolkit/controls/SLTEView.h"
 
-#include "platform/Codes.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Utilities.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/FourCC.h"
 #include "platform/TextLine.h"
 #include "toolkit/core/VR2Timer.h"
 #include "toolkit/core/VR2View.h"
@@ -24,6 +25,10 @@ class SLTEView : public VR2View {
 public:
     using Ref = std::shared_ptr<SLTEView>;
     static Ref Create() { return VR2View::Create<SLTEView>(); }
+
+    // The message that selects the whole text.
+    static constexpr const char* kCategory = "slte";
+    static constexpr int32_t kSelectAll = platform::FourCC("sall");
 
     // Set by builders.
     bool RoundAppearance = false;  // capsule with a search glyph and a clear button

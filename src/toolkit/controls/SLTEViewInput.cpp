@@ -7,6 +7,7 @@
 #include "platform/System.h"
 #include "platform/Text.h"
 #include "platform/Ticks.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Utilities.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kViewCategory = "slte";
 constexpr int64_t kTicksPerScrollStep = 10;
 constexpr int32_t kFirstScrollStep = 5;
 constexpr int32_t kScrollStepFloor = 50;
@@ -274,7 +274,7 @@ void SLTEView::HandleMessage(const VR2Object::Ref&, const VR2Message::Ref& messa
         message->result = codes::kResultHandled;
         if (mSelectionCount == 0)
             ToggleCursorShow();
-    } else if (message->category == kViewCategory && message->selector == codes::kTextSelectAll) {
+    } else if (message->category == kCategory && message->selector == kSelectAll) {
         message->result = codes::kResultHandled;
         selectAll(true);
     }

@@ -1,8 +1,8 @@
 #include "toolkit/controls/VR2ChartBarControl.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Extends.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -83,14 +83,14 @@ void VR2ChartBarControl::HandleMessage(const VR2Object::Ref& /*sender*/, const V
         return;
     const auto& params = message->params;
     const bool redraw = Vireo2Extends::FindValue(params, "redraw", false).BooleanValue();
-    if (message->selector == codes::kChartBarAddColor) {
+    if (message->selector == VR2ChartBarControl::kAddColor) {
         if (!Vireo2Extends::keysExist(params, {"color", "count"})) {
             message->result = codes::kResultStop;
             return;
         }
         AddColor(params->Value("color").ColorValue(), params->Value("count").Int32Value(), redraw);
         message->result = codes::kResultHandled;
-    } else if (message->selector == codes::kChartBarReset) {
+    } else if (message->selector == VR2ChartBarControl::kReset) {
         Reset(redraw);
         message->result = codes::kResultHandled;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/FourCC.h"
 #include "toolkit/core/VR2View.h"
 
 #include <cstdint>
@@ -16,6 +17,8 @@ public:
     using Ref = std::shared_ptr<VR2ChartBarControl>;
 
     static constexpr const char* kCategory = "vr2chartbarcontrol";
+    static constexpr int32_t kReset = platform::FourCC("rset");
+    static constexpr int32_t kAddColor = platform::FourCC("adcl");
 
     int32_t emptyCount = 0;
 

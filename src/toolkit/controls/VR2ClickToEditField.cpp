@@ -1,7 +1,7 @@
 #include "toolkit/controls/VR2ClickToEditField.h"
 
-#include "platform/Codes.h"
 #include "toolkit/controls/Vireo2TextLine.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr const char* kEditorCategory = "vr2c2e_activecell";
 constexpr const char* kActiveCellKey = "vr2c2e_active_cell";
 // Room right of the text that still opens the editor; also the inset of left-aligned text.
 constexpr int32_t kClickSlack = 3;
@@ -29,7 +28,7 @@ VR2EventHandler::Ref ToParent(int32_t selector)
 {
     auto handler = VR2EventHandler::Create();
     handler->targetCode = codes::kTargetParent;
-    handler->messageCategory = kEditorCategory;
+    handler->messageCategory = VR2ClickToEditField::kEditorCategory;
     handler->messageSelector = selector;
     return handler;
 }
@@ -53,10 +52,10 @@ void VR2ClickToEditField::ContainerCreated()
     if (!cell) {
         cell = SLTEView::Create();
         cell->Retained = true;
-        const auto done = ToParent(codes::kEditDone);
+        const auto done = ToParent(kDone);
         cell->EventHandlerTable->addHandler(codes::kEventLostFocus, done);
         cell->EventHandlerTable->addHandler(codes::kEventAction, done);
-        cell->EventHandlerTable->addHandler(codes::kEventCancel, ToParent(codes::kEditCancel));
+        cell->EventHandlerTable->addHandler(codes::kEventCancel, ToParent(kCancel));
     }
     OverrideMouseEvents = true;
 }
@@ -121,11 +120,11 @@ void VR2ClickToEditField::HandleMessage(const VR2Object::Ref& sender, const VR2M
     const auto& cell = Cell();
     if (message->category != kEditorCategory || !sender || !VR2SameObject(sender.get(), cell.get()))
         return;
-    if (message->selector != codes::kEditDone && message->selector != codes::kEditCancel)
+    if (message->selector != kDone && message->selector != kCancel)
         return;
     message->result = codes::kResultHandled;
     if (const auto edited = EditedField())
-        edited->CloseActiveCell(message->selector == codes::kEditCancel);
+        edited->CloseActiveCell(message->selector == kCancel);
 }
 
 bool VR2ClickToEditField::ContainerPaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref&, int32_t)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Color.h"
+#include "platform/FourCC.h"
 #include "toolkit/controls/SLTEView.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/hosts/VR2ContainerView.h"
@@ -20,6 +21,11 @@ class VR2ClickToEditField : public VR2ContainerView {
 public:
     using Ref = std::shared_ptr<VR2ClickToEditField>;
     static Ref Create() { return VR2View::Create<VR2ClickToEditField>(); }
+
+    // The editor's messages to the field it edits: commit or drop the open edit.
+    static constexpr const char* kEditorCategory = "vr2c2e_activecell";
+    static constexpr int32_t kDone = platform::FourCC("done");
+    static constexpr int32_t kCancel = platform::FourCC("canc");
 
     // The editor shared by every field; made with the first field, never released.
     static SLTEView::Ref ActiveCell();

@@ -1,6 +1,5 @@
 #include "toolkit/controls/VR2DefaultTheme.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"

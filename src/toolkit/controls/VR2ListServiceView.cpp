@@ -1,8 +1,8 @@
 #include "toolkit/controls/VR2ListServiceView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/geometry/VireoColor.h"
@@ -215,7 +215,7 @@ void VR2ListServiceView::ScrollingMouseUp(int32_t x, int32_t y)
 
 bool VR2ListServiceView::KeyDown(const std::string& key)
 {
-    return Trigger(codes::kEventKeyPress, codes::kKeyKeyPress, key);
+    return Trigger(codes::kEventKeyPress, VR2ListServiceView::kKeyPressKey, key);
 }
 
 // The selection band, behind the rows

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FourCC.h"
 #include "platform/Variant.h"
 #include "toolkit/controls/VR2ScrollingView.h"
 
@@ -18,6 +19,9 @@ public:
     using Ref = std::shared_ptr<VR2ListServiceView>;
 
     static Ref Create() { return VR2View::Create<VR2ListServiceView>(); }
+
+    // The key of a 'keyp' report's parameter.
+    static constexpr int32_t kKeyPressKey = platform::FourCC("keyp");
 
     bool autoArrange = true;  // read by nothing
     // Presses that go to the row view instead of selecting: 1 every press,

@@ -1,7 +1,7 @@
 #include "toolkit/controls/VR2PictureButton.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/geometry/VR2PictureExtras.h"
 

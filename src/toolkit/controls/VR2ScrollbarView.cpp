@@ -1,10 +1,10 @@
 #include "toolkit/controls/VR2ScrollbarView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "platform/Ticks.h"
 #include "toolkit/controls/Vireo2Theme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/geometry/VR2TagRect.h"
 

@@ -1,6 +1,5 @@
 #include "toolkit/controls/VR2ScrollingView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/controls/VR2ScrollbarView.h"

@@ -1,9 +1,9 @@
 #include "toolkit/controls/VR2ScrollingView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2RectClip.h"
 

@@ -1,9 +1,9 @@
 #include "toolkit/controls/VR2StateButtonView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/controls/Vireo2Theme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2NotificationCenter.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/Vireo2Utilities.h"

@@ -1,6 +1,5 @@
 #include "toolkit/controls/VR2Theme.h"
 
-#include "platform/Codes.h"
 
 namespace {
 
@@ -8,14 +7,14 @@ namespace {
 bool BuiltInTextInfo(int32_t selector, platform::Variant& value)
 {
     switch (selector) {
-    case codes::kPartInfoRegularFontName:
+    case VR2Theme::kRegularFontName:
         value = "System";
         return true;
-    case codes::kPartInfoSmallFontName:
+    case VR2Theme::kSmallFontName:
         value = "SmallSystem";
         return true;
-    case codes::kPartInfoRegularFontSize:
-    case codes::kPartInfoSmallFontSize:
+    case VR2Theme::kRegularFontSize:
+    case VR2Theme::kSmallFontSize:
         value = int32_t{0};
         return true;
     default:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dictionary.h"
+#include "platform/FourCC.h"
 #include "platform/Object.h"
 #include "platform/Variant.h"
 
@@ -20,6 +21,12 @@ public:
     using Ref = std::shared_ptr<VR2Theme>;
     // The positional parameters of one part.
     using Params = std::vector<platform::Variant>;
+
+    // Selectors of the information every theme has for the part "text".
+    static constexpr int32_t kRegularFontName = platform::FourCC("rgfn");
+    static constexpr int32_t kRegularFontSize = platform::FourCC("rgfz");
+    static constexpr int32_t kSmallFontName = platform::FourCC("smfn");
+    static constexpr int32_t kSmallFontSize = platform::FourCC("smfz");
 
     // A theme that knows no part.
     static Ref Create() { return Ref(new VR2Theme()); }

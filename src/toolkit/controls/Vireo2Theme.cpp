@@ -1,8 +1,8 @@
 #include "toolkit/controls/Vireo2Theme.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "toolkit/controls/VR2DefaultTheme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2NotificationCenter.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/hosts/VR2Application.h"

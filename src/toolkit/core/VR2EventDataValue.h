@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventData.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/Codes.h"
 #include "platform/Dictionary.h"
 #include "platform/Object.h"
 #include "platform/Variant.h"
+#include "toolkit/core/VR2Codes.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "toolkit/core/VR2View.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/UnhandledException.h"
 #include "toolkit/core/AppSeam.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Pinning.h"
 #include "toolkit/geometry/VR2Point.h"

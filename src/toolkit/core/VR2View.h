@@ -3,6 +3,7 @@
 #include "platform/Dictionary.h"
 #include "platform/MenuItem.h"
 #include "platform/Variant.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2DragObject.h"
 #include "toolkit/core/VR2EventHandlerTable.h"
 #include "toolkit/core/VR2Object.h"

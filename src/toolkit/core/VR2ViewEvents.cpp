@@ -1,7 +1,7 @@
 #include "toolkit/core/VR2View.h"
 
 #include "platform/Exceptions.h"
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/VireoStandardProperties.h"
 

@@ -1,6 +1,7 @@
 #include "toolkit/core/Vireo2Engine.h"
 
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2NotificationCenter.h"
 
 #include <algorithm>

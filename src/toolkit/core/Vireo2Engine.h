@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Message.h"
 #include "toolkit/core/VR2Object.h"
 

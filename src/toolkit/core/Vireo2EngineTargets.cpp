@@ -1,9 +1,9 @@
 #include "toolkit/core/Vireo2Engine.h"
 
 #include "platform/Exceptions.h"
-#include "platform/Codes.h"
 #include "platform/Text.h"
 #include "toolkit/core/AppSeam.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 

@@ -1,8 +1,8 @@
 #include "toolkit/core/Vireo2Engine.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Surface.h"
 #include "toolkit/core/VR2View.h"
 #include "toolkit/geometry/VR2Pinning.h"

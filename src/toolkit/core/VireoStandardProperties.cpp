@@ -1,6 +1,6 @@
 #include "toolkit/core/VireoStandardProperties.h"
 
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Message.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/Vireo2Extends.h"

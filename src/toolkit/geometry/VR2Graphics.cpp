@@ -1,7 +1,6 @@
 #include "toolkit/geometry/VR2Graphics.h"
 
 #include "platform/ArcShape.h"
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/geometry/VR2Gradient.h"

@@ -66,3 +66,13 @@ public:
                        const platform::Picture::Ref& background) = 0;
     virtual void Offset(int32_t dx, int32_t dy) = 0;
 };
+
+namespace codes {
+
+// Arrow directions of DrawArrow and FillArrow.
+constexpr int32_t kArrowDown = 0;
+constexpr int32_t kArrowUp = 1;
+constexpr int32_t kArrowLeft = 2;
+constexpr int32_t kArrowRight = 3;
+
+}  // namespace codes

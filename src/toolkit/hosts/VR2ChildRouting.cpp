@@ -1,7 +1,7 @@
 #include "toolkit/hosts/VR2ChildRouting.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/geometry/VR2RectClip.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "toolkit/hosts/VR2ContainerView.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/System.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
 #include "toolkit/hosts/VR2HostWindow.h"

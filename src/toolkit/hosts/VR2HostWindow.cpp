@@ -1,9 +1,9 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
-#include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Exceptions.h"
 #include "platform/System.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include "platform/Keyboard.h"
 #include "platform/System.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 

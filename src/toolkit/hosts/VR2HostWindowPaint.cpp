@@ -1,9 +1,9 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/Picture.h"
 #include "toolkit/core/AppSeam.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2RectClip.h"
 #include "toolkit/geometry/VireoColor.h"

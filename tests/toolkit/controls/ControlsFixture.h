@@ -4,12 +4,12 @@
 // with recorded services and exact drags (no repeat of their own); and a
 // canvas on which a control paints itself as the compositor would have it.
 
-#include "platform/Codes.h"
 #include "platform/TestSeam.h"
 #include "platform/Ticks.h"
 #include "support/PaintedView.h"
 #include "support/RecordingServices.h"
 #include "support/WindowDriver.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/core/VR2MenuInfo.h"
 #include "toolkit/hosts/VR2HostWindow.h"

@@ -1,10 +1,10 @@
-#include "platform/Codes.h"
 #include "platform/Graphics.h"
 #include "support/WindowDriver.h"
 #include "toolkit/controls/VR2ChartBarControl.h"
 #include "toolkit/controls/VR2PictureView.h"
 #include "toolkit/controls/VR2ProgressBar.h"
 #include "toolkit/controls/VR2StaticTextView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/Vireo2Utilities.h"
 #include "toolkit/core/VireoStandardProperties.h"
@@ -138,19 +138,19 @@ TEST_F(ChartBarTest, DrawsRunsOfEqualCellsAndLeavesEmptyCellsUndrawn)
 
 TEST_F(ChartBarTest, IsFilledByMessagesAndItsEmptyCount)
 {
-    EXPECT_EQ(Send(codes::kChartBarAddColor, {"color", kGreen}), codes::kResultStop);
+    EXPECT_EQ(Send(VR2ChartBarControl::kAddColor, {"color", kGreen}), codes::kResultStop);
     EXPECT_EQ(Kinds(Shot(), 35, {1}), ".");
     const int paints = window->paintRects;
-    EXPECT_EQ(Send(codes::kChartBarAddColor, {"color", kGreen, "count", 2}), codes::kResultHandled);
+    EXPECT_EQ(Send(VR2ChartBarControl::kAddColor, {"color", kGreen, "count", 2}), codes::kResultHandled);
     EXPECT_EQ(window->paintRects, paints);
-    Send(codes::kChartBarAddColor, {"color", kRed, "count", 2, "redraw", true});
+    Send(VR2ChartBarControl::kAddColor, {"color", kRed, "count", 2, "redraw", true});
     EXPECT_EQ(window->paintRects, paints + 1);
     EXPECT_EQ(Kinds(Shot(), 35, {1, 120}), "gr");
 
     SCOPED_TRACE("emptyCount beside an unknown key: repainted, answered false; then 'rset'");
     EXPECT_FALSE(bar->DoPropertySet(Vireo2Utilities::VR2MakeDictionary({"emptyCount", 4, "count", 1})));
     EXPECT_EQ(window->paintRects, paints + 3);
-    EXPECT_EQ(Send(codes::kChartBarReset, {}), codes::kResultHandled);
+    EXPECT_EQ(Send(VR2ChartBarControl::kReset, {}), codes::kResultHandled);
     EXPECT_EQ(Kinds(Shot(), 35, {1, 150}), "..");
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Codes.h"
 #include "platform/FourCC.h"
 #include "toolkit/controls/VR2ListServiceView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventHandler.h"
 #include "toolkit/hosts/HostTestViews.h"
 
@@ -57,7 +57,7 @@ protected:
         const auto code = message->selector;
         std::string value;
         if (code == codes::kEventKeyPress) {
-            value = KeyLabel(message->params->Value(codes::kKeyKeyPress).StringValue());
+            value = KeyLabel(message->params->Value(VR2ListServiceView::kKeyPressKey).StringValue());
         } else {
             const auto row = message->params->Value(codes::kKeyValue).As<VR2View>();
             value = row ? row->Name : "nil";

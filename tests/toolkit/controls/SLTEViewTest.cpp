@@ -2,6 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Text.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/core/Vireo2Utilities.h"
 

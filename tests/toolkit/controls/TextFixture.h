@@ -5,6 +5,7 @@
 
 #include "ControlsFixture.h"
 #include "toolkit/controls/SLTEView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
 
 class TextFixture : public ControlsFixture {

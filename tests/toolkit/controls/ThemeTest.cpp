@@ -1,7 +1,8 @@
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "toolkit/controls/VR2DefaultTheme.h"
+#include "toolkit/controls/VR2Theme.h"
 #include "toolkit/controls/Vireo2Theme.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2NotificationCenter.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/geometry/VR2Graphics.h"
@@ -44,12 +45,12 @@ TEST(Vireo2Theme, PartInformationIsAskedOnceAndEveryThemeChangeIsAnnounced)
     EXPECT_FALSE(theme->getPartInfo("text", codes::kEventAction, value));
     EXPECT_EQ(value, platform::Variant("untouched"));
     theme->answer = "SmallSystem";
-    EXPECT_TRUE(theme->getPartInfo("text", codes::kPartInfoRegularFontName, value));
+    EXPECT_TRUE(theme->getPartInfo("text", VR2Theme::kRegularFontName, value));
     theme->answer = nullptr;
-    EXPECT_TRUE(theme->getPartInfo("text", codes::kPartInfoRegularFontName, value));
+    EXPECT_TRUE(theme->getPartInfo("text", VR2Theme::kRegularFontName, value));
     EXPECT_EQ(value, platform::Variant("SmallSystem"));
     theme->FlushCache();
-    EXPECT_TRUE(theme->getPartInfo("text", codes::kPartInfoRegularFontName, value));
+    EXPECT_TRUE(theme->getPartInfo("text", VR2Theme::kRegularFontName, value));
     EXPECT_EQ(value, platform::Variant("System"));
     EXPECT_EQ(theme->asked, 3);
 

@@ -1,6 +1,7 @@
 #include "TextFixture.h"
 
 #include "toolkit/controls/VR2ClickToEditField.h"
+#include "toolkit/core/VR2Codes.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Text.h"
 #include "toolkit/controls/VR2ScrollingView.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/hosts/HostFixture.h"
 #include "toolkit/hosts/VR2ContainerView.h"
 

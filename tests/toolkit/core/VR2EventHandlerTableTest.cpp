@@ -1,9 +1,9 @@
 #include "RecordingView.h"
 #include "TestSurface.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2EventDataSpecifier.h"
 #include "toolkit/core/VR2EventDataValue.h"
 #include "toolkit/core/VR2EventHandlerTable.h"

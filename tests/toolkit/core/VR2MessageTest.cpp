@@ -1,5 +1,5 @@
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Message.h"
 
 #include <gtest/gtest.h>

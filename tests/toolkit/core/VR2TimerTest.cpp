@@ -1,7 +1,7 @@
 #include "RecordingReceiver.h"
 
 #include "support/EventLoop.h"
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/VR2Timer.h"
 #include "toolkit/core/Vireo2Engine.h"
 

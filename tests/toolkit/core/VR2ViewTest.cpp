@@ -2,7 +2,7 @@
 #include "TestSurface.h"
 
 #include "platform/Exceptions.h"
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "RecordingReceiver.h"
 #include "TestSurface.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
 #include "toolkit/core/AppSeam.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "RecordingReceiver.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <gtest/gtest.h>

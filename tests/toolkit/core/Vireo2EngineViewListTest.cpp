@@ -1,8 +1,8 @@
 #include "RecordingView.h"
 #include "TestSurface.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "RecordingReceiver.h"
 
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/core/VireoStandardProperties.h"
 

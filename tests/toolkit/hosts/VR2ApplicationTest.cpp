@@ -1,8 +1,8 @@
 #include "HostFixture.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
 #include "platform/FourCC.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/core/Vireo2Engine.h"
 #include "toolkit/hosts/VR2Application.h"
 

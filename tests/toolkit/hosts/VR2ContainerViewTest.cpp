@@ -1,7 +1,7 @@
 #include "HostFixture.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 #include "toolkit/hosts/VR2ContainerView.h"
 #include "toolkit/hosts/VR2ViewArrangement.h"
 

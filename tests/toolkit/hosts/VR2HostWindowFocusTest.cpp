@@ -1,6 +1,6 @@
 #include "HostFixture.h"
 
-#include "platform/Codes.h"
+#include "toolkit/core/VR2Codes.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "HostFixture.h"
 
-#include "platform/Codes.h"
 #include "platform/Exceptions.h"
+#include "toolkit/core/VR2Codes.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
