@@ -52,7 +52,7 @@ std::optional<std::string> TextOf(const Variant& value)
 }
 
 // A name of blanks alone names nothing.
-bool IsBlank(const std::string& name) { return name.find_first_not_of(" \t\r\n\v\f") == std::string::npos; }
+bool IsBlank(const std::string& name) { return platform::TrimBlanks(name).empty(); }
 
 }  // namespace
 

@@ -88,13 +88,18 @@ double Val(std::string_view text)
     return error == std::errc() ? result : 0;
 }
 
+std::string_view TrimBlanks(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 std::optional<int32_t> ParseTypedInt32(std::string_view text)
 {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
+    text = TrimBlanks(text);
     if (text.empty())
         return 0;
     const bool negative = text.front() == '-';

@@ -50,6 +50,9 @@ std::string Str(double value);
 // infinity of its sign (the Int32 rule saturates it), one too small gives 0.
 double Val(std::string_view text);
 
+// Text without the blanks (spaces, tabs, line breaks) around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // A whole number typed by the user, read strictly: blanks around it are
 // trimmed, then an optional sign and decimal digits, within Int32. Empty (or
 // blank) text reads 0. Anything else (letters, a fraction, grouping, a value
