@@ -180,3 +180,36 @@ TEST_F(DPMainViewTest, EditsInPlaceSendTheRowsIdOrTheGoalOnlyWhenTheTextChanged)
         EXPECT_EQ(Sent(), Lines{"window: food_entry_list food food_id=40 food_name=\"Milk\""});
     }
 }
+
+TEST_F(DPMainViewTest, TheStepGoalsColourIsThatOfBothItsTextsAndIsDrawnAtOnce)
+{
+    using VireoStandardProperties::VR2ObjectGetProperty;
+    using VireoStandardProperties::VR2ObjectSetProperty;
+    const auto field = Find("dailyStat_stepGoal");
+    VR2ObjectSetProperty(field, "text", 10000);
+    const auto label = Find<VR2StaticTextView>("label");
+    const auto value = Find<VR2ClickToEditField>("text");
+    ASSERT_TRUE(label && value);
+    // Pixels of the child, as the window shows it, that are plainly red.
+    const auto red = [&](const VR2View::Ref& child) {
+        const QImage shown = testsupport::ScreenPixels(*window);
+        const QPoint corner = testsupport::ContentOrigin(*window) + At(child, 0, 0);
+        int count = 0;
+        for (int y = 0; y < child->height(); ++y)
+            for (int x = 0; x < child->width(); ++x) {
+                const QColor pixel(shown.pixel(corner + QPoint(x, y)));
+                count += pixel.red() > 200 && pixel.green() < 80 && pixel.blue() < 80 ? 1 : 0;
+            }
+        return count;
+    };
+    EXPECT_EQ(VR2ObjectGetProperty(field, "color", platform::Variant()).ColorValue(), platform::Color{0xFFFFFF});
+    EXPECT_EQ(red(label), 0);
+    EXPECT_EQ(red(value), 0);
+
+    VR2ObjectSetProperty(field, "color", platform::Color{0xFF0000});
+    EXPECT_EQ(label->textColor, platform::Color{0xFF0000});
+    EXPECT_EQ(value->TextColor, platform::Color{0xFF0000});
+    EXPECT_EQ(VR2ObjectGetProperty(field, "color", platform::Variant()).ColorValue(), platform::Color{0xFF0000});
+    EXPECT_GT(red(label), 20) << "Goal: ";
+    EXPECT_GT(red(value), 20) << "10000";
+}

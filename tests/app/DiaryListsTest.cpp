@@ -156,3 +156,37 @@ TEST_F(DiaryListsTest, ThePointerIsPutBackWhenAnEditInPlaceEnds)
     EXPECT_EQ(Query("SELECT caloric_item FROM food"), Rows({{"Green apple"}}));
     EXPECT_FALSE(window->MouseCursor()) << "the editor left from under the pointer";
 }
+
+TEST_F(DiaryListsTest, TheFirstItemAddedToAnEmptyListIsDrawnAtOnce)
+{
+    ASSERT_EQ(List()->count(), 0);
+    const auto at = List()->bounds(codes::kSpaceScreen);
+    const QRect list(testsupport::ContentOrigin(*window) + QPoint(at->left - window->Left(), at->top - window->Top()),
+                     QSize(at->width, at->height));
+    // Pixels of the first row's band, inside the list's frame, that are not the list's white.
+    const auto ink = [&](const QImage& pixels, int x, int width) {
+        int count = 0;
+        for (int y = list.top() + 1; y < list.top() + 24; ++y)
+            for (int dx = 0; dx < width; ++dx)
+                count += (pixels.pixel(list.left() + x + dx, y) & 0xFFFFFF) != 0xFFFFFFu ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(ink(testsupport::ScreenPixels(*window), 1, 255), 0);
+    Type("Apple\t95\r");
+    ASSERT_EQ(List()->count(), 1);
+    // Read before anything else could paint the window.
+    const QImage shown = testsupport::ScreenPixels(*window);
+    EXPECT_GT(ink(shown, 5, 177), 20) << "the name";
+    EXPECT_GT(ink(shown, 200, 56), 10) << "the calories";
+
+    SCOPED_TRACE("what shows is what a whole repaint draws");
+    window->Refresh();
+    testsupport::ProcessEventsFor(50);
+    const QImage whole = testsupport::ScreenPixels(*window);
+    int differences = 0;
+    for (int y = list.top(); y <= list.bottom(); ++y)
+        for (int x = list.left(); x <= list.right(); ++x)
+            differences += shown.pixel(x, y) != whole.pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(Messages(), Lines());
+}
