@@ -133,6 +133,17 @@ TEST(Text, TypedWholeNumbersAreReadStrictly)
         SCOPED_TRACE(typo);
         EXPECT_EQ(ParseTypedInt32(typo), none);
     }
+    SCOPED_TRACE("blanks: spaces, tabs, line breaks, vertical tabs and form feeds, at either end");
+    EXPECT_EQ(ParseTypedInt32("\r\n 12\n"), 12);
+    EXPECT_EQ(ParseTypedInt32("350\r\n"), 350);
+    for (const char blank : {' ', '\t', '\r', '\n', '\v', '\f'}) {
+        SCOPED_TRACE(static_cast<int>(blank));
+        const std::string blanks(2, blank);
+        EXPECT_EQ(ParseTypedInt32(blanks + "-7" + blanks), -7);
+        EXPECT_EQ(ParseTypedInt32(blanks), 0);
+        EXPECT_EQ(TrimBlanks(blanks + "Pear " + blank + " pie" + blanks), "Pear " + std::string(1, blank) + " pie");
+        EXPECT_EQ(TrimBlanks(blanks), "") << "a name of blanks alone";
+    }
 }
 
 TEST(Text, FormatMasks)

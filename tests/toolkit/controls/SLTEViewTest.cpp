@@ -148,6 +148,31 @@ TEST_F(SLTEViewBidiTest, ClicksBesideEachGlyphPlaceTheCaretThere)
     EXPECT_EQ(edit->SelText(), "פיצה");
 }
 
+TEST_F(SLTEViewBidiTest, ADragPastTheLeftEdgeKeepsThePressedEndAndReachesTheLinesLeftEnd)
+{
+    auto edit = AddEdit(20, 20, 300);
+    edit->Text(true, kHebrew);
+    Advance(1000);
+    // Pressed between the second and third letters; the line's left end is the end of the name.
+    QTest::mousePress(handle, Qt::LeftButton, {}, At(kHebrew, 2));
+    QTest::mouseMove(handle, QPoint(10, 31));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(10, 31));
+    EXPECT_EQ(State(edit), kHebrew + " 2+2");
+
+    SCOPED_TRACE("a name wider than its field, scrolled to show its start");
+    const std::string name = "אבגדהוזחטיכלמנסעפצקרשת";
+    auto narrow = AddEdit(20, 60, 120);
+    narrow->Text(true, name);
+    narrow->scrollToCursor();
+    ASSERT_LT(narrow->xScroll(), 0);
+    const QPoint pressed(23 + narrow->xScroll() + VR2Graphics::Create()->LayOutLine(name)->CaretX(2), 71);
+    Advance(1000);
+    QTest::mousePress(handle, Qt::LeftButton, {}, pressed);
+    QTest::mouseMove(handle, QPoint(10, 71));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(10, 71));
+    EXPECT_EQ(State(narrow), name + " 2+20");
+}
+
 TEST_F(SLTEViewBidiTest, ALongRightToLeftNameScrollsToKeepTheCaretInside)
 {
     auto edit = AddEdit(20, 20, 120);
@@ -364,4 +389,14 @@ TEST_F(SLTEViewTest, PaintsLooksCaretAndSelectionAndBlinksOnlyWithTheFocus)
     EXPECT_TRUE(round->isBlinking());
     round->release();
     EXPECT_FALSE(round->isBlinking());
+
+    SCOPED_TRACE("the highlight takes in the columns of both its carets");
+    Click(QPoint(100, 31));
+    edit->Text(false, "abc");
+    edit->selectAll(true);
+    const auto g = VR2Graphics::Create();
+    const int top = 20 + platform::DoubleToInt32(11 - g->TextHeight() / 2.0 + g->TextAscent()) - g->TextAscent();
+    EXPECT_EQ(Screen(At("abc", 0).x(), top), RGBOf(platform::HighlightColor()));
+    EXPECT_EQ(Screen(At("abc", 3).x(), top), RGBOf(platform::HighlightColor()));
+    EXPECT_EQ(Screen(At("abc", 3).x() + 1, top), 0xFFFFFFu);
 }
