@@ -32,6 +32,13 @@ protected:
         return PlaceIn(holder, field, 20, top, 150, 22);
     }
     static VR2ClickToEditField::Ref Edited() { return VR2ClickToEditField::EditedField(); }
+    // Sends the field's 'chgd' to the window straight, past a holder that may be gone by then.
+    static void ReportToWindow(VR2View& field)
+    {
+        auto handler = ToParent(codes::kEventChanged);
+        handler->targetCode = codes::kTargetTop;
+        field.EventHandlerTable->addHandler(codes::kEventChanged, handler);
+    }
 };
 
 TEST_F(ClickToEditTest, EditsCommitOnceAndOnlyWhenChanged)
@@ -116,5 +123,26 @@ TEST_F(ClickToEditTest, ALeavingRowCommitsAndTheEditorSurvives)
     Click(QPoint(40, 71), true);
     EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Lemon"});
     EXPECT_EQ(Edited(), nullptr);
+    EXPECT_EQ(VR2ClickToEditField::ActiveCell()->parent(false), nullptr);
+
+    SCOPED_TRACE("a field whose holder is released mid-edit, or that is released itself, keeps and reports it too");
+    auto holder = PlaceIn(window, VR2ContainerView::Create(), 0, 140, 400, 40);
+    auto plum = AddField(holder, 5, "Plum");
+    auto pear = AddField(window, 200, "Pear");
+    for (const auto& field : {plum, pear})
+        ReportToWindow(*field);
+    const auto editAndRelease = [&](const VR2ClickToEditField::Ref& field, QPoint at, const VR2View::Ref& leaving) {
+        Click(at);
+        ASSERT_EQ(Edited(), field);
+        Type(QString::fromStdString(field->Text + "s"));
+        leaving->release();
+        EXPECT_EQ(Edited(), nullptr);
+    };
+    editAndRelease(plum, QPoint(30, 156), holder);
+    EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Plums"});
+    EXPECT_EQ(plum->Text, "Plums");
+    editAndRelease(pear, QPoint(30, 211), pear);
+    EXPECT_EQ(Sent(), std::vector<std::string>{"chgd Pears"});
+    EXPECT_EQ(pear->Text, "Pears");
     EXPECT_EQ(VR2ClickToEditField::ActiveCell()->parent(false), nullptr);
 }

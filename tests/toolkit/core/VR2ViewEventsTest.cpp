@@ -124,6 +124,11 @@ TEST_F(ViewMessages, PropertiesByMessage)
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->Count(), 1);
     EXPECT_EQ(reply->Value("width").Int32Value(), 30);
+    // Each geometry key answers its own side of the frame (10, 20, 30, 40).
+    for (const auto& [key, value] : {std::pair{"left", 10}, {"top", 20}, {"width", 30}, {"height", 40}}) {
+        SCOPED_TRACE(key);
+        EXPECT_EQ(Props::VR2ObjectGetProperty(view, key, -1).Int32Value(), value);
+    }
 
     EXPECT_FALSE(Props::VR2ObjectHasProperty(view, {}));
     EXPECT_TRUE(Props::VR2ObjectHasProperty(view, {"height", "left", "top", "width", "visible"}));
@@ -154,6 +159,33 @@ TEST_F(ViewMessages, PropertiesByMessage)
     auto broken = VR2Message::Create("vr2o_property", codes::kGetProperty);
     broken->params = nullptr;
     EXPECT_THROW(view->Action(nullptr, broken), platform::NilObjectException);
+}
+
+TEST_F(ViewMessages, HidingAlongWithOtherKeysRepaintsTheNewAreaOnce)
+{
+    // Whatever the order of the keys, one repaint of the frame they leave behind.
+    const std::vector<std::vector<std::pair<const char*, Variant>>> orders = {
+        {{"visible", false}, {"left", 5}, {"width", 25}},
+        {{"left", 5}, {"visible", false}, {"width", 25}},
+        {{"left", 5}, {"width", 25}, {"visible", false}},
+    };
+    for (const auto& order : orders) {
+        std::string keys;
+        for (const auto& [key, value] : order)
+            keys += std::string(key) + " ";
+        SCOPED_TRACE(keys);
+        view->move(10, 20, false);
+        view->resize(30, 40, false);
+        view->Visible = true;
+        window->updates.clear();
+        auto message = VR2Message::Create("vr2o_property", codes::kSetProperty);
+        for (const auto& [key, value] : order)
+            message->params->SetValue(key, value);
+        view->Action(nullptr, message);
+        EXPECT_FALSE(view->Visible);
+        ASSERT_EQ(window->updates.size(), 1u);
+        EXPECT_EQ(window->updates[0]->description(), "105,120,25,40");
+    }
 }
 
 TEST_F(ViewMessages, HooksAreGatedOnEnabled)

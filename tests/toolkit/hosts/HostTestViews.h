@@ -50,14 +50,21 @@ public:
     bool cancelDragOnDrag = false;
     int paints = 0;
     std::function<void()> onPaint;
+    std::function<void(const std::string& line)> onLine;  // runs after each logged line
 
 protected:
-    void Add(const std::string& line) { log->push_back(Name + " " + line); }
+    void Add(const std::string& line)
+    {
+        log->push_back(Name + " " + line);
+        if (onLine)
+            onLine(line);
+    }
 
     void Open() override { Add("Open"); }
     void Close() override { Add("Close"); }
     void Activate() override { Add("Activate"); }
     void Deactivate() override { Add("Deactivate"); }
+    void EnableMenuItems() override { Add("EnableMenuItems"); }
     void MouseEnter() override { Add("MouseEnter"); }
     void MouseExit() override { Add("MouseExit"); }
     void GotFocus() override { Add("GotFocus"); }

@@ -130,10 +130,15 @@ TEST_F(HostFixture, ContainerListFocusPaintingAndRepaintRequests)
         EXPECT_EQ(box->getViewList(), std::vector<VR2View::Ref>({a, b}));
     }
     {
-        SCOPED_TRACE("the mouse position in the container's space 0 adds its position to the window's");
-        const auto inWindow = window->MousePosition(codes::kSpaceLocal);
-        EXPECT_EQ(box->MousePosition(codes::kSpaceLocal)->x, inWindow->x + 50);
+        SCOPED_TRACE("the mouse position in a container's space 0 adds its left to x and its top to y");
+        auto offset = MakeHolder(50, 20);
+        offset->attach(window, false, false);
+        QTest::mouseMove(handle, QPoint(70, 90));
+        Take();
+        EXPECT_EQ(window->MousePosition(codes::kSpaceLocal)->description(), "70,90");
+        EXPECT_EQ(offset->MousePosition(codes::kSpaceLocal)->description(), "120,110");
         EXPECT_EQ(box->MousePosition(codes::kSpaceScreen)->y, window->MousePosition(codes::kSpaceScreen)->y);
+        offset->detach(false, false);
     }
     {
         SCOPED_TRACE("the focus goes to the first child that takes it; none: the container's own event");

@@ -9,7 +9,11 @@
 #include <QEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+
+#include <chrono>
+#include <thread>
 
 using Lines = EventLog;
 
@@ -153,6 +157,27 @@ TEST_F(HostFixture, ContextualMenuOfTheViewUnderTheClick)
     const auto menu = platform::MenuItem::Create();
     menu->Append(platform::MenuItem::Create("Only"));
     EXPECT_EQ(menu->PopUp(3, 4), menu->Child(0));
+
+    SCOPED_TRACE("a view taken out while its menu is open gets none of the choice, in the window or a container");
+    auto holder = MakeHolder(200, 100);
+    auto c = ProbeView::Create(log, "c", 10, 10, 50, 50);
+    c->attach(holder, false, false);
+    holder->attach(window, false, false);
+    Take();
+    a->takeMenuAction = true;
+    auto leaveOnChoice = [&](const ProbeView::Ref& view) {
+        view->Retained = true;  // still whole and enabled after it leaves
+        services->choose = [view](const platform::MenuItem::Ref& menu) {
+            view->detach(false, false);
+            return menu->Child(menu->Count() - 1);
+        };
+    };
+    leaveOnChoice(a);
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(20, 50));
+    EXPECT_EQ(Take(HOVER), Lines({"a ConstructContextualMenu 10,10", "a Close", "window ContextualMenuAction Copy"}));
+    leaveOnChoice(c);
+    QTest::mouseClick(handle, Qt::RightButton, {}, QPoint(215, 115));
+    EXPECT_EQ(Take(HOVER), Lines({"c ConstructContextualMenu 5,5", "c Close", "window ContextualMenuAction Copy"}));
 }
 
 TEST_F(HostFixture, KeysGoToTheFocusViewAndTabMovesTheFocusInListOrder)
@@ -212,6 +237,65 @@ TEST_F(HostFixture, ActivationReachesEveryViewThenTheWindowThenTheFocus)
     SCOPED_TRACE("a view attached later takes the window's state");
     auto c = Add("c", 40, 0, 10, 10);
     EXPECT_TRUE(c->Active());
+}
+
+TEST(ChildRouting, EachWalkTakesItsStepAfterEveryChildInListOrder)
+{
+    const auto log = std::make_shared<EventLog>();
+    auto a = ProbeView::Create(log, "a", 0, 0, 10, 10);
+    auto b = ProbeView::Create(log, "b", 20, 0, 10, 10);
+    auto c = ProbeView::Create(log, "c", 40, 0, 10, 10);
+    log->clear();
+    const std::vector<VR2View::Ref> views{a, b, c};
+    const auto step = [&log] { log->push_back("step"); };
+
+    VR2ChildRouting::Activate(views, step);
+    VR2ChildRouting::Deactivate(views, step);
+    VR2ChildRouting::EnableMenuItems(views, step);
+    EXPECT_FALSE(VR2ChildRouting::CancelClose(views, false, step));
+    Lines expected;
+    for (const std::string event : {"Activate", "Deactivate", "EnableMenuItems", "CancelClose"})
+        for (const std::string name : {"a", "b", "c"})
+            expected.insert(expected.end(), {name + " " + event, "step"});
+    EXPECT_EQ(*log, expected);
+
+    SCOPED_TRACE("the view that cancels a close ends the walk: no step after it, no view after it");
+    log->clear();
+    b->cancelClose = true;
+    EXPECT_TRUE(VR2ChildRouting::CancelClose(views, false, step));
+    EXPECT_EQ(*log, Lines({"a CancelClose", "step", "b CancelClose"}));
+}
+
+TEST_F(HostFixture, TheEventLoopGetsItsTurnBetweenTheViewsOfEachWindowWalk)
+{
+    const std::vector<ProbeView::Ref> views{Add("a", 0, 0, 10, 10), Add("b", 20, 0, 10, 10), Add("c", 40, 0, 10, 10)};
+    // Each view leaves work for the event loop, and time enough that the next yield is not skipped.
+    for (const auto& view : views)
+        view->onLine = [log = log, name = view->Name](const std::string&) {
+            QTimer::singleShot(0, QCoreApplication::instance(), [log, name] { log->push_back("loop " + name); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        };
+    // The views' lines; the turn after the last view may come before or after the window's own event.
+    const auto walk = [this] {
+        QCoreApplication::processEvents();  // what the walk left to the loop comes last
+        Lines lines;
+        for (const auto& line : Take())
+            if (line.rfind("window ", 0) != 0 && line != "loop c")
+                lines.push_back(line);
+        return lines;
+    };
+    Show();
+
+    window->OnDeactivate();
+    EXPECT_EQ(walk(), Lines({"a Deactivate", "loop a", "b Deactivate", "loop b", "c Deactivate"}));
+    window->OnActivate();
+    EXPECT_EQ(walk(), Lines({"a Activate", "loop a", "b Activate", "loop b", "c Activate"}));
+    window->OnEnableMenuItems();
+    EXPECT_EQ(walk(), Lines({"a EnableMenuItems", "loop a", "b EnableMenuItems", "loop b", "c EnableMenuItems"}));
+    EXPECT_FALSE(window->OnCancelClose(false));
+    EXPECT_EQ(walk(), Lines({"a CancelClose", "loop a", "b CancelClose", "loop b", "c CancelClose"}));
+    for (const auto& view : views)
+        view->onLine = nullptr;
 }
 
 TEST_F(HostFixture, CloseAsksTheViewsThenLetsGoOfEverythingBeforeClosed)
