@@ -2,7 +2,7 @@
 
 // The diary's own message vocabulary: categories, selectors, parameter keys,
 // the food rows' user-data key and the names of the main window's views that
-// the controller looks up. The toolkit's codes live in platform/Codes.h.
+// the controller looks up. The toolkit's codes live in toolkit/core/VR2Codes.h.
 
 #include "platform/FourCC.h"
 

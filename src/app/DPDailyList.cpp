@@ -66,7 +66,7 @@ void DPDailyList::ArrangeViews(bool refresh)
         total = WrapAdd(total, row->height());
     mArrangement->Width = height() < total ? WrapSub(width(), kBarThickness) : width();
     mArrangement->FlowViewList(rows);
-    mViewList->StackedInOrder = true;
+    mViewList->setStackedInOrder(true);
     setDocumentSize(VR2Area::Create(mArrangement->Width, total));
     AdjustDocumentLocationToFit();
     // The bars follow the clamped offset.

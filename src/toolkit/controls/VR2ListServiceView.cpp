@@ -120,7 +120,7 @@ void VR2ListServiceView::ArrangeRows(bool refresh)
         y = WrapAdd(y, row->height());
         widest = std::max(widest, row->width());
     }
-    mViewList->StackedInOrder = true;
+    mViewList->setStackedInOrder(true);
     minDocumentSize = VR2Area::Create(0, y);
     setDocumentSize(VR2Area::Create(widest, y));
     // Fewer rows than before must not leave the list scrolled past its end,

@@ -285,11 +285,8 @@ VR2Rect::Ref VR2ScrollingView::VR2Surface_Bounds(int32_t space)
     }
 }
 
-void VR2ScrollingView::VR2Surface_SubviewDidChangeBounds(const ViewRef&, const VR2Rect::Ref&, bool, bool)
-{
-    // A document view moved or resized on its own is no longer where a layout stacked it.
-    mViewList->StackedInOrder = false;
-}
+// Nothing to do: the manager checks how its views lie after any frame change.
+void VR2ScrollingView::VR2Surface_SubviewDidChangeBounds(const ViewRef&, const VR2Rect::Ref&, bool, bool) {}
 
 std::vector<VR2ScrollingView::ViewRef>& VR2ScrollingView::VR2Surface_getViewList()
 {

@@ -10,6 +10,7 @@
 #include "toolkit/hosts/VR2HostWindow.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 
 VR2ViewManager::VR2ViewManager() : mBounds(VR2Rect::Create()) {}
@@ -30,6 +31,35 @@ VR2Point::Ref VR2ViewManager::position() const { return VR2Point::Create(mBounds
 
 VR2Rect::Ref VR2ViewManager::frame() const { return VR2Rect::Create(mBounds->width, mBounds->height); }
 
+void VR2ViewManager::setStackedInOrder(bool stacked)
+{
+    mStacked = stacked;
+    mStackedCheckedAt.reset();
+}
+
+bool VR2ViewManager::Stacked()
+{
+    if (!mStacked)
+        return false;
+    const uint64_t changes = VR2View::FrameChanges();
+    if (mStackedCheckedAt == changes)
+        return true;
+    // The range search needs the tops and the bottoms each in list order. One
+    // pass over the frames is far cheaper than asking every view at each hit.
+    int64_t top = INT64_MIN, bottom = INT64_MIN;
+    for (const auto& view : mView) {
+        const int64_t viewTop = view->top(), viewBottom = viewTop + view->height();
+        if (viewTop < top || viewBottom < bottom) {
+            mStacked = false;
+            return false;
+        }
+        top = viewTop;
+        bottom = viewBottom;
+    }
+    mStackedCheckedAt = changes;
+    return true;
+}
+
 std::pair<size_t, size_t> VR2ViewManager::StackedRange(int32_t top, int32_t bottom) const
 {
     const auto first = std::partition_point(mView.begin(), mView.end(), [top](const ViewRef& view) {
@@ -44,7 +74,7 @@ std::pair<size_t, size_t> VR2ViewManager::StackedRange(int32_t top, int32_t bott
 VR2ViewManager::ViewRef VR2ViewManager::HitTest(int32_t x, int32_t y)
 {
     size_t first = 0, last = mView.size();
-    if (StackedInOrder)
+    if (Stacked())
         std::tie(first, last) = StackedRange(y, y);
     // Only what shows can be hit: a view whose frame lies wholly outside the
     // surface's visible part is not painted, so it is passed over unasked.
@@ -71,7 +101,7 @@ void VR2ViewManager::VR2Surface_AttachView(const ViewRef& view)
 {
     platform::Require(view);
     mView.push_back(view);
-    StackedInOrder = false;
+    setStackedInOrder(false);
     view->Active(mActive);
     view->DoOpen();
 }
@@ -89,7 +119,7 @@ void VR2ViewManager::VR2Surface_DetachView(const ViewRef& view)
     if (!view || found == mView.end())
         return;
     mView.erase(found);
-    StackedInOrder = false;
+    setStackedInOrder(false);
     Forget(view);
 }
 
@@ -125,7 +155,7 @@ void VR2ViewManager::VR2Surface_SwapView(const ViewRef& newView, const ViewRef& 
 {
     if (!VR2ChildRouting::Swap(mView, newView, oldView, mSurface.lock()))
         return;
-    StackedInOrder = false;
+    setStackedInOrder(false);
     Forget(oldView);
 }
 
@@ -379,14 +409,14 @@ void VR2ViewManager::DoClose()
     mRouting.Close();
     LoseFocus();
     mSurface.reset();
-    StackedInOrder = false;
+    setStackedInOrder(false);
     VR2ChildRouting::DetachAll(mView);
     Close();
 }
 
 bool VR2ViewManager::DoPaintRect(const std::shared_ptr<VR2Graphics>& g, const VR2Rect::Ref& rect)
 {
-    if (!StackedInOrder) {
+    if (!Stacked()) {
         Vireo2Engine::VR2CompositeRect(g, mView, rect, nullptr);
         return true;
     }

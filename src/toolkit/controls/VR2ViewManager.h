@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,12 +33,14 @@ public:
 
     // True: isFocusView and focusView answer from FocusView; false: from the surface.
     bool UseFocusView = false;
-    // Set by a layout that has just stacked the views one below the other in
-    // list order, each within its frame (a row list's ArrangeRows); any change
-    // of the list clears it. While set, hit tests and painting look only at
-    // the views around the point or the dirty rectangle, so their cost follows
-    // what is on screen, not the length of the document.
-    bool StackedInOrder = false;
+    // A layout that has just stacked the views one below the other in list
+    // order, each within its frame (a row list's ArrangeRows), says so here;
+    // any change of the list takes it back. While it holds, hit tests and
+    // painting look only at the views around the point or the dirty rectangle,
+    // so their cost follows what is on screen, not the length of the document.
+    // After any frame has changed, by whatever path, the order is checked once
+    // more before its next use, and dropped when it no longer holds.
+    void setStackedInOrder(bool stacked);
 
     void setSurface(const VR2Surface::Ref& surface);
     void resize(int32_t width, int32_t height);
@@ -158,7 +161,9 @@ protected:
 
 private:
     ViewRef HitTest(int32_t x, int32_t y);
-    // The views whose vertical extent meets top ... bottom, while StackedInOrder.
+    // Whether the stacked order still holds, checked once after any frame changed.
+    bool Stacked();
+    // The views whose vertical extent meets top ... bottom, while Stacked.
     std::pair<size_t, size_t> StackedRange(int32_t top, int32_t bottom) const;
     void Forget(const ViewRef& view);
     void LoseFocus();
@@ -171,6 +176,9 @@ private:
     std::weak_ptr<VR2View> FocusView;
     VR2ChildRouting mRouting;
     bool mActive = false;
+    bool mStacked = false;
+    // VR2View::FrameChanges when the stacked order was last found to hold.
+    std::optional<uint64_t> mStackedCheckedAt;
     std::weak_ptr<VR2Surface> mSurface;
     VR2Rect::Ref mBounds;
 };

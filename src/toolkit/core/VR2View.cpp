@@ -8,6 +8,21 @@
 #include "toolkit/geometry/VR2Pinning.h"
 #include "toolkit/geometry/VR2Point.h"
 #include "toolkit/geometry/VR2Rect.h"
+#include "toolkit/geometry/VR2RectClip.h"
+
+namespace {
+
+uint64_t gFrameChanges = 0;
+
+void WriteFrame(int32_t& field, int32_t value)
+{
+    if (field == value)
+        return;
+    field = value;
+    ++gFrameChanges;
+}
+
+}  // namespace
 
 VR2View::~VR2View() = default;
 
@@ -51,13 +66,15 @@ VR2Rect::Ref VR2View::bounds(int32_t space)
 }
 
 int32_t VR2View::width() const { return mBounds->width; }
-void VR2View::width(int32_t value) { mBounds->width = value; }
+void VR2View::width(int32_t value) { WriteFrame(mBounds->width, value); }
 int32_t VR2View::height() const { return mBounds->height; }
-void VR2View::height(int32_t value) { mBounds->height = value; }
+void VR2View::height(int32_t value) { WriteFrame(mBounds->height, value); }
 int32_t VR2View::left() const { return mBounds->left; }
-void VR2View::left(int32_t value) { mBounds->left = value; }
+void VR2View::left(int32_t value) { WriteFrame(mBounds->left, value); }
 int32_t VR2View::top() const { return mBounds->top; }
-void VR2View::top(int32_t value) { mBounds->top = value; }
+void VR2View::top(int32_t value) { WriteFrame(mBounds->top, value); }
+
+uint64_t VR2View::FrameChanges() { return gFrameChanges; }
 
 VR2Point::Ref VR2View::position() const { return VR2Point::Create(left(), top()); }
 
@@ -66,8 +83,8 @@ VR2Rect::Ref VR2View::frame() const { return VR2Rect::Create(0, 0, width(), heig
 void VR2View::resize(int32_t newWidth, int32_t newHeight, bool notify)
 {
     const auto old = mBounds->copy();
-    mBounds->width = newWidth;
-    mBounds->height = newHeight;
+    WriteFrame(mBounds->width, newWidth);
+    WriteFrame(mBounds->height, newHeight);
     if (mBounds->equal(old))
         return;
     Resized(old);
@@ -78,8 +95,8 @@ void VR2View::resize(int32_t newWidth, int32_t newHeight, bool notify)
 void VR2View::move(int32_t x, int32_t y, bool notify)
 {
     const auto old = bounds(codes::kSpaceLocal);
-    mBounds->top = y;
-    mBounds->left = x;
+    WriteFrame(mBounds->top, y);
+    WriteFrame(mBounds->left, x);
     if (auto surface = mSurface.lock(); notify && surface)
         surface->SubviewDidChangeBounds(Self(), old, false, true);
 }
@@ -187,13 +204,8 @@ void VR2View::refreshRect(const VR2Rect::Ref& rect, const std::shared_ptr<platfo
     const auto surface = mSurface.lock();
     if (!surface)
         return;
-    platform::Require(rect);
-    const auto whole = frame();
-    if (!rect->intersects(whole))
-        return;
-    auto part = rect->intersection(whole);
-    part->offset(left(), top());
-    if (!part->empty())
+    // Clipped in 64 bits: a huge rectangle must not wrap past the frame.
+    if (const auto part = VR2ClipRect(platform::Require(rect), 0, 0, width(), height(), left(), top()))
         surface->UpdateRect(part, picture);
 }
 

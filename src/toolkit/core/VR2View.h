@@ -56,7 +56,7 @@ public:
     // coordinates, codes::kSpaceScreen the frame on the screen (needs a
     // parent), any other code nil.
     VR2Rect::Ref bounds(int32_t space);
-    // The setters write the frame and nothing else.
+    // The setters write the frame and nothing else (but count the change).
     int32_t width() const;
     void width(int32_t value);
     int32_t height() const;
@@ -73,6 +73,9 @@ public:
     void move(int32_t x, int32_t y, bool notify);
     // (x, y) in the parent's coordinates; edges count as inside.
     virtual bool containsPoint(int32_t x, int32_t y);
+    // Grows with every change of any view's frame, however it was made, so
+    // that a holder that relies on how its views lie knows when to look again.
+    static uint64_t FrameChanges();
 
     // Life cycle.
     void attach(const VR2Surface::Ref& surface, bool refresh, bool noAttach);
@@ -201,6 +204,7 @@ protected:
     Ref Self();
     bool isReleased() const { return mReleased; }
 
+    // The frame; written only through the geometry setters, which count the change.
     VR2Rect::Ref mBounds;
     std::weak_ptr<VR2Surface> mSurface;
     bool mActive = false;

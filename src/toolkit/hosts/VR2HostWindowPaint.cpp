@@ -120,10 +120,10 @@ void VR2HostWindow::VR2Object_Action(const VR2Object::Ref& sender, const VR2Mess
     HandleMessage(sender, message);
     if (codes::EndsRoad(platform::Require(message).result))
         return;
-    // What the window leaves unhandled goes on to the application object.
-    const auto application = toolkit::App();
-    const auto receiver = std::dynamic_pointer_cast<VR2Object>(application);
-    if (application && !receiver)
+    // What the window leaves unhandled goes on to the application object,
+    // when there is one that takes messages; otherwise the result stays as it is.
+    const auto receiver = std::dynamic_pointer_cast<VR2Object>(toolkit::App());
+    if (!receiver)
         return;
     Vireo2Engine::VR2ForwardMessage(Self(), sender, receiver, message);
 }

@@ -1,10 +1,17 @@
 #include "ListTestViews.h"
 #include "toolkit/controls/VR2ScrollbarView.h"
+#include "toolkit/core/VireoStandardProperties.h"
 #include "toolkit/hosts/HostFixture.h"
 
 #include <QTest>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 using Lines = EventLog;
+using VireoStandardProperties::VR2ObjectSetProperty;
 
 namespace {
 
@@ -183,16 +190,39 @@ TEST_F(HostFixture, RemovingRowsSelectsTheSuccessorAndLeavesOtherListsAlone)
 
 TEST_F(HostFixture, ARowMovedOnItsOwnIsHitAndPaintedWhereItNowIs)
 {
-    auto list = TestList::Make(log, 10, 10, 300, 200);
-    list->attach(window, false, false);
-    list->Fill(5);
-    Show();
-    const auto moved = std::static_pointer_cast<ProbeView>(list->Row(0));
-    moved->move(0, 150, true);  // below the other rows, out of their order
-    Take();
-    QTest::mouseMove(handle, QPoint(50, 10 + 155));
-    EXPECT_EQ(Take(), Lines({"r0 MouseEnter", "r0 MouseMove 40,5"}));
-    moved->paints = 0;
-    moved->refresh();
-    EXPECT_EQ(moved->paints, 1);
+    // Each way of changing a row's frame after ArrangeRows takes r1 out of the
+    // rows' order, to document y 200 ... 220 where no other row lies.
+    using Change = std::function<void(TestList&, const VR2View::Ref&)>;
+    const std::vector<std::pair<const char*, Change>> changes = {
+        {"a notified move", [](TestList&, const VR2View::Ref& row) { row->move(0, 200, true); }},
+        {"a move without notice", [](TestList&, const VR2View::Ref& row) { row->move(0, 200, false); }},
+        {"a resize without notice", [](TestList&, const VR2View::Ref& row) { row->resize(280, 200, false); }},
+        {"the top property", [](TestList&, const VR2View::Ref& row) { VR2ObjectSetProperty(row, "top", 200); }},
+        {"the height property",
+         [](TestList&, const VR2View::Ref& row) { VR2ObjectSetProperty(row, "height", 200); }},
+        {"pinning to the bottom of a document that grows to the frame",
+         [](TestList& list, const VR2View::Ref& row) {
+             row->Pinning->Bottom = true;
+             list.documentAutoSize = true;
+             list.AutoResizeDocument();  // from 100 to 280 high
+         }},
+    };
+    for (const auto& [how, change] : changes) {
+        SCOPED_TRACE(how);
+        auto list = TestList::Make(log, 10, 10, 300, 280);
+        list->attach(window, false, false);
+        list->Fill(5);
+        const auto row = std::static_pointer_cast<ProbeView>(list->Row(1));
+        QTest::mouseMove(handle, QPoint(30, 60));  // over r2
+        Take();
+        change(*list, row);
+        ASSERT_EQ(row->top() + row->height(), 220);
+        QTest::mouseMove(handle, QPoint(30, 220));
+        EXPECT_EQ(Take({"Resized"}),
+                  Lines({"r2 MouseExit", "r1 MouseEnter", "r1 MouseMove 20," + std::to_string(210 - row->top())}));
+        row->paints = 0;
+        row->refreshRect(VR2Rect::Create(0, row->height() - 20, 280, 20), nullptr);
+        EXPECT_EQ(row->paints, 1);
+        list->detach(false, false);
+    }
 }

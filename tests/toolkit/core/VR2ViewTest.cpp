@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using Events = std::vector<std::string>;
 
 namespace {
@@ -207,6 +209,12 @@ TEST_F(Views, RepaintRequestsAreClippedAndClimbToTheWindow)
     view->refresh();
     RecordingView::Create()->refresh();
     EXPECT_EQ(window->updates.size(), 2u);
+
+    // A rectangle whose far edges lie beyond Int32 is still clipped to the frame.
+    auto square = Attached(0, 0, 100, 100);
+    square->refreshRect(VR2Rect::Create(10, 10, INT32_MAX, INT32_MAX), nullptr);
+    ASSERT_EQ(window->updates.size(), 3u);
+    EXPECT_EQ(Describe(window->updates[2]), "10,10,90,90");
 }
 
 TEST_F(Views, FocusTriggersItsCodesAndRespectsEnabled)

@@ -104,11 +104,11 @@ TEST_F(ApplicationFixture, MessageClimbsFromAViewThroughTheWindowToTheApplicatio
     EXPECT_THROW(window->Action(sender, nullptr), platform::NilObjectException);
     EXPECT_EQ(Take(), EventLog({"window HandleMessage nil"}));
 
-    SCOPED_TRACE("no application: no target");
+    SCOPED_TRACE("no application: the result stays as the window left it");
     platform::Application::Register(nullptr);
     auto lost = VR2Message::Create("probe", platform::FourCC("prob"));
     window->Action(nullptr, lost);
-    EXPECT_EQ(lost->result, codes::kResultNoTarget);
+    EXPECT_EQ(lost->result, codes::kResultNone);
 }
 
 TEST_F(ApplicationFixture, StandardSetupRunsOnceBeforeTheFirstApplicationEvent)

@@ -1,7 +1,11 @@
 #include "HostFixture.h"
 
 #include "platform/Exceptions.h"
+#include "platform/FourCC.h"
 #include "platform/Picture.h"
+#include "toolkit/core/AppSeam.h"
+#include "toolkit/core/VR2Codes.h"
+#include "toolkit/core/VR2Message.h"
 #include "toolkit/core/Vireo2Engine.h"
 
 #include <QEvent>
@@ -163,4 +167,13 @@ TEST_F(HostPaintTest, DesktopPaintDrawsEverythingEvenWhileLocked)
     EXPECT_EQ(picture->ImageForReading().pixel(80, 80) & 0xFFFFFF, 0xEFEFEFu);
     EXPECT_EQ(window->paintRectArguments.back(), ",,400,300");
     window->UnlockUpdate();
+}
+
+TEST_F(HostPaintTest, AMessageLeftUnhandledWithNoApplicationKeepsItsResult)
+{
+    ASSERT_EQ(toolkit::App(), nullptr);
+    auto message = VR2Message::Create("probe", platform::FourCC("prob"));
+    window->Action(nullptr, message);
+    EXPECT_EQ(Take(), Lines({"window HandleMessage probe"}));
+    EXPECT_EQ(message->result, codes::kResultNone);
 }
