@@ -85,12 +85,20 @@ void ApplicationAddMenuHandlers()
         app.AddMenuHandler(name, handler);
 }
 
+void ReleaseAtEndOfRun()
+{
+    Vireo2Engine::ReleaseAtEndOfRun();
+    ResourcePictures::Release();
+}
+
 int32_t Main(int& argc, char** argv)
 {
     Vireo2Theme::RegisterStandardTheme();
     const auto app = NewAppInstance();
     ApplicationAddMenuHandlers();
-    return app->Run(argc, argv);
+    const int32_t status = app->Run(argc, argv);
+    ReleaseAtEndOfRun();
+    return status;
 }
 
 }  // namespace AppMain

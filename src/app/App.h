@@ -54,8 +54,14 @@ namespace AppMain {
 App::Ref NewAppInstance();
 // Attaches the application's menu commands to the items of the same Name.
 void ApplicationAddMenuHandlers();
+// Once the event loop has returned, while the platform still runs: lets go of
+// what the run kept for the life of the process (the responder chain with the
+// controller and its window, the notification center, the pictures), so that
+// no static destructor meets a window after the platform has ended.
+void ReleaseAtEndOfRun();
 // The whole program: registers the standard theme, makes the application,
-// attaches its menu commands and runs the event loop; the exit status.
+// attaches its menu commands, runs the event loop and releases what the run
+// kept; the exit status.
 int32_t Main(int& argc, char** argv);
 
 }  // namespace AppMain

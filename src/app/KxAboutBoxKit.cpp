@@ -8,8 +8,10 @@ namespace {
 
 std::shared_ptr<AboutWindow>& OpenWindow()
 {
-    static std::shared_ptr<AboutWindow> window;
-    return window;
+    // Emptied when the box closes, as every window does before the event loop
+    // ends; reachable to the end so that no static destructor meets a window.
+    static auto* window = new std::shared_ptr<AboutWindow>();
+    return *window;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // The pictures the diary ships, each read from the running application's
-// resources on first use and shared for the life of the process; callers must
+// resources on first use and shared until the end of the run; callers must
 // not change them. All but the header background hold their image over its
 // mask, for VR2PictureExtras::PictureAndMask.
 namespace ResourcePictures {
@@ -28,6 +28,10 @@ platform::Picture::Ref ReadOnce(platform::Picture::Ref& picture, int32_t id);
 
 // Has the running application decode them all ahead of the first window.
 void Preload();
+
+// Once the event loop has returned: drops the pictures read so far, so that
+// none is freed by a static destructor after the platform has ended.
+void Release();
 
 }  // namespace ResourcePictures
 

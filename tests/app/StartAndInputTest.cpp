@@ -4,6 +4,7 @@
 #include "DiaryWindowFixture.h"
 
 #include "app/DPFoodEntryList.h"
+#include "app/ResourcePictures.h"
 #include "platform/Clipboard.h"
 #include "platform/sql/REALSQLDatabase.h"
 #include "support/Files.h"
@@ -97,6 +98,27 @@ TEST_F(DiaryWindowTest, ASecondCopyOnTheSameDiaryBringsThisOneToTheFrontAndEnds)
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(RunEventLoopUntil([&] { return window->Visible(); }));
     EXPECT_EQ(Query("SELECT count(*) FROM daily"), Rows({{"1"}}));
+}
+
+TEST_F(DiaryWindowTest, TheEndOfTheRunLetsGoOfTheControllerItsWindowAndThePictures)
+{
+    // Until then the chain keeps the controller and the controller its window.
+    const std::weak_ptr<VR2Object> controller = Vireo2Engine::VR2ResponderChainCopy().at(0);
+    const std::weak_ptr<MainWindow> main = std::exchange(window, nullptr);
+    const std::weak_ptr<platform::Picture> goal = goalEmptyIconPic();
+    // As Quit leaves the program: every window closed, the event loop returned.
+    app->AutoQuit(false);
+    while (const auto open = platform::Application::Window(0))
+        open->Close();
+    ASSERT_FALSE(controller.expired());
+    ASSERT_FALSE(main.expired());
+    ASSERT_FALSE(goal.expired());
+
+    AppMain::ReleaseAtEndOfRun();
+    EXPECT_TRUE(controller.expired());
+    EXPECT_TRUE(main.expired()) << "the window must go while the platform still runs";
+    EXPECT_TRUE(goal.expired());
+    EXPECT_TRUE(Vireo2Engine::VR2ResponderChainCopy().empty());
 }
 
 TEST_F(DiaryWindowTest, BadNumbersAreRefusedWithTheirMessagesAndGoodOnesStoredAsTyped)

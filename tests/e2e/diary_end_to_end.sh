@@ -10,11 +10,6 @@ keep="${DIARY_SHOT:-$PWD/diary_end_to_end.png}"
 
 found=""
 shown() { found="$(xdotool search --onlyvisible --name "$1" | head -n 1)"; [ -n "$found" ]; }
-end_cleanly() {
-  wait_for ended || fail "the program did not end"
-  wait "$pid" || fail "the program ended with status $?"
-  pid=""
-}
 answer=""
 rows_are() { answer="$(sqlite3 "$db" "$1" 2>&1)"; [ "$answer" = "$2" ]; }
 rows() { wait_for rows_are "$1" "$2" || fail "'$1' gave '$answer', expected '$2'"; }
@@ -22,7 +17,7 @@ rows() { wait_for rows_are "$1" "$2" || fail "'$1' gave '$answer', expected '$2'
 "$program" /etc/hostname & pid=$!
 wait_for shown . || fail "no message for the file argument"
 xdotool windowfocus --sync "$found" key Return
-end_cleanly
+expect_clean_end "the refusal of a file argument"
 [ ! -e "$db" ] || fail "a refused document made a diary file"
 
 "$program" & pid=$!
@@ -45,5 +40,5 @@ settled() {
 wait_for settled || true
 import -window root "$keep"
 xdotool key ctrl+q
-end_cleanly
+expect_clean_end Ctrl+Q
 echo "PASSED: refused a file; stored Apple 95 and 4000 steps; quit with Ctrl+Q; screenshot $keep"

@@ -107,14 +107,20 @@ click() { xdotool mousemove --sync $((left + $1)) $((top + $2)) click 1; }
 
 ended() { ! running "$pid"; }
 
-# Sends Esc, waits for a clean exit and compares the program's report.
-expect_report() {
-  xdotool key Escape
-  wait_for ended || fail "the program did not end after Esc"
+# Waits for the program to end by itself after what $1 names; fails on any
+# exit status but 0 (a crash on the way out is 139).
+expect_clean_end() {
+  wait_for ended || fail "the program did not end after $1"
   local status=0
   wait "$pid" || status=$?
   pid=""
-  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}
+
+# Sends Esc, waits for a clean exit and compares the program's report.
+expect_report() {
+  xdotool key Escape
+  expect_clean_end Esc
   local report
   report="$(cat "$E2E_DIR/report" 2>/dev/null || true)"
   [ "$report" = "$1" ] || fail "the program received: '$report'"

@@ -3,9 +3,12 @@
 # and checks that the screenshot shows exactly the typed text as the edit
 # draws it, and that the check would tell é from e. Then types a Hebrew name
 # over it, selects it whole and checks that the selection lights every column
-# of the name.
+# of the name. Closing the window by the window manager then ends the program
+# with status 0.
+#   text_end_to_end.sh PROGRAM WM_CLOSE   (WM_CLOSE: sends WM_DELETE_WINDOW)
 set -euo pipefail
 program="$1"
+wm_close="$2"
 source "$(dirname "$0")/end_to_end.sh"
 
 bind_keysyms eacute egrave hebrew_shin hebrew_lamed hebrew_waw hebrew_finalmem
@@ -41,3 +44,9 @@ lit() {
 }
 wait_for lit || fail "the selection does not light columns $from to $to of '$text'"
 echo "PASSED: $text selected whole, columns $from to $to lit"
+
+window="$(xdotool search --onlyvisible --pid "$pid" | head -n 1)"
+[ -n "$window" ] || fail "no visible window of the program"
+"$wm_close" "$window" || fail "could not ask the window to close"
+expect_clean_end "its window closed by the window manager"
+echo "PASSED: closed by the window manager, status 0"

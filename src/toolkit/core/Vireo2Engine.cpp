@@ -10,7 +10,7 @@ namespace Vireo2Engine {
 
 namespace {
 
-// Members stay for the life of the process.
+// Members stay until the event loop has returned.
 std::vector<VR2Object::Ref>& ResponderChain()
 {
     static std::vector<VR2Object::Ref> chain;
@@ -94,12 +94,18 @@ std::shared_ptr<VR2NotificationCenter> VR2DefaultNotificationCenter()
     return center;
 }
 
+void ReleaseAtEndOfRun()
+{
+    // Swapped out, so that the members go with the chain already empty.
+    std::vector<VR2Object::Ref>().swap(ResponderChain());
+    VR2CurrentDragObject.reset();
+    NotificationCenter().reset();
+}
+
 void ResetForTesting()
 {
-    ResponderChain().clear();
-    NotificationCenter().reset();
+    ReleaseAtEndOfRun();
     VR2DebugBoundingBox = false;
-    VR2CurrentDragObject.reset();
 }
 
 }  // namespace Vireo2Engine

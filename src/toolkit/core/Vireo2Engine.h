@@ -106,7 +106,12 @@ void VR2AutoSizeRectForString(const std::string& text, const std::shared_ptr<VR2
 void VR2CompositeRect(const std::shared_ptr<VR2Graphics>& g, const ViewList& views,
                       const std::shared_ptr<VR2Rect>& dirty, const std::shared_ptr<platform::Picture>& background);
 
-// Test seam: empties the responder chain and forgets the notification center.
+// Once the event loop has returned: lets go of the responder chain's members,
+// the notification center and the drag, so that the windows and timers they
+// keep go while the platform still runs, not in a static destructor after it.
+void ReleaseAtEndOfRun();
+
+// Test seam: the release above, and the debug switch off.
 void ResetForTesting();
 
 }  // namespace Vireo2Engine

@@ -134,3 +134,17 @@ TEST_F(Delivery, AcquireFocusMovesToTheEndAndNeverDuplicates)
     EXPECT_EQ(Vireo2Engine::VR2ResponderChainCopy(), (std::vector<VR2Object::Ref>{a, c, b}));
     EXPECT_THROW(Vireo2Engine::VR2Responder_AcquireFocus(nullptr), platform::NilObjectException);
 }
+
+TEST_F(Delivery, TheEndOfTheRunLetsGoOfTheChainAndTheCenter)
+{
+    auto c = RecordingReceiver::Create("C", log);
+    Vireo2Engine::VR2Responder_AcquireFocus(c);
+    Vireo2Engine::VR2Responder_AcquireFocus(a);
+    const std::weak_ptr<VR2Object> member = std::exchange(c, nullptr);
+    const std::weak_ptr<VR2NotificationCenter> center = Vireo2Engine::VR2DefaultNotificationCenter();
+
+    Vireo2Engine::ReleaseAtEndOfRun();
+    EXPECT_TRUE(member.expired());
+    EXPECT_TRUE(Vireo2Engine::VR2ResponderChainCopy().empty());
+    EXPECT_TRUE(center.expired());
+}
