@@ -3,6 +3,7 @@
 #include "platform/Codes.h"
 #include "platform/EventLoop.h"
 #include "platform/Keyboard.h"
+#include "platform/MenuBar.h"
 #include "platform/System.h"
 #include "platform/TestSeam.h"
 #include "platform/Text.h"
@@ -36,14 +37,12 @@ std::string Point(int32_t x, int32_t y) { return platform::Str(x) + "," + platfo
 class RecordingWindow : public platform::Window {
 public:
     using Ref = std::shared_ptr<RecordingWindow>;
-    // With a position, the window is placed there before it opens.
-    static Ref Create(std::optional<QPoint> position = std::nullopt)
+    // beforeOpening sets the window up before it opens, as a window's constructor does.
+    static Ref Create(const std::function<void(RecordingWindow&)>& beforeOpening = {})
     {
         Ref window(new RecordingWindow());
-        if (position) {
-            window->Left(position->x());
-            window->Top(position->y());
-        }
+        if (beforeOpening)
+            beforeOpening(*window);
         return Opened(window);
     }
 
@@ -123,6 +122,24 @@ private:
         Width(200);
         Height(150);
     }
+};
+
+// Gives every window the menu bar above its content while it is registered.
+class MenuBarApplication : public platform::Application {
+public:
+    static std::shared_ptr<MenuBarApplication> Create()
+    {
+        std::shared_ptr<MenuBarApplication> application(new MenuBarApplication());
+        const auto file = platform::MenuItem::Create("File");
+        file->Append(platform::MenuItem::Create("Quit"));
+        const auto bar = platform::MenuBar::Create();
+        bar->Append(file);
+        application->MenuBar(bar);
+        return application;
+    }
+
+private:
+    MenuBarApplication() = default;
 };
 
 class WindowTest : public ::testing::Test {
@@ -259,13 +276,65 @@ TEST_F(WindowTest, KeysTheWindowLeavesGoOnToMenuShortcuts)
 
 TEST(WindowGeometry, ChangesRaiseOneEventEachAndNoneWhenNothingChanges)
 {
-    SCOPED_TRACE("a position set before opening");
-    auto placed = RecordingWindow::Create(QPoint(40, 50));
-    ShowAndActivate(*placed);
-    EXPECT_EQ(placed->Take(), Log());
-    placed->Left(60);
-    EXPECT_EQ(placed->Take(), Log({"position 60,50"}));
-    placed->Close();
+    struct Setup {
+        const char* name;
+        std::function<void(RecordingWindow&)> beforeOpening;
+        std::optional<int32_t> setLeft;
+        std::optional<int32_t> setTop;
+        bool menuBar = false;
+    };
+    const std::vector<Setup> setups = {
+        {"left and top set before opening",
+         [](RecordingWindow& w) {
+             w.Left(40);
+             w.Top(50);
+         },
+         40, 50},
+        {"left alone", [](RecordingWindow& w) { w.Left(40); }, 40, std::nullopt},
+        {"top alone", [](RecordingWindow& w) { w.Top(50); }, std::nullopt, 50},
+        {"nothing set", {}, std::nullopt, std::nullopt},
+        {"sized, placed, fixed and hidden before opening, shown after",
+         [](RecordingWindow& w) {
+             w.Width(220);
+             w.Height(160);
+             w.Left(40);
+             w.Top(50);
+             w.Resizeable(false);
+             w.Visible(false);
+         },
+         40, 50},
+        // The window grows by the menu bar as it opens.
+        {"sized and placed before opening with a menu bar",
+         [](RecordingWindow& w) {
+             w.Left(40);
+             w.Top(50);
+             w.Resizeable(false);
+         },
+         40, std::nullopt, true},
+    };
+    for (const auto& [name, beforeOpening, setLeft, setTop, menuBar] : setups) {
+        SCOPED_TRACE(name);
+        const auto previous = platform::Application::Current();
+        if (menuBar)
+            platform::Application::Register(MenuBarApplication::Create());
+        auto placed = RecordingWindow::Create(beforeOpening);
+        const int32_t left = placed->Left();
+        const int32_t top = placed->Top();
+        ShowAndActivate(*placed);
+        EXPECT_EQ(placed->Take(), Log());
+        EXPECT_EQ(Point(placed->Left(), placed->Top()), Point(left, top));
+        if (setLeft) {
+            EXPECT_EQ(left, *setLeft);
+        }
+        if (setTop) {
+            EXPECT_EQ(top, *setTop);
+        }
+        placed->Left(left + 20);
+        EXPECT_EQ(placed->Take(), Log({"position " + Point(left + 20, top)}));
+        placed->Close();
+        platform::Application::Register(previous);
+    }
+
     auto window = RecordingWindow::Create();
     ShowAndActivate(*window);
     window->log.clear();
@@ -300,6 +369,35 @@ TEST(WindowGeometry, ChangesRaiseOneEventEachAndNoneWhenNothingChanges)
     window->Graphics()->FillRect(0, 0, 10, 10);
     window->Invalidate(INT32_MAX - 5, 0, 100000, 10);  // far off: marks nothing, overflows nothing
     window->UpdateNow();
+    window->Close();
+}
+
+TEST(WindowGeometry, FixedSizeRefusesTheDesktopsResizesUntilResizableAgain)
+{
+    auto window = RecordingWindow::Create([](RecordingWindow& w) { w.Resizeable(false); });
+    ShowAndActivate(*window);
+    window->log.clear();
+    QWidget* widget = WidgetOf(*window);
+    EXPECT_FALSE(window->Resizeable());
+    widget->resize(250, 100);
+    ProcessEventsFor(200);  // longer than a live resize takes to settle
+    EXPECT_EQ(window->Take(), Log());
+    EXPECT_EQ(Point(window->Width(), window->Height()), Point(200, 150));
+
+    SCOPED_TRACE("a size set in code still applies, and stays fixed");
+    window->Width(240);
+    EXPECT_EQ(window->Take(), Log({"resized 240,150"}));
+    widget->resize(250, 100);
+    ProcessEventsFor(200);
+    EXPECT_EQ(window->Take(), Log());
+
+    SCOPED_TRACE("resizable again: larger and smaller both");
+    window->Resizeable(true);
+    EXPECT_TRUE(window->Resizeable());
+    EXPECT_EQ(window->Take(), Log());
+    widget->resize(250, 100);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return !window->log.empty() && window->log.back() == "resized 250,100"; }));
+    EXPECT_EQ(window->Take(), Log({"resizing 250,100", "resized 250,100"}));
     window->Close();
 }
 
