@@ -30,15 +30,7 @@ rows "SELECT caloric_item, cal_val FROM food" "Apple|95"
 xdotool key Tab Tab type --delay 30 "4000"
 xdotool key Return
 rows "SELECT calorie_total, steps, cal_goal, step_goal FROM daily" "95|4000|2000|10000"
-# The screenshot, for the eye only, once the screen has stopped changing.
-last=""
-settled() {
-  local now
-  now="$(import -window root -format '%#' info:-)"
-  [ "$now" = "$last" ] || { last="$now"; sleep 0.1; false; }
-}
-wait_for settled || true
-import -window root "$keep"
+screenshot_when_settled "$keep"
 xdotool key ctrl+q
 expect_clean_end Ctrl+Q
 echo "PASSED: refused a file; stored Apple 95 and 4000 steps; quit with Ctrl+Q; screenshot $keep"

@@ -54,6 +54,19 @@ wait_for() {
   done
 }
 
+# Saves a screenshot to $1, for the eye only, once the screen has stopped changing.
+settled_shot=""
+screen_settled() {
+  local now
+  now="$(import -window root -format '%#' info:-)"
+  [ "$now" = "$settled_shot" ] || { settled_shot="$now"; sleep 0.1; false; }
+}
+screenshot_when_settled() {
+  settled_shot=""
+  wait_for screen_settled || true
+  import -window root "$1"
+}
+
 # A cookie for any display number ("MIT-MAGIC-COOKIE-1" in hex): the number is
 # known only once the server runs. -noreset keeps the keymap between clients.
 touch "$XAUTHORITY"

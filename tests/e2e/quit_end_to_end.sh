@@ -70,15 +70,7 @@ start
 xdotool type --delay 30 "Pear"
 xdotool key Tab type --delay 30 "12abc"
 message_after Return
-# The screenshot, for the eye only, once the screen has stopped changing.
-last=""
-settled() {
-  local now
-  now="$(import -window root -format '%#' info:-)"
-  [ "$now" = "$last" ] || { last="$now"; sleep 0.1; false; }
-}
-wait_for settled || true
-import -window root "$keep"
+screenshot_when_settled "$keep"
 xdotool windowfocus --sync "$main" key ctrl+q
 end_cleanly "a refused calorie amount and Ctrl+Q"
 
