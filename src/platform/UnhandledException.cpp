@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace platform {
 
@@ -18,9 +19,7 @@ UnhandledExceptionHandler& Handler()
 
 UnhandledExceptionHandler SetUnhandledExceptionHandler(UnhandledExceptionHandler handler)
 {
-    auto previous = std::move(Handler());
-    Handler() = std::move(handler);
-    return previous;
+    return std::exchange(Handler(), std::move(handler));
 }
 
 void ReportUnhandledException(std::exception_ptr error) noexcept

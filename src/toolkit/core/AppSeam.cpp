@@ -1,5 +1,7 @@
 #include "toolkit/core/AppSeam.h"
 
+#include <utility>
+
 namespace toolkit {
 
 namespace {
@@ -14,9 +16,7 @@ AppSeam& Seam()
 
 AppSeam SetAppSeam(AppSeam seam)
 {
-    auto previous = std::move(Seam());
-    Seam() = std::move(seam);
-    return previous;
+    return std::exchange(Seam(), std::move(seam));
 }
 
 platform::ObjectRef App() { return Seam().application ? Seam().application() : nullptr; }
